@@ -1,0 +1,109 @@
+#include "PatternLoader.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <array>
+
+namespace pattern {
+
+namespace {
+
+// Collects the start of each line while the file streams past, so memory
+// stays bounded whatever the length of the lines.
+class LineCollector {
+public:
+    explicit LineCollector(PatternTable &table) : table_(table) {}
+
+    // Returns false once the file has too many lines.
+    bool feed(const char *data, qsizetype size)
+    {
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = data[i];
+            if (c == '\n') {
+                if (!endLine())
+                    return false;
+                continue;
+            }
+            if (length_ < static_cast<qsizetype>(head_.size()))
+                head_[static_cast<std::size_t>(length_)] = c;
+            ++length_;
+            lineOpen_ = true;
+        }
+        return true;
+    }
+
+    bool finish() { return lineOpen_ ? endLine() : true; }
+
+private:
+    bool endLine()
+    {
+        if (table_.rowCount() >= PatternTable::MaxRows)
+            return false;
+        qsizetype used = std::min<qsizetype>(length_, static_cast<qsizetype>(head_.size()));
+        if (length_ == used && used > 0 && head_[static_cast<std::size_t>(used - 1)] == '\r')
+            --used;
+        table_.appendRow(std::string_view(head_.data(), static_cast<std::size_t>(used)));
+        length_ = 0;
+        lineOpen_ = false;
+        return true;
+    }
+
+    PatternTable &table_;
+    // One more than a row, so that a CR right after the eighth character
+    // can be told from a longer line.
+    std::array<char, PatternTable::Lines + 1> head_{};
+    qsizetype length_ = 0;
+    bool lineOpen_ = false;
+};
+
+} // namespace
+
+LoadResult loadPatternFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {std::nullopt, LoadFailure::Missing};
+    if (info.isDir())
+        return {std::nullopt, LoadFailure::Unreadable};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, LoadFailure::Unreadable};
+
+    PatternTable table;
+    table.reserve(static_cast<int>(std::min<qint64>(file.size() / 10 + 1, PatternTable::MaxRows)));
+    LineCollector lines(table);
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const qint64 got = file.read(buffer.data(), static_cast<qint64>(buffer.size()));
+        if (got < 0)
+            return {std::nullopt, LoadFailure::Unreadable};
+        if (got == 0)
+            break;
+        if (!lines.feed(buffer.data(), got))
+            return {std::nullopt, LoadFailure::TooManyLines};
+    }
+    if (!lines.finish())
+        return {std::nullopt, LoadFailure::TooManyLines};
+    if (table.rowCount() == 0)
+        return {std::nullopt, LoadFailure::Empty};
+    return {std::move(table), std::nullopt};
+}
+
+QString describe(LoadFailure failure)
+{
+    switch (failure) {
+    case LoadFailure::Missing:
+        return QStringLiteral("the pattern file is missing");
+    case LoadFailure::Unreadable:
+        return QStringLiteral("the pattern file cannot be read");
+    case LoadFailure::Empty:
+        return QStringLiteral("the pattern file has no rows");
+    case LoadFailure::TooManyLines:
+        return QStringLiteral("the pattern file has more than %1 lines").arg(PatternTable::MaxRows);
+    }
+    return {};
+}
+
+} // namespace pattern
