@@ -1,0 +1,477 @@
+#include "Form1.h"
+
+#include "Layout.h"
+#include "PatternLoader.h"
+#include "SchemeBuilder.h"
+#include "Twips.h"
+#include "mdlEffects.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const QColor Lit(0, 255, 0);
+const QColor Dark(0, 0, 0);
+const QColor PanelBlue(0, 0, 64);
+const QColor FixedText(255, 255, 0);
+const QColor ValueText(255, 0, 0);
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QWidget *createWidget(const layout::Control &control, QWidget *parent)
+{
+    switch (control.kind) {
+    case layout::Kind::CommandButton:
+        return new QPushButton(control.caption, parent);
+    case layout::Kind::CheckBox:
+        return new QCheckBox(control.caption, parent);
+    case layout::Kind::PictureBox:
+        return new QFrame(parent);
+    case layout::Kind::Label:
+        return new QLabel(control.caption, parent);
+    case layout::Kind::Frame:
+        return new QGroupBox(control.caption, parent);
+    case layout::Kind::VScrollBar:
+        return new QScrollBar(Qt::Vertical, parent);
+    case layout::Kind::Image:
+        return new QLabel(parent);
+    }
+    return nullptr;
+}
+
+QString key(const QString &name, int index = -1)
+{
+    return name + QLatin1Char('/') + QString::number(index);
+}
+
+} // namespace
+
+Form1::Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      LPT1(port), settings_(settings), dataPath_(std::move(dataPath)),
+      engine_(*this, port, PatternTable, SpeedMs, Running)
+{
+    setWindowTitle(QStringLiteral(" Flickwerk"));
+    setWindowIcon(QIcon(QStringLiteral(":/lampotron/lampotron.png")));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    setFont(font);
+    setClientHeightTwips(layout::ExpandedClientHeight);
+
+    createControls();
+    styleControls();
+    connectHandlers();
+
+    mnuMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuClose = mnuMenu->addAction(QStringLiteral("Close"));
+    mnuMenu->setDefaultAction(mnuClose);
+    connect(mnuClose, &QAction::triggered, this, &Form1::mnuClose_Click);
+
+    // Kept for its place in the window's parts; nothing listens to it.
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(250);
+    Timer1->start();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    QHash<QString, QWidget *> made;
+    for (const layout::Control &control : layout::controls()) {
+        QWidget *parent = control.container.isEmpty() ? this
+                                                      : made.value(key(control.container, control.containerIndex));
+        QWidget *widget = createWidget(control, parent);
+        widget->setObjectName(layout::displayName(control));
+        widget->setGeometry(twips::toPixels(control.twips));
+        widget->setEnabled(control.enabled);
+        made.insert(key(control.name, control.index), widget);
+    }
+    const auto button = [&](const char *name) { return static_cast<QPushButton *>(made.value(key(name))); };
+    const auto label = [&](const char *name, int index = -1) {
+        return static_cast<QLabel *>(made.value(key(name, index)));
+    };
+    Command1 = button("Command1");
+    Command2 = button("Command2");
+    Command3 = button("Command3");
+    Command4 = button("Command4");
+    Command5 = button("Command5");
+    Command6 = button("Command6");
+    Command7 = button("Command7");
+    Command8 = button("Command8");
+    Command9 = button("Command9");
+    chkPause = static_cast<QCheckBox *>(made.value(key("chkPause")));
+    Picture1 = static_cast<QFrame *>(made.value(key("Picture1")));
+    for (int k = 0; k < layout::LampCount; ++k)
+        lamp[static_cast<std::size_t>(k)] = static_cast<QFrame *>(made.value(key("lamp", k)));
+    Label2 = label("Label2");
+    lblSpeed = label("lblSpeed");
+    lblStatus = label("lblStatus");
+    lblStatusLabel = label("lblStatusLabel");
+    Label4 = label("Label4");
+    lblNumEffects = label("lblNumEffects");
+    Frame2 = static_cast<QGroupBox *>(made.value(key("Frame2")));
+    Label3 = label("Label3");
+    VScroll1 = static_cast<QScrollBar *>(made.value(key("VScroll1")));
+    for (int f = 0; f < 2; ++f)
+        Frame1[static_cast<std::size_t>(f)] = static_cast<QGroupBox *>(made.value(key("Frame1", f)));
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        picEffect[at] = static_cast<QFrame *>(made.value(key("picEffect", i)));
+        chkEffect[at] = static_cast<QCheckBox *>(made.value(key("chkEffect", i)));
+        Label1[at] = label("Label1", i);
+        scrCycle[at] = static_cast<QScrollBar *>(made.value(key("scrCycle", i)));
+    }
+    Frame3 = static_cast<QGroupBox *>(made.value(key("Frame3")));
+    Image1 = label("Image1");
+}
+
+void Form1::styleControls()
+{
+    Picture1->setAutoFillBackground(true);
+    setColour(Picture1, QPalette::Window, PanelBlue);
+    for (QFrame *light : lamp) {
+        light->setAutoFillBackground(true);
+        setColour(light, QPalette::Window, Lit);
+    }
+    for (QLabel *text : {Label2, lblStatus, Label4})
+        setColour(text, QPalette::WindowText, FixedText);
+    for (QLabel *value : {lblSpeed, lblStatusLabel, lblNumEffects})
+        setColour(value, QPalette::WindowText, ValueText);
+    lblSpeed->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblNumEffects->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    VScroll1->setRange(50, 1000);
+    VScroll1->setSingleStep(50);
+    VScroll1->setPageStep(50);
+    VScroll1->setValue(100);
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        scrCycle[at]->setRange(1, mdlEffects::MaxRepeats);
+        scrCycle[at]->setSingleStep(1);
+        scrCycle[at]->setPageStep(1);
+        Label1[at]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+    Image1->setPixmap(QPixmap(QStringLiteral(":/lampotron/picture.jpg")));
+    Image1->setScaledContents(true);
+
+    // The panels behind the bands only give them a raised look.
+    Command1->setFocusPolicy(Qt::NoFocus);
+    Command7->setFocusPolicy(Qt::NoFocus);
+}
+
+void Form1::connectHandlers()
+{
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        // toggled also fires when the program sets the value, as the restore needs.
+        connect(chkEffect[at], &QCheckBox::toggled, this, [this, i] { chkEffect_Click(i); });
+        connect(scrCycle[at], &QScrollBar::valueChanged, this, [this, i] { scrCycle_Change(i); });
+    }
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
+    connect(chkPause, &QCheckBox::toggled, &engine_, &PlaybackEngine::pauseChanged);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+}
+
+void Form1::createTrayIcon()
+{
+    trayIcon = new QSystemTrayIcon(windowIcon(), this);
+    trayIcon->setToolTip(QStringLiteral("Lampotron"));
+    // A right press opens the menu; other clicks on the icon do nothing.
+    trayIcon->setContextMenu(mnuMenu);
+    trayIcon->show();
+}
+
+void Form1::Form_Load()
+{
+    createTrayIcon();
+    ReadData();
+
+    SpeedMs = static_cast<qint16>(settings_.readInt("Setting", "Speed", 100, VScroll1->minimum(), VScroll1->maximum()));
+    VScroll1->setValue(SpeedMs);
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        // The box first: ticking it resets the repeat count, which the stored one must override.
+        chkEffect[at]->setChecked(settings_.readInt("Sheme", QStringLiteral("Effect%1").arg(i), 1, 0, 1) == 1);
+        scrCycle[at]->setValue(settings_.readInt("Sheme", QStringLiteral("NumRetry%1").arg(i), 1,
+                                                 scrCycle[at]->minimum(), scrCycle[at]->maximum()));
+    }
+    lblNumEffects->setText(
+        QString::number(settings_.readInt("Sheme", "NumEffects", layout::EffectRows, 0, layout::EffectRows)));
+}
+
+void Form1::ReadData()
+{
+    auto loaded = pattern::loadPatternFile(dataPath_);
+    if (!loaded.table)
+        endAfterDamage(pattern::describe(*loaded.failure));
+    PatternTable = std::move(*loaded.table);
+    for (int k = 0; k < layout::LampCount; ++k) {
+        showLamp(k, false);
+        QCoreApplication::processEvents();
+    }
+}
+
+void Form1::endAfterDamage(const QString &reason)
+{
+    QMessageBox box(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
+                    QMessageBox::Ok);
+    box.setInformativeText(QStringLiteral("%1: %2").arg(reason, dataPath_));
+    box.exec();
+    if (trayIcon)
+        trayIcon->hide();
+    std::fflush(nullptr);
+    ::_exit(EXIT_FAILURE);
+}
+
+void Form1::Activate()
+{
+    engine_.activate();
+}
+
+void Form1::Deactivate()
+{
+    engine_.deactivate();
+}
+
+QColor Form1::lampColour(int line) const
+{
+    return lamp[static_cast<std::size_t>(line)]->palette().color(QPalette::Window);
+}
+
+void Form1::showLamp(int line, bool lit)
+{
+    setColour(lamp[static_cast<std::size_t>(line)], QPalette::Window, lit ? Lit : Dark);
+}
+
+void Form1::showSpeed(qint16 milliseconds)
+{
+    lblSpeed->setText(QString::number(milliseconds));
+}
+
+bool Form1::isPaused() const
+{
+    return chkPause->isChecked();
+}
+
+void Form1::setClientHeightTwips(int height)
+{
+    setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(height));
+}
+
+void Form1::chkEffect_Click(int index)
+{
+    const bool anyTicked = std::any_of(chkEffect.begin(), chkEffect.end(),
+                                       [](const QCheckBox *box) { return box->isChecked(); });
+    Command9->setEnabled(anyTicked);
+    scrCycle[static_cast<std::size_t>(index)]->setValue(1);
+}
+
+void Form1::scrCycle_Change(int index)
+{
+    const auto at = static_cast<std::size_t>(index);
+    Label1[at]->setText(QString::number(scrCycle[at]->value()));
+}
+
+void Form1::VScroll1_Change()
+{
+    SpeedMs = static_cast<qint16>(VScroll1->value());
+    lblSpeed->setText(QString::number(SpeedMs));
+    const auto failure = settings_.write("Setting", "Speed", QString::number(SpeedMs));
+    // Once is enough: the bar moves in steps, and each step would repeat it.
+    if (failure && !speedSaveFailureShown_) {
+        speedSaveFailureShown_ = true;
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("The speed could not be saved.\n%1").arg(*failure));
+    }
+}
+
+void Form1::Command3_Click()
+{
+    LPT1.SelectPort(1);
+    if (LPT1.SelectPort() == 1) {
+        Command3->setEnabled(false);
+        lblStatusLabel->setText(QStringLiteral("Port is active"));
+        for (int k = 0; k < layout::LampCount; ++k) {
+            LPT1.SetLine(static_cast<std::int16_t>(k), 0);
+            QCoreApplication::processEvents();
+        }
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(QString::fromStdString(LPT1.failureReason()));
+    box.exec();
+}
+
+void Form1::Command4_Click()
+{
+    Running = true;
+    for (QCheckBox *box : chkEffect)
+        box->setEnabled(false);
+    Command5->setEnabled(true);
+    Command4->setEnabled(false);
+    Command9->setEnabled(false);
+    lblStatusLabel->setText(QStringLiteral("effects started"));
+    Activate();
+}
+
+void Form1::Command5_Click()
+{
+    Running = false;
+    for (QCheckBox *box : chkEffect)
+        box->setEnabled(true);
+    QCoreApplication::processEvents();
+    Command4->setEnabled(true);
+    Command5->setEnabled(false);
+    Command9->setEnabled(true);
+    lblStatusLabel->setText(QStringLiteral("effects stopped"));
+    Deactivate();
+}
+
+void Form1::Command6_Click()
+{
+    setClientHeightTwips(layout::ExpandedClientHeight);
+    Command6->setEnabled(false);
+}
+
+void Form1::Command8_Click()
+{
+    setClientHeightTwips(layout::CollapsedClientHeight);
+    Command6->setEnabled(true);
+}
+
+void Form1::Command2_Click()
+{
+    close();
+}
+
+void Form1::mnuClose_Click()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void Form1::Form_Unload()
+{
+    for (int k = 0; k < layout::LampCount; ++k)
+        LPT1.SetLine(static_cast<std::int16_t>(k), 0);
+    LPT1.SelectPort(0);
+    if (trayIcon)
+        trayIcon->hide();
+    // Settings are on disk already. Ending here also leaves a playback loop
+    // on the stack behind for good.
+    std::fflush(nullptr);
+    ::_exit(EXIT_SUCCESS);
+}
+
+void Form1::Command9_Click()
+{
+    Command9->setEnabled(false);
+    std::vector<pattern::EffectChoice> chosen;
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (chkEffect[at]->isChecked())
+            chosen.push_back({i, scrCycle[at]->value()});
+    }
+    if (chosen.empty()) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Tick at least one effect to build a scheme.\n"
+                                                "The current scheme is kept."));
+        return;
+    }
+
+    setBuildLock(true);
+    const QString previousCount = lblNumEffects->text();
+    lblNumEffects->setText(QStringLiteral("0"));
+    const auto failure = pattern::buildScheme(dataPath_, chosen, [this](int written) {
+        lblNumEffects->setText(QString::number(written));
+        QCoreApplication::processEvents();
+    });
+    if (failure) {
+        lblNumEffects->setText(previousCount);
+        setBuildLock(false);
+        Command9->setEnabled(true);
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("The scheme could not be built. The previous scheme is kept."),
+                        QMessageBox::Ok, this);
+        box.setInformativeText(*failure);
+        box.exec();
+        return;
+    }
+    storeSelection();
+    QCoreApplication::processEvents();
+
+    // A short pause so the count can be read before the new table loads.
+    QEventLoop pause;
+    QTimer::singleShot(1000, &pause, &QEventLoop::quit);
+    pause.exec();
+    ReadData();
+    setBuildLock(false);
+}
+
+// The selection is stored only once the file it describes is in place.
+void Form1::storeSelection()
+{
+    std::optional<QString> failure;
+    const auto store = [&](const QString &key, const QString &value) {
+        if (auto error = settings_.write("Sheme", key, value); error && !failure)
+            failure = error;
+    };
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        store(QStringLiteral("Effect%1").arg(i), chkEffect[at]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        store(QStringLiteral("NumRetry%1").arg(i), QString::number(scrCycle[at]->value()));
+    }
+    store(QStringLiteral("NumEffects"), lblNumEffects->text());
+    if (failure) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("The scheme was built, but the selection could not be saved."),
+                        QMessageBox::Ok, this);
+        box.setInformativeText(*failure);
+        box.exec();
+    }
+}
+
+// While a scheme is built nothing may start playback or change the selection.
+void Form1::setBuildLock(bool locked)
+{
+    Command4->setEnabled(!locked);
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        chkEffect[static_cast<std::size_t>(i)]->setEnabled(!locked);
+        scrCycle[static_cast<std::size_t>(i)]->setEnabled(!locked);
+    }
+}
