@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick
+  libola-dev ola libgpiod-dev
+  qemu-system-x86 busybox-static cpio gzip
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #include "Form1.h"
-#include "ParportDevice.h"
-#include "PosixSystemCalls.h"
+#include "PortChoice.h"
+#include "PortSetting.h"
 #include "SettingsStore.h"
 
 #include <QApplication>
@@ -34,9 +34,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Lampotron"));
 
     SettingsStore settings;
-    PosixSystemCalls systemCalls;
-    ParportDevice port("/dev/parport0", systemCalls);
-    Form1 form(port, settings, QApplication::applicationDirPath() + QStringLiteral("/Data.inf"));
+    PortChoice port(settings.read("Setting", "Port", DefaultPortSetting).toStdString());
+    Form1 form(port.device(), settings, QApplication::applicationDirPath() + QStringLiteral("/Data.inf"));
     form.Form_Load();
     form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
                                          form.screen()->availableGeometry()));

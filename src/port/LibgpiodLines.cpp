@@ -1,0 +1,46 @@
+#include "LibgpiodLines.h"
+
+#include <exception>
+
+std::string LibgpiodLines::request(const std::string &chip, const std::vector<unsigned> &offsets,
+                                   const std::string &consumer)
+{
+    try {
+        chip_.open(chip);
+    } catch (const std::exception &error) {
+        return "There is no GPIO chip " + chip + " (" + error.what() + ").";
+    }
+    try {
+        lines_ = chip_.get_lines(offsets);
+        lines_.request({consumer, gpiod::line_request::DIRECTION_OUTPUT, 0},
+                       std::vector<int>(offsets.size(), 0));
+    } catch (const std::exception &error) {
+        lines_ = gpiod::line_bulk();
+        chip_.reset();
+        return "Cannot take the GPIO lines of " + chip + " as outputs (" + error.what()
+               + "). Check the line offsets and that no other program holds them.";
+    }
+    return {};
+}
+
+std::string LibgpiodLines::setValue(std::size_t index, int value)
+{
+    try {
+        lines_[static_cast<unsigned>(index)].set_value(value);
+    } catch (const std::exception &error) {
+        return std::string("A GPIO line stopped answering (") + error.what() + ").";
+    }
+    return {};
+}
+
+void LibgpiodLines::release()
+{
+    try {
+        if (!lines_.empty())
+            lines_.release();
+    } catch (const std::exception &) {
+        // Nothing more can be done for lines that are already gone.
+    }
+    lines_ = gpiod::line_bulk();
+    chip_.reset();
+}
