@@ -3,6 +3,48 @@
 #include <ola/Logging.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <set>
+#include <sys/socket.h>
+
+namespace {
+
+std::set<int> openDescriptors()
+{
+    std::set<int> descriptors;
+    if (DIR *folder = ::opendir("/proc/self/fd")) {
+        while (const dirent *entry = ::readdir(folder)) {
+            const int fd = std::atoi(entry->d_name);
+            if (entry->d_name[0] != '.' && fd != ::dirfd(folder))
+                descriptors.insert(fd);
+        }
+        ::closedir(folder);
+    }
+    return descriptors;
+}
+
+// The client writes every change as a small message of its own. With Nagle's
+// algorithm the kernel holds each one back until the last is acknowledged,
+// which bunches frames together by up to 40 ms. The client does not expose
+// its socket, so the one it has just opened is found among the descriptors.
+void sendWithoutDelay(const std::set<int> &before)
+{
+    for (int fd : openDescriptors()) {
+        if (before.count(fd))
+            continue;
+        int type = 0;
+        socklen_t length = sizeof type;
+        if (::getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &length) == 0 && type == SOCK_STREAM) {
+            const int on = 1;
+            ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        }
+    }
+}
+
+} // namespace
 
 OlaDevice::OlaDevice(unsigned universe, std::uint16_t rpcPort) : universe_(universe), rpcPort_(rpcPort)
 {
@@ -29,11 +71,13 @@ void OlaDevice::SelectPort(std::int16_t value)
     options.auto_start = false;
     options.server_port = rpcPort_;
     auto client = std::make_unique<ola::client::StreamingClient>(options);
+    const std::set<int> descriptorsBefore = openDescriptors();
     if (!client->Setup()) {
         failure_ = "The OLA daemon (olad) does not answer on port " + std::to_string(rpcPort_)
                    + ". Start it, for example with: sudo systemctl start olad";
         return;
     }
+    sendWithoutDelay(descriptorsBefore);
     failure_.clear();
     client_ = std::move(client);
     channels_.Blackout();
