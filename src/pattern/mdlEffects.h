@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -8,10 +7,6 @@
 namespace mdlEffects {
 
 inline constexpr int MaxRepeats = 10;
-
-// The rows of one effect, repeated, each ending in CR LF.
-// Empty for an effect index outside the catalogue or a count below 1.
-QByteArray effectText(int effect, int repeats);
 
 // Appends an effect's rows, repeated, to a pattern file with one write,
 // creating the file where it is missing. Returns a description of what went

@@ -41,7 +41,6 @@ public:
 
     qint16 LastRow() const { return PatternTable.lastRow(); }
     QColor lampColour(int line) const;
-    const QString &dataPath() const { return dataPath_; }
 
     // Shared state
     pattern::PatternTable PatternTable;

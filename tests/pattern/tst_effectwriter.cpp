@@ -1,5 +1,3 @@
-#include "EffectCatalogue.h"
-#include "PatternLoader.h"
 #include "mdlEffects.h"
 
 #include <QTemporaryDir>
@@ -24,23 +22,6 @@ private slots:
         QFile::remove(path);
     }
 
-    void catalogueHasTwelveWellFormedEffects()
-    {
-        const int expectedRows[pattern::EffectCount] = {8, 8, 8, 8, 4, 4, 8, 14, 8, 8, 16, 8};
-        for (int i = 0; i < pattern::EffectCount; ++i) {
-            const pattern::Effect *effect = pattern::effect(i);
-            QVERIFY(effect);
-            QCOMPARE(static_cast<int>(effect->rows.size()), expectedRows[i]);
-            for (std::string_view row : effect->rows)
-                QVERIFY(row.size() == 8 && row.find_first_not_of("01") == std::string_view::npos);
-        }
-        QVERIFY(!pattern::effect(-1));
-        QVERIFY(!pattern::effect(12));
-        const std::u8string_view caption = pattern::effect(9)->caption;
-        QCOMPARE(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                 QStringLiteral("перебор схожд."));
-    }
-
     void writeCreatesTheFile()
     {
         QCOMPARE(mdlEffects::WriteEffect(path, 4, 1), std::nullopt);
@@ -60,19 +41,6 @@ private slots:
         QCOMPARE(lines[7], QByteArray("00000001\r"));
         QCOMPARE(lines[8], QByteArray("00000001\r"));
         QCOMPARE(lines[16], QByteArray());
-    }
-
-    void writtenFileLoadsBackAsTheCatalogue()
-    {
-        QCOMPARE(mdlEffects::WriteEffect(path, 10, 10), std::nullopt);
-        const auto loaded = pattern::loadPatternFile(path);
-        QVERIFY(loaded.table);
-        QCOMPARE(loaded.table->rowCount(), 160);
-        QVERIFY(content().endsWith("\r\n"));
-        const pattern::Effect *effect = pattern::effect(10);
-        for (int r = 0; r < 160; ++r)
-            for (int k = 0; k < 8; ++k)
-                QCOMPARE(loaded.table->cell(k, r), effect->rows[static_cast<std::size_t>(r % 16)].substr(k, 1));
     }
 
     void refusedCallsWriteNothing_data()
