@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation2
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick trayer
   libola-dev ola libgpiod-dev
   qemu-system-x86 busybox-static cpio gzip
 )
