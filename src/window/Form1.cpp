@@ -95,8 +95,6 @@ Form1::Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidge
     Timer1->start();
 }
 
-Form1::~Form1() = default;
-
 void Form1::createControls()
 {
     QHash<QString, QWidget *> made;

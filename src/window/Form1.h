@@ -28,7 +28,6 @@ class Form1 : public QWidget, private PlaybackHost {
 
 public:
     Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidget *parent = nullptr);
-    ~Form1() override;
 
     // Start-up: tray icon, pattern table, then speed and selection restored
     // from the settings. Ends the program when the pattern file is unusable.
