@@ -20,7 +20,9 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <type_traits>
 #include <unistd.h>
 
 namespace {
@@ -57,6 +59,15 @@ QWidget *createWidget(const layout::Control &control, QWidget *parent)
         return new QLabel(parent);
     }
     return nullptr;
+}
+
+// A box with the main text, the details under it, and an OK button.
+void showMessage(QMessageBox::Icon icon, const QString &title, const QString &text, const QString &details,
+                 QWidget *parent)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
 }
 
 QString key(const QString &name, int index = -1)
@@ -107,43 +118,43 @@ void Form1::createControls()
         widget->setEnabled(control.enabled);
         made.insert(key(control.name, control.index), widget);
     }
-    const auto button = [&](const char *name) { return static_cast<QPushButton *>(made.value(key(name))); };
-    const auto label = [&](const char *name, int index = -1) {
-        return static_cast<QLabel *>(made.value(key(name, index)));
+    // Each member takes the widget the table made under its name.
+    const auto take = [&](auto *&member, const char *name, int index = -1) {
+        member = static_cast<std::remove_reference_t<decltype(member)>>(made.value(key(name, index)));
     };
-    Command1 = button("Command1");
-    Command2 = button("Command2");
-    Command3 = button("Command3");
-    Command4 = button("Command4");
-    Command5 = button("Command5");
-    Command6 = button("Command6");
-    Command7 = button("Command7");
-    Command8 = button("Command8");
-    Command9 = button("Command9");
-    chkPause = static_cast<QCheckBox *>(made.value(key("chkPause")));
-    Picture1 = static_cast<QFrame *>(made.value(key("Picture1")));
+    take(Command1, "Command1");
+    take(Command2, "Command2");
+    take(Command3, "Command3");
+    take(Command4, "Command4");
+    take(Command5, "Command5");
+    take(Command6, "Command6");
+    take(Command7, "Command7");
+    take(Command8, "Command8");
+    take(Command9, "Command9");
+    take(chkPause, "chkPause");
+    take(Picture1, "Picture1");
     for (int k = 0; k < layout::LampCount; ++k)
-        lamp[static_cast<std::size_t>(k)] = static_cast<QFrame *>(made.value(key("lamp", k)));
-    Label2 = label("Label2");
-    lblSpeed = label("lblSpeed");
-    lblStatus = label("lblStatus");
-    lblStatusLabel = label("lblStatusLabel");
-    Label4 = label("Label4");
-    lblNumEffects = label("lblNumEffects");
-    Frame2 = static_cast<QGroupBox *>(made.value(key("Frame2")));
-    Label3 = label("Label3");
-    VScroll1 = static_cast<QScrollBar *>(made.value(key("VScroll1")));
+        take(lamp[static_cast<std::size_t>(k)], "lamp", k);
+    take(Label2, "Label2");
+    take(lblSpeed, "lblSpeed");
+    take(lblStatus, "lblStatus");
+    take(lblStatusLabel, "lblStatusLabel");
+    take(Label4, "Label4");
+    take(lblNumEffects, "lblNumEffects");
+    take(Frame2, "Frame2");
+    take(Label3, "Label3");
+    take(VScroll1, "VScroll1");
     for (int f = 0; f < 2; ++f)
-        Frame1[static_cast<std::size_t>(f)] = static_cast<QGroupBox *>(made.value(key("Frame1", f)));
+        take(Frame1[static_cast<std::size_t>(f)], "Frame1", f);
     for (int i = 0; i < layout::EffectRows; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        picEffect[at] = static_cast<QFrame *>(made.value(key("picEffect", i)));
-        chkEffect[at] = static_cast<QCheckBox *>(made.value(key("chkEffect", i)));
-        Label1[at] = label("Label1", i);
-        scrCycle[at] = static_cast<QScrollBar *>(made.value(key("scrCycle", i)));
+        take(picEffect[at], "picEffect", i);
+        take(chkEffect[at], "chkEffect", i);
+        take(Label1[at], "Label1", i);
+        take(scrCycle[at], "scrCycle", i);
     }
-    Frame3 = static_cast<QGroupBox *>(made.value(key("Frame3")));
-    Image1 = label("Image1");
+    take(Frame3, "Frame3");
+    take(Image1, "Image1");
 }
 
 void Form1::styleControls()
@@ -241,10 +252,8 @@ void Form1::ReadData()
 
 void Form1::endAfterDamage(const QString &reason)
 {
-    QMessageBox box(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
-                    QMessageBox::Ok);
-    box.setInformativeText(QStringLiteral("%1: %2").arg(reason, dataPath_));
-    box.exec();
+    showMessage(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
+                QStringLiteral("%1: %2").arg(reason, dataPath_), nullptr);
     if (trayIcon)
         trayIcon->hide();
     std::fflush(nullptr);
@@ -324,10 +333,8 @@ void Form1::Command3_Click()
         }
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
-                    QMessageBox::Ok, this);
-    box.setInformativeText(QString::fromStdString(LPT1.failureReason()));
-    box.exec();
+    showMessage(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
+                QString::fromStdString(LPT1.failureReason()), this);
 }
 
 void Form1::Command4_Click()
@@ -423,11 +430,8 @@ void Form1::Command9_Click()
         lblNumEffects->setText(previousCount);
         setBuildLock(false);
         Command9->setEnabled(true);
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("The scheme could not be built. The previous scheme is kept."),
-                        QMessageBox::Ok, this);
-        box.setInformativeText(*failure);
-        box.exec();
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme could not be built. The previous scheme is kept."), *failure, this);
         return;
     }
     storeSelection();
@@ -456,11 +460,8 @@ void Form1::storeSelection()
     }
     store(QStringLiteral("NumEffects"), lblNumEffects->text());
     if (failure) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("The scheme was built, but the selection could not be saved."),
-                        QMessageBox::Ok, this);
-        box.setInformativeText(*failure);
-        box.exec();
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme was built, but the selection could not be saved."), *failure, this);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "SettingsStore.h"
+#include "TemporaryConfigHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,8 +26,7 @@ class TestSettingsStore : public QObject {
 public:
     static void initMain()
     {
-        configHome = new QTemporaryDir;
-        qputenv("XDG_CONFIG_HOME", configHome->path().toLocal8Bit());
+        configHome = &useTemporaryConfigHome();
     }
 
 private slots:

@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "Layout.h"
 #include "RecordingPortDevice.h"
+#include "TemporaryConfigHome.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -19,8 +20,6 @@
 #include <memory>
 
 namespace {
-
-QTemporaryDir *configHome = nullptr;
 
 const QByteArray ThreeRows = "10000000\r\n01000000\r\n00100000\r\n";
 
@@ -112,11 +111,7 @@ class TestForm1 : public QObject {
     }
 
 public:
-    static void initMain()
-    {
-        configHome = new QTemporaryDir;
-        qputenv("XDG_CONFIG_HOME", configHome->path().toLocal8Bit());
-    }
+    static void initMain() { useTemporaryConfigHome(); }
 
 private slots:
     void init()
