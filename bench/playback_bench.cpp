@@ -1,11 +1,13 @@
-// Prints how exactly playback keeps its frame period, what it costs in CPU
-// while playing and while paused, and how fast a full pattern file loads.
+// Prints how exactly the engine keeps its schedule through a recording port,
+// what it costs in CPU while playing and while paused, and how fast a full
+// pattern file loads.
 //
-//   build/bench/playback_bench [frames at 50 ms] [frames at 500 ms]
+//   build/bench/playback_bench [rows at 50 ms] [rows at 500 ms]
 
 #include "PatternLoader.h"
 #include "PlaybackEngine.h"
-#include "RecordingPortDevice.h"
+#include "RecordingBackend.h"
+#include "TimerfdDeadlineTimer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -46,20 +48,6 @@ double percentile(std::vector<double> values, double fraction)
     return values[index];
 }
 
-class BenchHost final : public PlaybackHost {
-public:
-    void showLamp(int, bool) override {}
-    void showSpeed(qint16) override
-    {
-        if (onFrame)
-            onFrame();
-    }
-    bool isPaused() const override { return paused; }
-
-    bool paused = false;
-    std::function<void()> onFrame;
-};
-
 pattern::PatternTable runningLight()
 {
     pattern::PatternTable table;
@@ -69,67 +57,62 @@ pattern::PatternTable runningLight()
     return table;
 }
 
-void measurePeriod(qint16 speedMs, int frames)
+// Runs the event loop while the engine plays `rows` rows at `delayMs`, then
+// prints how far each row's write was from its place on the schedule.
+void measurePeriod(int delayMs, int rows)
 {
-    BenchHost host;
-    RecordingPortDevice port;
-    const pattern::PatternTable table = runningLight();
-    bool running = true;
-    PlaybackEngine engine(host, port, table, speedMs, running);
+    RecordedPort port;
+    port.device.SelectPort(1);
+    TimerfdDeadlineTimer timer;
+    PlaybackEngine engine(port.device, timer);
+    engine.loadTable(runningLight());
+    engine.setDelay(std::chrono::milliseconds(delayMs));
     int shown = 0;
-    host.onFrame = [&] {
-        if (++shown == frames)
-            running = false;
-    };
+    QObject::connect(&engine, &PlaybackEngine::rowShown, [&] {
+        if (++shown == rows)
+            QCoreApplication::quit();
+    });
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = cpuSeconds();
-    engine.activate();
+    QTimer::singleShot(0, &engine, &PlaybackEngine::start);
+    QCoreApplication::exec();
     const double cpu = cpuSeconds() - cpuBefore;
     const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    engine.stop();
 
-    std::vector<std::chrono::steady_clock::time_point> starts;
-    for (const auto &call : port.calls)
-        if (call.kind == RecordingPortDevice::Kind::SetLine && call.line == 0)
-            starts.push_back(call.at);
+    const auto &times = port.backend->writeTimes;
     std::vector<double> errors;
-    for (std::size_t i = 1; i < starts.size(); ++i) {
-        const double period = std::chrono::duration<double, std::milli>(starts[i] - starts[i - 1]).count();
-        errors.push_back(std::abs(period - speedMs));
+    for (std::size_t i = 2; i < times.size() - 1; ++i) {
+        const double step = std::chrono::duration<double, std::milli>(times[i] - times[i - 1]).count();
+        errors.push_back(std::abs(step - delayMs));
     }
-    std::printf("period at %4d ms: %zu periods, |error| median %.3f ms, p99 %.3f ms, max %.3f ms; "
-                "CPU %.4f s per s of playback (%.2f%% of a core)\n",
-                speedMs, errors.size(), percentile(errors, 0.5), percentile(errors, 0.99),
-                *std::max_element(errors.begin(), errors.end()), cpu / seconds, 100 * cpu / seconds);
+    const double span = std::chrono::duration<double, std::milli>(times[times.size() - 2] - times[1]).count();
+    std::printf("step at %4d ms: %zu steps, |error| median %.3f ms, p99 %.3f ms, max %.3f ms; "
+                "mean step %.4f ms; CPU %.2f%% of a core\n",
+                delayMs, errors.size(), percentile(errors, 0.5), percentile(errors, 0.99),
+                *std::max_element(errors.begin(), errors.end()), span / static_cast<double>(errors.size()),
+                100 * cpu / seconds);
 }
 
 void measurePause(int milliseconds)
 {
-    BenchHost host;
-    RecordingPortDevice port;
-    const pattern::PatternTable table = runningLight();
-    bool running = true;
-    const qint16 speedMs = 50;
-    PlaybackEngine engine(host, port, table, speedMs, running);
-    host.paused = true;
-    double cpuAtPause = 0;
+    RecordedPort port;
+    TimerfdDeadlineTimer timer;
+    PlaybackEngine engine(port.device, timer);
+    engine.loadTable(runningLight());
+    engine.setDelay(std::chrono::milliseconds(50));
+    engine.start();
+    engine.setPaused(true);
     QElapsedTimer wall;
-    host.onFrame = [&] {
-        if (wall.isValid())
-            return;
-        wall.start();
-        cpuAtPause = cpuSeconds();
-        QTimer::singleShot(milliseconds, [&] {
-            const double cpu = cpuSeconds() - cpuAtPause;
-            const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-            std::printf("pause for %.1f s: CPU %.4f s per s of pause (%.2f%% of a core)\n", seconds,
-                        cpu / seconds, 100 * cpu / seconds);
-            running = false;
-            host.paused = false;
-            engine.pauseChanged();
-        });
-    };
-    engine.activate();
+    wall.start();
+    const double cpuBefore = cpuSeconds();
+    QTimer::singleShot(milliseconds, [] { QCoreApplication::quit(); });
+    QCoreApplication::exec();
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    std::printf("paused for %.1f s: CPU %.3f%% of a core\n", seconds, 100 * cpu / seconds);
+    engine.stop();
 }
 
 void measureLoad()
@@ -166,11 +149,11 @@ void measureLoad()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int framesAt50 = argc > 1 ? std::atoi(argv[1]) : 200;
-    const int framesAt500 = argc > 2 ? std::atoi(argv[2]) : 20;
+    const int rowsAt50 = argc > 1 ? std::atoi(argv[1]) : 200;
+    const int rowsAt500 = argc > 2 ? std::atoi(argv[2]) : 20;
     measureLoad();
-    measurePeriod(50, framesAt50);
-    measurePeriod(500, framesAt500);
+    measurePeriod(50, rowsAt50);
+    measurePeriod(500, rowsAt500);
     measurePause(3000);
     return 0;
 }

@@ -1,5 +1,5 @@
+#include "BackendFactory.h"
 #include "Form1.h"
-#include "PortChoice.h"
 #include "PortSetting.h"
 #include "SettingsStore.h"
 
@@ -34,9 +34,10 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Lampotron"));
 
     SettingsStore settings;
-    PortChoice port(settings.read("Setting", "Port", DefaultPortSetting).toStdString());
-    Form1 form(port.device(), settings, QApplication::applicationDirPath() + QStringLiteral("/Data.inf"));
-    form.Form_Load();
+    PortDevice port(makeBackend(settings.read("Setting", "Port", DefaultPortSetting).toStdString()));
+    Form1 form(port, settings, QApplication::applicationDirPath() + QStringLiteral("/Data.inf"));
+    if (!form.Form_Load())
+        return EXIT_FAILURE;
     form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.size(),
                                          form.screen()->availableGeometry()));
     form.show();

@@ -23,4 +23,13 @@ std::string_view PatternTable::cell(int line, int row) const
     return c == '\0' ? std::string_view{} : std::string_view{&c, 1};
 }
 
+std::uint8_t PatternTable::litLines(int row) const
+{
+    std::uint8_t lines = 0;
+    for (int k = 0; k < Lines; ++k)
+        if (isLit(k, row))
+            lines |= static_cast<std::uint8_t>(1u << k);
+    return lines;
+}
+
 } // namespace pattern

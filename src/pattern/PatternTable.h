@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     // A view of zero or one character.
     std::string_view cell(int line, int row) const;
     bool isLit(int line, int row) const { return cell(line, row) == "1"; }
+    // Bit k is set where line k is lit; anything but "1" is dark.
+    std::uint8_t litLines(int row) const;
 
     std::size_t bytesUsed() const { return rows_.capacity() * sizeof(Row); }
 

@@ -1,45 +1,61 @@
 #pragma once
 
+#include "DeadlineTimer.h"
 #include "PatternTable.h"
-#include "PlaybackHost.h"
 #include "PortDevice.h"
 
 #include <QObject>
 
-// Plays a pattern table in an endless loop: for each row it sets the eight
-// lamps and lines, waits the current delay and moves on, wrapping at the end.
-// Window events keep running throughout, so the stop button, the pause box
-// and the speed bar act while it plays.
+#include <chrono>
+#include <cstdint>
+
+// Plays a pattern table in an endless loop from the event loop: each row is
+// due one delay after the row before it, on an absolute schedule, so the
+// lamps never drift against the clock. A row goes to the port in one write,
+// then to whoever shows the lamps.
 class PlaybackEngine : public QObject {
     Q_OBJECT
 
 public:
-    // The engine reads the table, the delay and the running flag where their
-    // owner keeps them, so that changes made by event handlers take effect.
-    PlaybackEngine(PlaybackHost &host, PortDevice &port, const pattern::PatternTable &table,
-                   const qint16 &speedMs, const bool &running, QObject *parent = nullptr);
+    PlaybackEngine(PortDevice &port, DeadlineTimer &timer, QObject *parent = nullptr);
 
-    // Returns once running is false, or when the application is quitting.
-    void activate();
+    // A new table starts at its first row.
+    void loadTable(pattern::PatternTable table);
+    const pattern::PatternTable &table() const { return table_; }
+
+    // The wait under way keeps its length; the wait after the next row
+    // uses the new delay.
+    void setDelay(std::chrono::milliseconds delay);
+
+    // Plays the first row at once, then the others on their schedule.
+    void start();
+    // Stops and switches everything off.
+    void stop();
+    // A paused engine holds its current row; resuming plays the next one
+    // when it is due, or at once if that time has passed.
+    void setPaused(bool paused);
     // Every line low and every lamp dark.
-    void deactivate();
+    void allOff();
 
-public slots:
-    // Call whenever the pause state may have changed.
-    void pauseChanged();
+    bool isRunning() const { return running_; }
 
 signals:
-    void wakePauseWaits();
+    // Once per row: bit k is lamp k, lit or dark.
+    void rowShown(std::uint8_t lamps);
+    // The port stopped answering at a write and has closed itself.
+    void portLost(const QString &reason);
 
 private:
-    bool playRow(int row);
-    bool pumpEvents();
-    bool waitMilliseconds(int milliseconds);
-    bool waitWhilePaused();
+    void playRow();
+    void onDeadline();
+    void show(std::uint8_t lines);
 
-    PlaybackHost &host_;
     PortDevice &port_;
-    const pattern::PatternTable &table_;
-    const qint16 &speedMs_;
-    const bool &running_;
+    DeadlineTimer &timer_;
+    pattern::PatternTable table_;
+    std::chrono::milliseconds delay_{100};
+    bool running_ = false;
+    bool paused_ = false;
+    int row_ = 0;
+    DeadlineTimer::Clock::time_point due_;
 };

@@ -10,6 +10,7 @@ public:
     virtual ~GpioLines() = default;
     virtual std::string request(const std::string &chip, const std::vector<unsigned> &offsets,
                                 const std::string &consumer) = 0;
-    virtual std::string setValue(std::size_t index, int value) = 0;
+    // One value per requested line, all set in one request to the kernel.
+    virtual std::string setValues(const std::vector<int> &values) = 0;
     virtual void release() = 0;
 };

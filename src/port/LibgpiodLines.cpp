@@ -23,10 +23,10 @@ std::string LibgpiodLines::request(const std::string &chip, const std::vector<un
     return {};
 }
 
-std::string LibgpiodLines::setValue(std::size_t index, int value)
+std::string LibgpiodLines::setValues(const std::vector<int> &values)
 {
     try {
-        lines_[static_cast<unsigned>(index)].set_value(value);
+        lines_.set_values(values);
     } catch (const std::exception &error) {
         return std::string("A GPIO line stopped answering (") + error.what() + ").";
     }

@@ -9,7 +9,7 @@ class LibgpiodLines final : public GpioLines {
 public:
     std::string request(const std::string &chip, const std::vector<unsigned> &offsets,
                         const std::string &consumer) override;
-    std::string setValue(std::size_t index, int value) override;
+    std::string setValues(const std::vector<int> &values) override;
     void release() override;
 
 private:

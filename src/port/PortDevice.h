@@ -1,22 +1,48 @@
 #pragma once
 
+#include "PortBackend.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
-// The eight output lines that the lamps hang on. Every backend offers the
-// same two operations: select the port (1 opens, 0 releases; reading gives 1
-// while the port is open and present) and set one line to a level.
+// The eight output lines that the lamps hang on, over whichever backend the
+// user chose. Selecting the port with 1 opens it and sets every line low;
+// reading it gives 1 while it is open. A backend that fails closes at once,
+// keeps its reason, and can be opened again.
 class PortDevice {
 public:
-    virtual ~PortDevice() = default;
+    explicit PortDevice(std::unique_ptr<PortBackend> backend);
+    // Lines low and the port released.
+    ~PortDevice();
 
-    virtual void SelectPort(std::int16_t value) = 0;
-    virtual std::int16_t SelectPort() const = 0;
+    PortDevice(const PortDevice &) = delete;
+    PortDevice &operator=(const PortDevice &) = delete;
 
-    // Does nothing while the port is not open.
-    virtual void SetLine(std::int16_t line, std::int16_t level) = 0;
+    // 1 opens the port, 0 releases it; other values do nothing.
+    void SelectPort(std::int16_t value);
+    std::int16_t SelectPort() const;
 
-    // Why the last open failed, or why the port stopped answering; empty when
-    // nothing went wrong.
-    virtual std::string failureReason() const = 0;
+    // Line 0..7 to level 0 (low) or anything else (high); one write.
+    void SetLine(std::int16_t line, std::int16_t level);
+
+    // Line k to bit k of `lines`, in one write. Returns false only when this
+    // write found the output gone; the port is then closed.
+    bool WriteLines(std::uint8_t lines);
+
+    // Why the last open failed, or why the port stopped answering; empty
+    // when nothing went wrong.
+    std::string failureReason() const { return failure_; }
+
+    // Lines low, the old output released, and the new one in its place,
+    // closed until it is selected.
+    void replaceBackend(std::unique_ptr<PortBackend> backend);
+
+private:
+    void release();
+
+    std::unique_ptr<PortBackend> backend_;
+    bool open_ = false;
+    std::uint8_t lines_ = 0;
+    std::string failure_;
 };

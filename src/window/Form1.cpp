@@ -3,13 +3,13 @@
 #include "Layout.h"
 #include "PatternLoader.h"
 #include "SchemeBuilder.h"
+#include "TimerfdDeadlineTimer.h"
 #include "Twips.h"
 #include "mdlEffects.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -21,9 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <type_traits>
-#include <unistd.h>
 
 namespace {
 
@@ -80,8 +78,8 @@ QString key(const QString &name, int index = -1)
 Form1::Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      LPT1(port), settings_(settings), dataPath_(std::move(dataPath)),
-      engine_(*this, port, PatternTable, SpeedMs, Running)
+      settings_(settings), dataPath_(std::move(dataPath)), LPT1(port),
+      engine_(new PlaybackEngine(port, *new TimerfdDeadlineTimer(this), this))
 {
     setWindowTitle(QStringLiteral(" Flickwerk"));
     setWindowIcon(QIcon(QStringLiteral(":/lampotron/lampotron.png")));
@@ -201,7 +199,8 @@ void Form1::connectHandlers()
         connect(scrCycle[at], &QScrollBar::valueChanged, this, [this, i] { scrCycle_Change(i); });
     }
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
-    connect(chkPause, &QCheckBox::toggled, &engine_, &PlaybackEngine::pauseChanged);
+    connect(chkPause, &QCheckBox::toggled, engine_, &PlaybackEngine::setPaused);
+    connect(engine_, &PlaybackEngine::rowShown, this, &Form1::showLamps);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
@@ -220,13 +219,13 @@ void Form1::createTrayIcon()
     trayIcon->show();
 }
 
-void Form1::Form_Load()
+bool Form1::Form_Load()
 {
     createTrayIcon();
-    ReadData();
+    if (!ReadData())
+        return false;
 
-    SpeedMs = static_cast<qint16>(settings_.readInt("Setting", "Speed", 100, VScroll1->minimum(), VScroll1->maximum()));
-    VScroll1->setValue(SpeedMs);
+    VScroll1->setValue(settings_.readInt("Setting", "Speed", 100, VScroll1->minimum(), VScroll1->maximum()));
     for (int i = 0; i < layout::EffectRows; ++i) {
         const auto at = static_cast<std::size_t>(i);
         // The box first: ticking it resets the repeat count, which the stored one must override.
@@ -236,58 +235,37 @@ void Form1::Form_Load()
     }
     lblNumEffects->setText(
         QString::number(settings_.readInt("Sheme", "NumEffects", layout::EffectRows, 0, layout::EffectRows)));
+    return true;
 }
 
-void Form1::ReadData()
+qint16 Form1::LastRow() const
+{
+    return engine_->table().lastRow();
+}
+
+bool Form1::ReadData()
 {
     auto loaded = pattern::loadPatternFile(dataPath_);
-    if (!loaded.table)
+    if (!loaded.table) {
         endAfterDamage(pattern::describe(*loaded.failure));
-    PatternTable = std::move(*loaded.table);
-    for (int k = 0; k < layout::LampCount; ++k) {
-        showLamp(k, false);
-        QCoreApplication::processEvents();
+        return false;
     }
+    engine_->loadTable(std::move(*loaded.table));
+    showLamps(0);
+    return true;
 }
 
 void Form1::endAfterDamage(const QString &reason)
 {
     showMessage(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
                 QStringLiteral("%1: %2").arg(reason, dataPath_), nullptr);
-    if (trayIcon)
-        trayIcon->hide();
-    std::fflush(nullptr);
-    ::_exit(EXIT_FAILURE);
+    releaseAndExit(EXIT_FAILURE);
 }
 
-void Form1::Activate()
+void Form1::showLamps(std::uint8_t lamps)
 {
-    engine_.activate();
-}
-
-void Form1::Deactivate()
-{
-    engine_.deactivate();
-}
-
-QColor Form1::lampColour(int line) const
-{
-    return lamp[static_cast<std::size_t>(line)]->palette().color(QPalette::Window);
-}
-
-void Form1::showLamp(int line, bool lit)
-{
-    setColour(lamp[static_cast<std::size_t>(line)], QPalette::Window, lit ? Lit : Dark);
-}
-
-void Form1::showSpeed(qint16 milliseconds)
-{
-    lblSpeed->setText(QString::number(milliseconds));
-}
-
-bool Form1::isPaused() const
-{
-    return chkPause->isChecked();
+    for (int k = 0; k < layout::LampCount; ++k)
+        setColour(lamp[static_cast<std::size_t>(k)], QPalette::Window, (lamps >> k) & 1 ? Lit : Dark);
 }
 
 void Form1::setClientHeightTwips(int height)
@@ -311,9 +289,10 @@ void Form1::scrCycle_Change(int index)
 
 void Form1::VScroll1_Change()
 {
-    SpeedMs = static_cast<qint16>(VScroll1->value());
-    lblSpeed->setText(QString::number(SpeedMs));
-    const auto failure = settings_.write("Setting", "Speed", QString::number(SpeedMs));
+    const int speedMs = VScroll1->value();
+    engine_->setDelay(std::chrono::milliseconds(speedMs));
+    lblSpeed->setText(QString::number(speedMs));
+    const auto failure = settings_.write("Setting", "Speed", QString::number(speedMs));
     // Once is enough: the bar moves in steps, and each step would repeat it.
     if (failure && !speedSaveFailureShown_) {
         speedSaveFailureShown_ = true;
@@ -324,13 +303,10 @@ void Form1::VScroll1_Change()
 void Form1::Command3_Click()
 {
     LPT1.SelectPort(1);
+    // Opening the port has set every line low.
     if (LPT1.SelectPort() == 1) {
         Command3->setEnabled(false);
         lblStatusLabel->setText(QStringLiteral("Port is active"));
-        for (int k = 0; k < layout::LampCount; ++k) {
-            LPT1.SetLine(static_cast<std::int16_t>(k), 0);
-            QCoreApplication::processEvents();
-        }
         return;
     }
     showMessage(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
@@ -339,27 +315,24 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    Running = true;
     for (QCheckBox *box : chkEffect)
         box->setEnabled(false);
     Command5->setEnabled(true);
     Command4->setEnabled(false);
     Command9->setEnabled(false);
     lblStatusLabel->setText(QStringLiteral("effects started"));
-    Activate();
+    engine_->start();
 }
 
 void Form1::Command5_Click()
 {
-    Running = false;
+    engine_->stop();
     for (QCheckBox *box : chkEffect)
         box->setEnabled(true);
-    QCoreApplication::processEvents();
     Command4->setEnabled(true);
     Command5->setEnabled(false);
     Command9->setEnabled(true);
     lblStatusLabel->setText(QStringLiteral("effects stopped"));
-    Deactivate();
 }
 
 void Form1::Command6_Click()
@@ -390,17 +363,22 @@ void Form1::closeEvent(QCloseEvent *event)
     Form_Unload();
 }
 
+// Settings are on disk already; nothing more is saved.
 void Form1::Form_Unload()
 {
-    for (int k = 0; k < layout::LampCount; ++k)
-        LPT1.SetLine(static_cast<std::int16_t>(k), 0);
+    releaseAndExit(EXIT_SUCCESS);
+}
+
+void Form1::releaseAndExit(int code)
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    engine_->stop();
     LPT1.SelectPort(0);
     if (trayIcon)
         trayIcon->hide();
-    // Settings are on disk already. Ending here also leaves a playback loop
-    // on the stack behind for good.
-    std::fflush(nullptr);
-    ::_exit(EXIT_SUCCESS);
+    QCoreApplication::exit(code);
 }
 
 void Form1::Command9_Click()
@@ -424,7 +402,7 @@ void Form1::Command9_Click()
     lblNumEffects->setText(QStringLiteral("0"));
     const auto failure = pattern::buildScheme(dataPath_, chosen, [this](int written) {
         lblNumEffects->setText(QString::number(written));
-        QCoreApplication::processEvents();
+        lblNumEffects->repaint();
     });
     if (failure) {
         lblNumEffects->setText(previousCount);
@@ -435,14 +413,15 @@ void Form1::Command9_Click()
         return;
     }
     storeSelection();
-    QCoreApplication::processEvents();
+    // A short pause so the count can be read before the new table loads;
+    // the lock holds until then.
+    QTimer::singleShot(1000, this, &Form1::finishBuild);
+}
 
-    // A short pause so the count can be read before the new table loads.
-    QEventLoop pause;
-    QTimer::singleShot(1000, &pause, &QEventLoop::quit);
-    pause.exec();
-    ReadData();
-    setBuildLock(false);
+void Form1::finishBuild()
+{
+    if (ReadData())
+        setBuildLock(false);
 }
 
 // The selection is stored only once the file it describes is in place.

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "PatternTable.h"
 #include "PlaybackEngine.h"
-#include "PlaybackHost.h"
 #include "PortDevice.h"
 #include "SettingsStore.h"
 
@@ -21,32 +19,62 @@ class QScrollBar;
 class QSystemTrayIcon;
 class QTimer;
 
-// The main window. It owns the controls and the state that the playback
-// loop, the scheme builder and the handlers share.
-class Form1 : public QWidget, private PlaybackHost {
+// The main window: the controls, their handlers and the tray icon. Playback
+// itself belongs to the engine; the window starts and stops it and shows the
+// rows it plays. Each control's object name is its name in the layout table,
+// such as "Command4" or "chkEffect(3)".
+class Form1 : public QWidget {
     Q_OBJECT
 
 public:
     Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidget *parent = nullptr);
 
     // Start-up: tray icon, pattern table, then speed and selection restored
-    // from the settings. Ends the program when the pattern file is unusable.
-    void Form_Load();
+    // from the settings. Returns false, after saying why, when the pattern
+    // file is unusable; the program must then end with code 1.
+    bool Form_Load();
 
-    void Activate();
-    void Deactivate();
-    // Loads the pattern file into PatternTable; ends the program when it fails.
-    void ReadData();
+    // The index of the last row of the table loaded last.
+    qint16 LastRow() const;
 
-    qint16 LastRow() const { return PatternTable.lastRow(); }
-    QColor lampColour(int line) const;
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
-    // Shared state
-    pattern::PatternTable PatternTable;
-    qint16 SpeedMs = 100;
-    bool Running = false;
+private slots:
+    void chkEffect_Click(int index);
+    void scrCycle_Change(int index);
+    void VScroll1_Change();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void mnuClose_Click();
 
-    // Controls
+private:
+    void createControls();
+    void styleControls();
+    void connectHandlers();
+    void createTrayIcon();
+    void setClientHeightTwips(int height);
+    void setBuildLock(bool locked);
+    void finishBuild();
+    void storeSelection();
+    bool ReadData();
+    void showLamps(std::uint8_t lamps);
+    void Form_Unload();
+    void endAfterDamage(const QString &reason);
+    void releaseAndExit(int code);
+
+    SettingsStore &settings_;
+    const QString dataPath_;
+    PortDevice &LPT1;
+    PlaybackEngine *engine_ = nullptr;
+    bool speedSaveFailureShown_ = false;
+    bool unloaded_ = false;
+
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
@@ -79,42 +107,4 @@ public:
     QAction *mnuClose = nullptr;
     QSystemTrayIcon *trayIcon = nullptr;
     QTimer *Timer1 = nullptr;
-    PortDevice &LPT1;
-
-public slots:
-    void chkEffect_Click(int index);
-    void scrCycle_Change(int index);
-    void VScroll1_Change();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void mnuClose_Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void createControls();
-    void styleControls();
-    void connectHandlers();
-    void createTrayIcon();
-    void setClientHeightTwips(int height);
-    void setBuildLock(bool locked);
-    void storeSelection();
-    [[noreturn]] void Form_Unload();
-    [[noreturn]] void endAfterDamage(const QString &reason);
-
-    // PlaybackHost
-    void showLamp(int line, bool lit) override;
-    void showSpeed(qint16 milliseconds) override;
-    bool isPaused() const override;
-
-    SettingsStore &settings_;
-    const QString dataPath_;
-    PlaybackEngine engine_;
-    bool speedSaveFailureShown_ = false;
 };

@@ -1,76 +1,45 @@
+#include "FakeDeadlineTimer.h"
 #include "PlaybackEngine.h"
-#include "RecordingPortDevice.h"
+#include "RecordingBackend.h"
+#include "TimerfdDeadlineTimer.h"
 
-#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
+using namespace std::chrono_literals;
 
 namespace {
 
-class FakeHost final : public PlaybackHost {
-public:
-    void showLamp(int line, bool lit) override
-    {
-        lamps[static_cast<std::size_t>(line)] = lit ? '1' : '0';
-        if (onLamp)
-            onLamp(line);
-    }
-    void showSpeed(qint16 milliseconds) override
-    {
-        speedShown = milliseconds;
-        ++frames;
-        if (onFrame)
-            onFrame();
-    }
-    bool isPaused() const override { return paused; }
-
-    std::string lamps = "????????";
-    qint16 speedShown = -1;
-    int frames = 0;
-    bool paused = false;
-    std::function<void()> onFrame;
-    std::function<void(int)> onLamp;
-};
-
-// The pieces a window would own, wired to an engine.
+// An engine on a fake clock over an open recording port, with a log of every
+// row shown: "12:10000000" is the row shown 12 ms after the start.
 struct Rig {
     explicit Rig(std::initializer_list<const char *> rows)
     {
+        pattern::PatternTable table;
         for (const char *row : rows)
             table.appendRow(row);
+        engine.loadTable(std::move(table));
+        engine.setDelay(50ms);
+        port.device.SelectPort(1);
+        QObject::connect(&engine, &PlaybackEngine::rowShown, [this](std::uint8_t lamps) {
+            const auto at = std::chrono::duration_cast<std::chrono::milliseconds>(timer.now() - start);
+            shown << QStringLiteral("%1:%2").arg(at.count()).arg(QString::fromStdString(lineText(lamps)));
+        });
     }
 
-    void stop()
+    QStringList writesAfterOpen() const
     {
-        running = false;
-        engine.deactivate();
+        QStringList writes;
+        for (const std::string &row : port.backend->writes())
+            writes << QString::fromStdString(row);
+        return writes.mid(1);
     }
 
-    // Every eight SetLine calls as one "10000000" style frame.
-    QStringList framesSent() const
-    {
-        QStringList frames;
-        QString frame;
-        for (const auto &call : port.calls) {
-            if (call.kind != RecordingPortDevice::Kind::SetLine)
-                continue;
-            frame += QChar(u'0' + call.value);
-            if (frame.size() == 8)
-                frames << std::exchange(frame, QString());
-        }
-        if (!frame.isEmpty())
-            frames << frame;
-        return frames;
-    }
-
-    FakeHost host;
-    RecordingPortDevice port;
-    pattern::PatternTable table;
-    qint16 speed = 1;
-    bool running = true;
-    PlaybackEngine engine{host, port, table, speed, running};
+    RecordedPort port;
+    FakeDeadlineTimer timer;
+    PlaybackEngine engine{port.device, timer};
+    DeadlineTimer::Clock::time_point start = timer.now();
+    QStringList shown;
 };
 
 } // namespace
@@ -79,141 +48,95 @@ class TestPlaybackEngine : public QObject {
     Q_OBJECT
 
 private slots:
+    // One write per row, in file order, wrapping; anything but "1" is dark.
     void rowsPlayInOrderAndWrap()
     {
+        Rig rig{"10000000", "01000000", "1x1"};
+        rig.engine.start();
+        rig.timer.runFor(200ms);
+        QCOMPARE(rig.shown, QStringList({"0:10000000", "50:01000000", "100:10100000", "150:10000000",
+                                         "200:01000000"}));
+        QCOMPARE(rig.writesAfterOpen(), QStringList({"10000000", "01000000", "10100000", "10000000", "01000000"}));
+    }
+
+    void deadlinesDoNotDriftOver1000Rows()
+    {
+        Rig rig{"10000000", "01000000"};
+        rig.engine.start();
+        rig.timer.runFor(50ms * 999);
+        QCOMPARE(rig.shown.size(), 1000);
+        QCOMPARE(rig.shown.last(), QStringLiteral("49950:01000000"));
+    }
+
+    void pauseHoldsTheRowAndResumesWithTheNext()
+    {
         Rig rig{"10000000", "01000000", "00100000"};
-        rig.host.onFrame = [&] {
-            QCOMPARE(rig.host.lamps, rig.port.levels());
-            if (rig.host.frames == 7)
-                rig.stop();
-        };
-        rig.engine.activate();
-        QCOMPARE(rig.framesSent(), QStringList({"10000000", "01000000", "00100000", "10000000",
-                                                "01000000", "00100000", "10000000", "00000000"}));
-        QCOMPARE(rig.host.lamps, std::string("00000000"));
+        rig.engine.start();
+        rig.timer.runFor(60ms);
+        rig.engine.setPaused(true);
+        rig.timer.runFor(1s);
+        QCOMPARE(rig.shown, QStringList({"0:10000000", "50:01000000"}));
+        rig.engine.setPaused(false);
+        rig.timer.runFor(60ms);
+        QCOMPARE(rig.shown.mid(2), QStringList({"1060:00100000", "1110:10000000"}));
     }
 
-    void oddCellsAreDarkAndLow()
+    void stopLeavesEverythingOffAndStartBeginsAtRowZero()
     {
-        Rig rig{"1x1", "2"};
-        rig.host.onFrame = [&] {
-            if (rig.host.frames == 1)
-                QCOMPARE(rig.host.lamps, std::string("10100000"));
-            if (rig.host.frames == 2)
-                rig.stop();
-        };
-        rig.engine.activate();
-        QCOMPARE(rig.framesSent().mid(0, 2), QStringList({"10100000", "00000000"}));
+        Rig rig{"11111111", "01000000"};
+        rig.engine.start();
+        rig.timer.runFor(60ms);
+        rig.engine.stop();
+        rig.timer.runFor(1s);
+        QCOMPARE(rig.shown.last(), QStringLiteral("60:00000000"));
+        QCOMPARE(rig.writesAfterOpen().last(), QStringLiteral("00000000"));
+        QVERIFY(!rig.engine.isRunning());
+        rig.engine.start();
+        QCOMPARE(rig.shown.last(), QStringLiteral("1060:11111111"));
     }
 
-    void pauseHoldsTheFrame()
-    {
-        Rig rig{"10000000", "01000000"};
-        rig.host.paused = true;
-        int callsWhilePaused = -1;
-        QTimer::singleShot(100, [&] {
-            callsWhilePaused = static_cast<int>(rig.port.calls.size());
-            QCOMPARE(rig.host.lamps, std::string("10000000"));
-            rig.host.paused = false;
-            rig.engine.pauseChanged();
-        });
-        rig.host.onFrame = [&] {
-            if (rig.host.frames == 2)
-                rig.stop();
-        };
-        rig.engine.activate();
-        QCOMPARE(callsWhilePaused, 8);
-        QCOMPARE(rig.framesSent(), QStringList({"10000000", "01000000", "00000000"}));
-    }
-
-    void stopInsideARowLeavesEverythingOff()
-    {
-        Rig rig{"11111111"};
-        rig.host.onLamp = [&](int line) {
-            if (line == 3 && rig.running)
-                QTimer::singleShot(0, [&] { rig.stop(); });
-        };
-        rig.engine.activate();
-        QCOMPARE(rig.port.levels(), std::string("00000000"));
-        QCOMPARE(rig.host.lamps, std::string("00000000"));
-        QCOMPARE(rig.framesSent(), QStringList({"11100000", "000"}));
-    }
-
-    void oneRowKeepsPlayingWhileRunning()
-    {
-        Rig rig{"00011000"};
-        QElapsedTimer clock;
-        clock.start();
-        QTimer::singleShot(200, [&] { rig.stop(); });
-        rig.engine.activate();
-        QVERIFY(clock.elapsed() >= 200);
-        const QStringList frames = rig.framesSent();
-        QVERIFY2(frames.size() > 20, qPrintable(QString::number(frames.size())));
-        QCOMPARE(frames.count(QStringLiteral("00011000")), frames.size() - 1);
-    }
-
-    void newSpeedAppliesFromTheNextWait()
+    void newDelayAppliesFromTheNextRow()
     {
         Rig rig{"10000000", "01000000"};
-        rig.speed = 300;
-        QTimer::singleShot(50, [&] { rig.speed = 20; });
-        std::vector<std::chrono::steady_clock::time_point> frameStarts;
-        rig.host.onFrame = [&] {
-            if (rig.host.frames == 3)
-                rig.stop();
-        };
-        rig.engine.activate();
-        for (const auto &call : rig.port.calls)
-            if (call.line == 0 && frameStarts.size() < 3)
-                frameStarts.push_back(call.at);
-        QCOMPARE(frameStarts.size(), std::size_t(3));
-        using std::chrono::milliseconds;
-        QVERIFY(frameStarts[1] - frameStarts[0] >= milliseconds(300));
-        QVERIFY(frameStarts[2] - frameStarts[1] < milliseconds(150));
-        QCOMPARE(rig.host.speedShown, qint16(20));
+        rig.engine.start();
+        rig.timer.runFor(20ms);
+        rig.engine.setDelay(200ms);
+        rig.timer.runFor(500ms);
+        QCOMPARE(rig.shown, QStringList({"0:10000000", "50:01000000", "250:10000000", "450:01000000"}));
     }
 
-    // Stop while paused, start again, stop again, clear the pause: both
-    // loops must come back.
-    void startAfterStopWhilePausedNests()
+    void stallRestartsTheScheduleWithoutABurst()
     {
         Rig rig{"10000000", "01000000"};
-        rig.host.paused = true;
-        bool innerReturned = false;
-        QTimer::singleShot(30, [&] {
-            rig.stop();
-            rig.running = true;
-            QTimer::singleShot(30, [&] {
-                rig.host.paused = false;
-                rig.engine.pauseChanged();
-            });
-            QTimer::singleShot(80, [&] { rig.stop(); });
-            rig.engine.activate();
-            innerReturned = true;
-        });
-        rig.engine.activate();
-        QVERIFY(innerReturned);
-        QCOMPARE(rig.port.levels(), std::string("00000000"));
-        QCOMPARE(rig.host.lamps, std::string("00000000"));
+        rig.engine.start();
+        rig.timer.stallUntil(rig.start + 330ms);
+        rig.timer.runUntil(rig.start + 400ms);
+        QCOMPARE(rig.shown, QStringList({"0:10000000", "330:01000000", "380:10000000"}));
     }
 
-    // Once the application is asked to quit, no local event loop runs any
-    // more; the loop must return instead of racing through its frames.
-    void quittingEndsTheLoop()
+    void lostPortIsReportedOnceAndPlaybackGoesOn()
     {
         Rig rig{"10000000", "01000000"};
-        rig.speed = 20;
-        bool returned = false;
-        QTimer::singleShot(0, [&] {
-            rig.engine.activate();
-            returned = true;
-        });
-        QTimer::singleShot(100, [] { QCoreApplication::quit(); });
-        QCoreApplication::exec();
-        QVERIFY(returned);
-        QVERIFY(rig.running);
-        // About five frames fit before the quit; a loop that missed it would never return.
-        QVERIFY2(rig.host.frames <= 7, qPrintable(QString::number(rig.host.frames)));
+        QSignalSpy lost(&rig.engine, &PlaybackEngine::portLost);
+        rig.engine.start();
+        rig.port.backend->writeFailure = "unplugged";
+        rig.timer.runFor(200ms);
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(lost.first().first().toString(), QStringLiteral("unplugged"));
+        QCOMPARE(rig.port.device.SelectPort(), std::int16_t(0));
+        QCOMPARE(rig.shown.size(), 5);
+        QCOMPARE(rig.port.backend->calls.back(), std::string("close"));
+    }
+
+    void timerfdWakesAtItsDeadlineOnly()
+    {
+        TimerfdDeadlineTimer timer;
+        QSignalSpy expired(&timer, &DeadlineTimer::expired);
+        timer.arm(timer.now() + 20ms);
+        timer.disarm();
+        QVERIFY(!expired.wait(100));
+        timer.arm(timer.now() - 1s);
+        QVERIFY(expired.wait(1000));
     }
 };
 

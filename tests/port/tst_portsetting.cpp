@@ -1,5 +1,6 @@
-#include "OlaDevice.h"
-#include "PortChoice.h"
+#include "BackendFactory.h"
+#include "OlaBackend.h"
+#include "PortDevice.h"
 #include "PortSetting.h"
 
 #include <QTest>
@@ -52,29 +53,28 @@ private slots:
         QVERIFY(setting.error.find('"' + text.toStdString() + '"') != std::string::npos);
 
         // The port button then reports the reason instead of opening anything.
-        PortChoice choice(text.toStdString());
-        choice.device().SelectPort(1);
-        QCOMPARE(choice.device().SelectPort(), std::int16_t(0));
-        QCOMPARE(choice.device().failureReason(), setting.error);
+        PortDevice port(makeBackend(text.toStdString()));
+        port.SelectPort(1);
+        QCOMPARE(port.SelectPort(), std::int16_t(0));
+        QCOMPARE(port.failureReason(), setting.error);
     }
 
     void missingGpioChipIsReported()
     {
-        PortChoice choice("gpio:gpiochip-lampotron-absent:0,1,2,3,4,5,6,7");
-        choice.device().SelectPort(1);
-        QCOMPARE(choice.device().SelectPort(), std::int16_t(0));
-        const QString reason = QString::fromStdString(choice.device().failureReason());
+        PortDevice port(makeBackend("gpio:gpiochip-lampotron-absent:0,1,2,3,4,5,6,7"));
+        port.SelectPort(1);
+        QCOMPARE(port.SelectPort(), std::int16_t(0));
+        const QString reason = QString::fromStdString(port.failureReason());
         QVERIFY2(reason.contains("no GPIO chip gpiochip-lampotron-absent"), qPrintable(reason));
-        choice.device().SetLine(0, 1);
     }
 
     void unreachableOlaDaemonIsReported()
     {
         // Nothing listens on this port; the client must not start a daemon.
-        OlaDevice device(1, 1);
-        device.SelectPort(1);
-        QCOMPARE(device.SelectPort(), std::int16_t(0));
-        QVERIFY(QString::fromStdString(device.failureReason()).contains("olad"));
+        PortDevice port(std::make_unique<OlaBackend>(1, 1));
+        port.SelectPort(1);
+        QCOMPARE(port.SelectPort(), std::int16_t(0));
+        QVERIFY(QString::fromStdString(port.failureReason()).contains("olad"));
     }
 };
 

@@ -1,5 +1,5 @@
 // Runs the main window in a process of its own, so that tests can watch it
-// end. Every port call is printed the moment it happens.
+// end. Every call to the port's backend is printed the moment it happens.
 //
 //   form_child MODE DATA_PATH
 //   MODE: exit-while-playing | close-while-playing | tray-close-idle | load-only
@@ -7,6 +7,7 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -15,19 +16,24 @@
 
 namespace {
 
-class PrintingPort final : public PortDevice {
+class PrintingBackend final : public PortBackend {
 public:
-    void SelectPort(std::int16_t value) override { print("SelectPort %d\n", value); }
-    std::int16_t SelectPort() const override { return 1; }
-    void SetLine(std::int16_t line, std::int16_t level) override { print("SetLine %d %d\n", line, level); }
-    std::string failureReason() const override { return {}; }
+    std::string open() override { return print("open"); }
+    std::string write(std::uint8_t lines) override
+    {
+        std::string text = "write ";
+        for (int k = 0; k < 8; ++k)
+            text += (lines >> k) & 1 ? '1' : '0';
+        return print(text);
+    }
+    void close() override { print("close"); }
 
 private:
-    template <typename... Args>
-    static void print(const char *format, Args... args)
+    static std::string print(const std::string &line)
     {
-        std::printf(format, args...);
+        std::printf("%s\n", line.c_str());
         std::fflush(stdout);
+        return {};
     }
 };
 
@@ -39,7 +45,7 @@ int main(int argc, char **argv)
     if (argc != 3)
         return 2;
     const QString mode = QString::fromLocal8Bit(argv[1]);
-    PrintingPort port;
+    PortDevice port(std::make_unique<PrintingBackend>());
     SettingsStore settings;
     Form1 form(port, settings, QString::fromLocal8Bit(argv[2]));
 
@@ -54,23 +60,25 @@ int main(int argc, char **argv)
     });
     answer.start(10);
 
-    form.Form_Load();
+    if (!form.Form_Load())
+        return 1;
     form.show();
     std::printf("shown\n");
     std::fflush(stdout);
 
+    const auto click = [&form](const char *button) { form.findChild<QPushButton *>(button)->click(); };
     if (mode == "exit-while-playing" || mode == "close-while-playing") {
-        QTimer::singleShot(50, &form, [&form] { form.Command4->click(); });
-        QTimer::singleShot(300, &form, [&form, mode] {
+        QTimer::singleShot(50, &form, [&] { click("Command3"); click("Command4"); });
+        QTimer::singleShot(300, &form, [&] {
             std::printf("closing\n");
             std::fflush(stdout);
             if (mode == "exit-while-playing")
-                form.Command2->click();
+                click("Command2");
             else
                 form.close();
         });
     } else if (mode == "tray-close-idle") {
-        QTimer::singleShot(50, &form, [&form] { form.mnuClose->trigger(); });
+        QTimer::singleShot(50, &form, [&form] { form.findChild<QMenu *>()->actions().first()->trigger(); });
     }
     const int code = app.exec();
     std::printf("event loop ended\n");

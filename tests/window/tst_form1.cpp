@@ -1,6 +1,6 @@
 #include "Form1.h"
 #include "Layout.h"
-#include "RecordingPortDevice.h"
+#include "RecordingBackend.h"
 #include "TemporaryConfigHome.h"
 #include "Twips.h"
 
@@ -41,18 +41,13 @@ QString answerMessageBoxes(const std::function<void()> &action)
     return said;
 }
 
-void runLater(int milliseconds, const std::function<void()> &step)
-{
-    QTimer::singleShot(milliseconds, step);
-}
-
 } // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<RecordingPortDevice> port;
+    std::unique_ptr<RecordedPort> port;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Form1> form;
 
@@ -82,31 +77,46 @@ class TestForm1 : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(data);
         file.close();
-        port = std::make_unique<RecordingPortDevice>();
+        port = std::make_unique<RecordedPort>();
         settings = std::make_unique<SettingsStore>();
-        form = std::make_unique<Form1>(*port, *settings, dataPath());
+        form = std::make_unique<Form1>(port->device, *settings, dataPath());
     }
 
     void loadForm(const QByteArray &data = ThreeRows)
     {
         createForm(data);
-        form->Form_Load();
+        QVERIFY(form->Form_Load());
         form->show();
     }
 
+    template <typename Widget = QWidget>
+    Widget *w(const QString &name, int index = -1) const
+    {
+        auto *widget = form->findChild<Widget *>(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
+        if (!widget)
+            qFatal("no control %s(%d)", qPrintable(name), index);
+        return widget;
+    }
+    QPushButton *button(const char *name) const { return w<QPushButton>(name); }
+    QCheckBox *box(int i) const { return w<QCheckBox>("chkEffect", i); }
+    QScrollBar *bar(int i) const { return w<QScrollBar>("scrCycle", i); }
+    QString text(const char *label) const { return w<QLabel>(label)->text(); }
+
     void tickOnly(std::initializer_list<int> effects)
     {
-        for (QCheckBox *box : form->chkEffect)
-            box->setChecked(false);
+        for (int i = 0; i < 12; ++i)
+            box(i)->setChecked(false);
         for (int i : effects)
-            form->chkEffect[static_cast<std::size_t>(i)]->setChecked(true);
+            box(i)->setChecked(true);
     }
 
     QString lamps() const
     {
         QString text;
-        for (int k = 0; k < 8; ++k)
-            text += form->lampColour(k) == QColor(0, 255, 0) ? '1' : form->lampColour(k) == Qt::black ? '0' : '?';
+        for (int k = 0; k < 8; ++k) {
+            const QColor colour = w("lamp", k)->palette().color(QPalette::Window);
+            text += colour == QColor(0, 255, 0) ? '1' : colour == Qt::black ? '0' : '?';
+        }
         return text;
     }
 
@@ -130,33 +140,33 @@ private slots:
     void newWindowBeforeStartUp()
     {
         createForm();
-        for (QCheckBox *box : form->chkEffect)
-            QVERIFY(!box->isChecked());
-        QVERIFY(!form->chkPause->isChecked());
-        for (QPushButton *off : {form->Command5, form->Command6, form->Command9, form->Command1, form->Command7})
-            QVERIFY2(!off->isEnabled(), qPrintable(off->objectName()));
-        for (QPushButton *on : {form->Command2, form->Command3, form->Command4, form->Command8})
-            QVERIFY2(on->isEnabled(), qPrintable(on->objectName()));
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(!box(i)->isChecked());
+        QVERIFY(!w<QCheckBox>("chkPause")->isChecked());
+        for (const char *off : {"Command5", "Command6", "Command9", "Command1", "Command7"})
+            QVERIFY2(!button(off)->isEnabled(), off);
+        for (const char *on : {"Command2", "Command3", "Command4", "Command8"})
+            QVERIFY2(button(on)->isEnabled(), on);
         QCOMPARE(lamps(), QStringLiteral("11111111"));
-        QCOMPARE(form->lblStatusLabel->text(), QStringLiteral("stopped"));
-        QCOMPARE(form->lblNumEffects->text(), QStringLiteral("0"));
+        QCOMPARE(text("lblStatusLabel"), QStringLiteral("stopped"));
+        QCOMPARE(text("lblNumEffects"), QStringLiteral("0"));
         QCOMPARE(form->windowTitle(), QStringLiteral(" Flickwerk"));
     }
 
     void startUpWithAnEmptyStore()
     {
         loadForm();
-        QCOMPARE(form->SpeedMs, qint16(100));
-        QCOMPARE(form->VScroll1->value(), 100);
+        QCOMPARE(w<QScrollBar>("VScroll1")->value(), 100);
+        QCOMPARE(text("lblSpeed"), QStringLiteral("100"));
         for (int i = 0; i < 12; ++i) {
-            QVERIFY(form->chkEffect[static_cast<std::size_t>(i)]->isChecked());
-            QCOMPARE(form->scrCycle[static_cast<std::size_t>(i)]->value(), 1);
+            QVERIFY(box(i)->isChecked());
+            QCOMPARE(bar(i)->value(), 1);
         }
-        QCOMPARE(form->lblNumEffects->text(), QStringLiteral("12"));
-        QVERIFY(form->Command9->isEnabled());
+        QCOMPARE(text("lblNumEffects"), QStringLiteral("12"));
+        QVERIFY(button("Command9")->isEnabled());
         QCOMPARE(form->LastRow(), qint16(2));
         QCOMPARE(lamps(), QStringLiteral("00000000"));
-        QVERIFY(port->calls.empty());
+        QVERIFY(port->backend->calls.empty());
     }
 
     void startUpRestoresTheStoredSelection()
@@ -170,17 +180,16 @@ private slots:
         store("Sheme/NumRetry6", "many");
         store("Sheme/NumEffects", "7");
         loadForm();
-        QCOMPARE(form->SpeedMs, qint16(250));
-        QCOMPARE(form->lblSpeed->text(), QStringLiteral("250"));
+        QCOMPARE(text("lblSpeed"), QStringLiteral("250"));
         QCOMPARE(stored("Setting/Speed"), QStringLiteral("250"));
-        QVERIFY(!form->chkEffect[3]->isChecked());
-        QCOMPARE(form->scrCycle[3]->value(), 5);
-        QCOMPARE(form->Label1[3]->text(), QStringLiteral("5"));
-        QVERIFY(form->chkEffect[4]->isChecked());
-        QCOMPARE(form->scrCycle[4]->value(), 5);
-        QCOMPARE(form->scrCycle[5]->value(), 10);
-        QCOMPARE(form->scrCycle[6]->value(), 1);
-        QCOMPARE(form->lblNumEffects->text(), QStringLiteral("7"));
+        QVERIFY(!box(3)->isChecked());
+        QCOMPARE(bar(3)->value(), 5);
+        QCOMPARE(w<QLabel>("Label1", 3)->text(), QStringLiteral("5"));
+        QVERIFY(box(4)->isChecked());
+        QCOMPARE(bar(4)->value(), 5);
+        QCOMPARE(bar(5)->value(), 10);
+        QCOMPARE(bar(6)->value(), 1);
+        QCOMPARE(text("lblNumEffects"), QStringLiteral("7"));
     }
 
     void startUpWithNothingTickedKeepsSetupDisabled()
@@ -189,94 +198,83 @@ private slots:
             store(QStringLiteral("Sheme/Effect%1").arg(i), "0");
         store("Setting/Speed", "fast");
         loadForm();
-        QVERIFY(!form->Command9->isEnabled());
-        QCOMPARE(form->SpeedMs, qint16(100));
+        QVERIFY(!button("Command9")->isEnabled());
+        QCOMPARE(text("lblSpeed"), QStringLiteral("100"));
     }
 
     void effectBoxesSteerTheSetupButton()
     {
         loadForm();
         tickOnly({});
-        QVERIFY(!form->Command9->isEnabled());
-        form->scrCycle[3]->setValue(6);
-        QTest::mouseClick(form->chkEffect[3], Qt::LeftButton);
-        QVERIFY(form->chkEffect[3]->isChecked());
-        QVERIFY(form->Command9->isEnabled());
-        QCOMPARE(form->scrCycle[3]->value(), 1);
-        QCOMPARE(form->Label1[3]->text(), QStringLiteral("1"));
+        QVERIFY(!button("Command9")->isEnabled());
+        bar(3)->setValue(6);
+        QTest::mouseClick(box(3), Qt::LeftButton);
+        QVERIFY(box(3)->isChecked());
+        QVERIFY(button("Command9")->isEnabled());
+        QCOMPARE(bar(3)->value(), 1);
+        QCOMPARE(w<QLabel>("Label1", 3)->text(), QStringLiteral("1"));
 
         tickOnly({0, 5});
-        form->scrCycle[0]->setValue(4);
-        form->chkEffect[0]->setChecked(false);
-        QVERIFY(form->Command9->isEnabled());
-        QCOMPARE(form->scrCycle[0]->value(), 1);
-        form->chkEffect[5]->setChecked(false);
-        QVERIFY(!form->Command9->isEnabled());
+        bar(0)->setValue(4);
+        box(0)->setChecked(false);
+        QVERIFY(button("Command9")->isEnabled());
+        QCOMPARE(bar(0)->value(), 1);
+        box(5)->setChecked(false);
+        QVERIFY(!button("Command9")->isEnabled());
     }
 
     void barsShowTheirValues()
     {
         loadForm();
-        form->scrCycle[2]->setValue(7);
-        QCOMPARE(form->Label1[2]->text(), QStringLiteral("7"));
+        bar(2)->setValue(7);
+        QCOMPARE(w<QLabel>("Label1", 2)->text(), QStringLiteral("7"));
         QCOMPARE(stored("Sheme/NumRetry2"), QStringLiteral("<absent>"));
 
-        // One click on the lower arrow of a 16x16 bar moves it by one, and
-        // never past its end.
-        QScrollBar *bar = form->scrCycle[1];
-        const QPoint lowerArrow(bar->width() / 2, bar->height() - 3);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, lowerArrow);
-        QCOMPARE(bar->value(), 2);
-        bar->setValue(10);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, lowerArrow);
-        QCOMPARE(bar->value(), 10);
-
-        form->VScroll1->setValue(250);
-        QCOMPARE(form->SpeedMs, qint16(250));
-        QCOMPARE(form->lblSpeed->text(), QStringLiteral("250"));
+        auto *speed = w<QScrollBar>("VScroll1");
+        speed->setValue(250);
+        QCOMPARE(text("lblSpeed"), QStringLiteral("250"));
         QCOMPARE(stored("Setting/Speed"), QStringLiteral("250"));
-        form->VScroll1->setValue(5000);
-        QCOMPARE(form->SpeedMs, qint16(1000));
+        speed->setValue(5000);
+        QCOMPARE(text("lblSpeed"), QStringLiteral("1000"));
     }
 
     void startPlaysUntilStop()
     {
         loadForm();
         tickOnly({});
-        bool clickReturned = false;
-        runLater(150, [&] {
-            QVERIFY(!clickReturned);
-            QVERIFY(form->Running);
-            for (QCheckBox *box : form->chkEffect)
-                QVERIFY(!box->isEnabled());
-            QVERIFY(!form->Command4->isEnabled());
-            QVERIFY(form->Command5->isEnabled());
-            QVERIFY(!form->Command9->isEnabled());
-            QCOMPARE(form->lblStatusLabel->text(), QStringLiteral("effects started"));
-            QCOMPARE(lamps(), QString::fromStdString(port->levels()));
-            QTest::mouseClick(form->Command5, Qt::LeftButton);
-        });
-        QTest::mouseClick(form->Command4, Qt::LeftButton);
-        clickReturned = true;
-        QVERIFY(!form->Running);
-        for (QCheckBox *box : form->chkEffect)
-            QVERIFY(box->isEnabled());
-        QVERIFY(form->Command4->isEnabled());
-        QVERIFY(!form->Command5->isEnabled());
-        QVERIFY(form->Command9->isEnabled()); // even with nothing ticked
-        QCOMPARE(form->lblStatusLabel->text(), QStringLiteral("effects stopped"));
-        QCOMPARE(port->levels(), std::string("00000000"));
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(!box(i)->isEnabled());
+        QVERIFY(!button("Command4")->isEnabled());
+        QVERIFY(button("Command5")->isEnabled());
+        QVERIFY(!button("Command9")->isEnabled());
+        QCOMPARE(text("lblStatusLabel"), QStringLiteral("effects started"));
+        // Rows go on from the event loop, lamps and lines alike.
+        QTRY_VERIFY(port->backend->writes().size() >= 4);
+        QCOMPARE(lamps(), QString::fromStdString(port->backend->writes().back()));
+
+        QTest::mouseClick(button("Command5"), Qt::LeftButton);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(box(i)->isEnabled());
+        QVERIFY(button("Command4")->isEnabled());
+        QVERIFY(!button("Command5")->isEnabled());
+        QVERIFY(button("Command9")->isEnabled()); // even with nothing ticked
+        QCOMPARE(text("lblStatusLabel"), QStringLiteral("effects stopped"));
+        QCOMPARE(port->backend->writes().back(), std::string("00000000"));
         QCOMPARE(lamps(), QStringLiteral("00000000"));
-        QVERIFY(port->calls.size() >= 16);
+        const std::size_t writesAtStop = port->backend->writes().size();
+        QTest::qWait(200);
+        QCOMPARE(port->backend->writes().size(), writesAtStop);
     }
 
     void collapseAndExpand()
     {
         loadForm();
         QCOMPARE(form->height(), twips::toPixels(layout::ExpandedClientHeight));
-        QTest::mouseClick(form->Command8, Qt::LeftButton);
+        QTest::mouseClick(button("Command8"), Qt::LeftButton);
         QCOMPARE(form->height(), twips::toPixels(layout::CollapsedClientHeight));
-        QVERIFY(form->Command6->isEnabled());
+        QVERIFY(button("Command6")->isEnabled());
         // Whole controls of the lower band only are cut off.
         for (QWidget *child : form->findChildren<QWidget *>()) {
             if (!child->isVisible() || child->parentWidget() != form.get())
@@ -285,45 +283,42 @@ private slots:
             QVERIFY2(rect.top() >= form->height() || rect.bottom() < form->height(),
                      qPrintable(child->objectName()));
         }
-        QTest::mouseClick(form->Command6, Qt::LeftButton);
+        QTest::mouseClick(button("Command6"), Qt::LeftButton);
         QCOMPARE(form->height(), twips::toPixels(layout::ExpandedClientHeight));
-        QVERIFY(!form->Command6->isEnabled());
+        QVERIFY(!button("Command6")->isEnabled());
     }
 
     void portButton()
     {
         loadForm();
-        port->present = false;
-        port->reasonWhenAbsent = "join the lp group";
-        const QString said = answerMessageBoxes([&] { QTest::mouseClick(form->Command3, Qt::LeftButton); });
+        port->backend->openFailure = "join the lp group";
+        const QString said = answerMessageBoxes([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); });
         QCOMPARE(said, QStringLiteral("Error|Port not presents|join the lp group\n"));
-        QVERIFY(form->Command3->isEnabled());
-        QCOMPARE(form->lblStatusLabel->text(), QStringLiteral("stopped"));
+        QVERIFY(button("Command3")->isEnabled());
+        QCOMPARE(text("lblStatusLabel"), QStringLiteral("stopped"));
 
-        port->present = true;
-        port->calls.clear();
-        QTest::mouseClick(form->Command3, Qt::LeftButton);
-        QVERIFY(!form->Command3->isEnabled());
-        QCOMPARE(form->lblStatusLabel->text(), QStringLiteral("Port is active"));
-        QCOMPARE(port->calls.size(), std::size_t(9));
-        QCOMPARE(port->levels(), std::string("00000000"));
+        port->backend->openFailure.clear();
+        port->backend->calls.clear();
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QVERIFY(!button("Command3")->isEnabled());
+        QCOMPARE(text("lblStatusLabel"), QStringLiteral("Port is active"));
+        QCOMPARE(port->backend->calls, std::vector<std::string>({"open", "write 00000000"}));
     }
 
     void buildWritesFileSettingsAndTable()
     {
         loadForm();
         tickOnly({0, 4});
-        form->scrCycle[0]->setValue(2);
-        form->scrCycle[7]->setValue(5);
-        runLater(300, [&] {
-            QVERIFY(!form->Command4->isEnabled());
-            QVERIFY(!form->chkEffect[2]->isEnabled());
-            QVERIFY(!form->scrCycle[2]->isEnabled());
-            QCOMPARE(form->lblNumEffects->text(), QStringLiteral("2"));
-        });
-        QTest::mouseClick(form->Command9, Qt::LeftButton);
-        QCOMPARE(form->LastRow(), qint16(19));
-        QCOMPARE(form->lblNumEffects->text(), QStringLiteral("2"));
+        bar(0)->setValue(2);
+        bar(7)->setValue(5);
+        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        // Locked until the new table is loaded a second later.
+        QVERIFY(!button("Command4")->isEnabled());
+        QVERIFY(!box(2)->isEnabled());
+        QVERIFY(!bar(2)->isEnabled());
+        QCOMPARE(text("lblNumEffects"), QStringLiteral("2"));
+        QCOMPARE(form->LastRow(), qint16(2));
+        QTRY_COMPARE(form->LastRow(), qint16(19));
         QVERIFY(read(dataPath()).startsWith("10000000\r\n01000000\r\n"));
         QVERIFY(read(dataPath()).endsWith("00000001\r\n10000001\r\n01000010\r\n00100100\r\n00011000\r\n"));
         QCOMPARE(stored("Sheme/Effect0"), QStringLiteral("1"));
@@ -332,22 +327,21 @@ private slots:
         QCOMPARE(stored("Sheme/NumRetry0"), QStringLiteral("2"));
         QCOMPARE(stored("Sheme/NumRetry7"), QStringLiteral("5"));
         QCOMPARE(stored("Sheme/NumEffects"), QStringLiteral("2"));
-        QVERIFY(!form->Command9->isEnabled());
-        QVERIFY(form->Command4->isEnabled());
-        QVERIFY(form->chkEffect[2]->isEnabled());
-        QVERIFY(!form->Running);
+        QVERIFY(!button("Command9")->isEnabled());
+        QVERIFY(button("Command4")->isEnabled());
+        QVERIFY(box(2)->isEnabled());
         QCOMPARE(lamps(), QStringLiteral("00000000"));
-        QVERIFY(port->calls.empty());
+        QVERIFY(port->backend->calls.empty());
     }
 
     void buildWithNothingTickedChangesNothing()
     {
         loadForm();
         tickOnly({});
-        runLater(50, [&] { QTest::mouseClick(form->Command5, Qt::LeftButton); });
-        QTest::mouseClick(form->Command4, Qt::LeftButton);
-        QVERIFY(form->Command9->isEnabled());
-        const QString said = answerMessageBoxes([&] { QTest::mouseClick(form->Command9, Qt::LeftButton); });
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QTest::mouseClick(button("Command5"), Qt::LeftButton);
+        QVERIFY(button("Command9")->isEnabled());
+        const QString said = answerMessageBoxes([&] { QTest::mouseClick(button("Command9"), Qt::LeftButton); });
         QVERIFY2(said.contains("Tick at least one effect"), qPrintable(said));
         QCOMPARE(read(dataPath()), ThreeRows);
         QCOMPARE(form->LastRow(), qint16(2));
@@ -362,16 +356,16 @@ private slots:
         // be put in place.
         QVERIFY(QFile::remove(dataPath()));
         QVERIFY(QDir(folder->path()).mkdir("Data.inf"));
-        const QString said = answerMessageBoxes([&] { QTest::mouseClick(form->Command9, Qt::LeftButton); });
+        const QString said = answerMessageBoxes([&] { QTest::mouseClick(button("Command9"), Qt::LeftButton); });
         QVERIFY2(said.contains("could not be built"), qPrintable(said));
         QCOMPARE(form->LastRow(), qint16(2));
-        QCOMPARE(form->lblNumEffects->text(), QStringLiteral("12"));
+        QCOMPARE(text("lblNumEffects"), QStringLiteral("12"));
         QCOMPARE(stored("Sheme/Effect4"), QStringLiteral("<absent>"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({"Data.inf"}));
-        QVERIFY(form->Command9->isEnabled());
-        QVERIFY(form->Command4->isEnabled());
-        QVERIFY(form->scrCycle[4]->isEnabled());
+        QVERIFY(button("Command9")->isEnabled());
+        QVERIFY(button("Command4")->isEnabled());
+        QVERIFY(bar(4)->isEnabled());
     }
 };
 

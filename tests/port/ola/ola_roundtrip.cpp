@@ -5,10 +5,12 @@
 // Needs a running olad on the default port with UNIVERSE patched.
 
 #include "EffectCatalogue.h"
-#include "OlaDevice.h"
+#include "OlaBackend.h"
 #include "PlaybackEngine.h"
+#include "TimerfdDeadlineTimer.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <ola/Callback.h>
 #include <ola/Logging.h>
@@ -84,21 +86,6 @@ private:
     std::vector<Sample> samples_;
 };
 
-class QuietHost final : public PlaybackHost {
-public:
-    void showLamp(int, bool) override {}
-    void showSpeed(qint16) override
-    {
-        if (++frames == framesWanted)
-            *running = false;
-    }
-    bool isPaused() const override { return false; }
-
-    int frames = 0;
-    int framesWanted = 0;
-    bool *running = nullptr;
-};
-
 double percentile(std::vector<double> values, double fraction)
 {
     std::sort(values.begin(), values.end());
@@ -130,20 +117,26 @@ int main(int argc, char **argv)
             rows.push_back(row);
         }
 
-    OlaDevice port(universe);
+    PortDevice port(std::make_unique<OlaBackend>(universe));
     port.SelectPort(1);
     if (port.SelectPort() != 1) {
         std::printf("FAIL: %s\n", port.failureReason().c_str());
         return 1;
     }
-    bool running = true;
-    const qint16 speedMs = 50;
-    QuietHost host;
-    host.framesWanted = 3 * table.rowCount();
-    host.running = &running;
-    PlaybackEngine engine(host, port, table, speedMs, running);
-    engine.activate();
-    engine.deactivate();
+    const int speedMs = 50;
+    const int framesWanted = 3 * table.rowCount();
+    TimerfdDeadlineTimer timer;
+    PlaybackEngine engine(port, timer);
+    engine.loadTable(table);
+    engine.setDelay(std::chrono::milliseconds(speedMs));
+    int frames = 0;
+    QObject::connect(&engine, &PlaybackEngine::rowShown, [&] {
+        if (++frames == framesWanted + 1)
+            QCoreApplication::quit();
+    });
+    QTimer::singleShot(0, &engine, &PlaybackEngine::start);
+    app.exec();
+    engine.stop();
     // Let the last frames reach the listener before it stops.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     port.SelectPort(0);
@@ -152,7 +145,7 @@ int main(int argc, char **argv)
     const std::vector<Sample> samples = listener.samples();
     std::vector<Clock::time_point> frameTimes;
     std::size_t next = 0;
-    for (int frame = 0; frame < host.framesWanted; ++frame) {
+    for (int frame = 0; frame < framesWanted; ++frame) {
         const std::string_view row = rows[static_cast<std::size_t>(frame) % rows.size()];
         Channels wanted{};
         for (std::size_t k = 0; k < 8; ++k)
@@ -164,6 +157,11 @@ int main(int argc, char **argv)
             return 1;
         }
         frameTimes.push_back(samples[next].at);
+    }
+    // The blackout of the opening, one frame per row, and the all-off.
+    if (samples.size() != static_cast<std::size_t>(framesWanted) + 3) {
+        std::printf("FAIL: %zu DMX frames for %d rows\n", samples.size(), framesWanted + 1);
+        return 1;
     }
     if (samples.back().channels != Channels{}) {
         std::printf("FAIL: the lines were not all off at the end\n");
@@ -180,7 +178,7 @@ int main(int argc, char **argv)
             std::chrono::duration<double, std::milli>(frameTimes[i] - frameTimes[i - 1]).count() - speedMs));
     std::printf("%d frames checked in %zu DMX updates; period at %d ms as olad delivered it: "
                 "|error| median %.3f ms, p99 %.3f ms, max %.3f ms\n",
-                host.framesWanted, samples.size(), speedMs, percentile(errors, 0.5), percentile(errors, 0.99),
+                framesWanted, samples.size(), speedMs, percentile(errors, 0.5), percentile(errors, 0.99),
                 *std::max_element(errors.begin(), errors.end()));
     std::printf("PASS\n");
     return 0;

@@ -2,7 +2,7 @@
 // the data bytes that run must produce, computed against a fake kernel
 // (mode "expect").
 
-#include "ParportDevice.h"
+#include "ParportBackend.h"
 #include "PosixSystemCalls.h"
 #include "guest_sequence.h"
 
@@ -32,8 +32,7 @@ public:
 int main(int argc, char **argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "expect") == 0) {
-        PrintingCalls calls;
-        ParportDevice port("/dev/parport0", calls);
+        PortDevice port(std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<PrintingCalls>()));
         port.SelectPort(1);
         playGuestSequence(port, [] {});
         port.SelectPort(0);
@@ -43,8 +42,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: parport_guest run|expect\n");
         return 2;
     }
-    PosixSystemCalls calls;
-    ParportDevice port("/dev/parport0", calls);
+    PortDevice port(std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<PosixSystemCalls>()));
     port.SelectPort(1);
     if (port.SelectPort() != 1) {
         std::printf("guest: port not present: %s\n", port.failureReason().c_str());

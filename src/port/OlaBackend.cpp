@@ -1,0 +1,50 @@
+#include "OlaBackend.h"
+
+#include <ola/Callback.h>
+
+namespace {
+
+const char *const DaemonGone = "The OLA daemon (olad) stopped answering. Start it again, then open the port again.";
+
+void markAnswered(bool *answered, const ola::client::Result &, const ola::client::OlaUniverse &)
+{
+    *answered = true;
+}
+
+} // namespace
+
+OlaBackend::OlaBackend(unsigned universe, std::uint16_t rpcPort) : universe_(universe), rpcPort_(rpcPort) {}
+
+std::string OlaBackend::open()
+{
+    auto connection = std::make_unique<OlaConnection>(rpcPort_);
+    if (!connection->connected())
+        return "The OLA daemon (olad) does not answer on port " + std::to_string(rpcPort_)
+               + ". Start it, for example with: sudo systemctl start olad";
+    connection_ = std::move(connection);
+    frame_.Blackout();
+    return {};
+}
+
+std::string OlaBackend::write(std::uint8_t lines)
+{
+    connection_->poll();
+    if (!connection_->connected())
+        return DaemonGone;
+    for (unsigned k = 0; k < 8; ++k)
+        frame_.SetChannel(k, (lines >> k) & 1 ? 255 : 0);
+    connection_->client().SendDMX(universe_, frame_, ola::client::SendDMXArgs());
+    return {};
+}
+
+// Frames are sent without an answer, so the last one could still be on its
+// way when the connection closes, and olad would drop it. olad handles one
+// connection's messages in order: once it answers a question sent after the
+// frame, it has the frame.
+void OlaBackend::close()
+{
+    bool answered = false;
+    connection_->client().FetchUniverseInfo(universe_, ola::NewSingleCallback(&markAnswered, &answered));
+    connection_->waitUntil([&answered] { return answered; }, std::chrono::seconds(2));
+    connection_.reset();
+}

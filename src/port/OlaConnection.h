@@ -1,0 +1,43 @@
+#pragma once
+
+#include <ola/client/OlaClient.h>
+#include <ola/io/SelectServer.h>
+#include <ola/network/TCPSocket.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// One client connection to a running olad, driven by hand: nothing runs in
+// the background, and nothing ever starts olad.
+class OlaConnection {
+public:
+    static constexpr std::uint16_t DefaultRpcPort = 9010;
+
+    // Connects at once; connected() tells whether it worked.
+    explicit OlaConnection(std::uint16_t rpcPort);
+    ~OlaConnection();
+
+    OlaConnection(const OlaConnection &) = delete;
+    OlaConnection &operator=(const OlaConnection &) = delete;
+
+    bool connected() const { return client_ && !closedByDaemon_; }
+    ola::client::OlaClient &client() { return *client_; }
+
+    // Handles whatever olad has sent, without waiting; notices a daemon
+    // that has gone away.
+    void poll();
+
+    // Handles answers until `done` is true, the daemon goes, or the time is
+    // up. Returns `done`.
+    bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds limit);
+
+private:
+    void daemonClosed() { closedByDaemon_ = true; }
+
+    ola::io::SelectServer events_;
+    std::unique_ptr<ola::network::TCPSocket> socket_;
+    std::unique_ptr<ola::client::OlaClient> client_;
+    bool closedByDaemon_ = false;
+};

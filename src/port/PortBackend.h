@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// One kind of output for the eight lines: a parallel port, GPIO lines, a DMX
+// universe... A backend only opens, writes a whole row and closes; PortDevice
+// does the rest the same way for all of them.
+class PortBackend {
+public:
+    virtual ~PortBackend() = default;
+
+    // Takes the output. Returns why it could not, or "" on success.
+    virtual std::string open() = 0;
+
+    // Sets line k to bit k of `lines` in one write. Returns why it failed,
+    // or "" on success. Called only while open.
+    virtual std::string write(std::uint8_t lines) = 0;
+
+    // Lets the output go. Called only while open, after a last write.
+    virtual void close() = 0;
+};

@@ -1,0 +1,36 @@
+#include "RecordingBackend.h"
+
+std::string lineText(std::uint8_t lines)
+{
+    std::string text;
+    for (int k = 0; k < 8; ++k)
+        text += (lines >> k) & 1 ? '1' : '0';
+    return text;
+}
+
+std::string RecordingBackend::open()
+{
+    calls.push_back("open");
+    return openFailure;
+}
+
+std::string RecordingBackend::write(std::uint8_t lines)
+{
+    calls.push_back("write " + lineText(lines));
+    writeTimes.push_back(std::chrono::steady_clock::now());
+    return writeFailure;
+}
+
+void RecordingBackend::close()
+{
+    calls.push_back("close");
+}
+
+std::vector<std::string> RecordingBackend::writes() const
+{
+    std::vector<std::string> lines;
+    for (const std::string &call : calls)
+        if (call.rfind("write ", 0) == 0)
+            lines.push_back(call.substr(6));
+    return lines;
+}
