@@ -1,12 +1,27 @@
 #include "BackendFactory.h"
 
 #include "GpioBackend.h"
-#include "LibgpiodLines.h"
-#include "OlaBackend.h"
 #include "ParportBackend.h"
 #include "PortSetting.h"
 #include "PosixSystemCalls.h"
 #include "UnavailableBackend.h"
+
+#ifdef LAMPOTRON_WITH_GPIO
+#include "LibgpiodLines.h"
+#endif
+#ifdef LAMPOTRON_WITH_OLA
+#include "OlaBackend.h"
+#endif
+
+namespace {
+
+std::unique_ptr<PortBackend> notBuiltIn(const std::string &output, const char *option)
+{
+    return std::make_unique<UnavailableBackend>("This Lampotron was built without " + output + " (the build option "
+                                                + option + " was off).");
+}
+
+} // namespace
 
 std::unique_ptr<PortBackend> makeBackend(const std::string &portSetting)
 {
@@ -15,9 +30,19 @@ std::unique_ptr<PortBackend> makeBackend(const std::string &portSetting)
     case PortSetting::Kind::Parport:
         return std::make_unique<ParportBackend>(chosen.device, std::make_unique<PosixSystemCalls>());
     case PortSetting::Kind::Gpio:
+#ifdef LAMPOTRON_WITH_GPIO
         return std::make_unique<GpioBackend>(chosen.device, chosen.offsets, std::make_unique<LibgpiodLines>());
+#else
+        return notBuiltIn("GPIO output", "LAMPOTRON_WITH_GPIO");
+#endif
     case PortSetting::Kind::Ola:
+#ifdef LAMPOTRON_WITH_OLA
         return std::make_unique<OlaBackend>(chosen.universe);
+#else
+        return notBuiltIn("DMX output through OLA", "LAMPOTRON_WITH_OLA");
+#endif
+    case PortSetting::Kind::Relay:
+        return notBuiltIn("USB relay boards", "LAMPOTRON_WITH_RELAY");
     case PortSetting::Kind::Invalid:
         break;
     }

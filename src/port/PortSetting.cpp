@@ -1,9 +1,14 @@
 #include "PortSetting.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
-#include <regex>
 
 namespace {
+
+// Far longer than any real setting; longer text is refused before parsing.
+constexpr std::size_t LongestSetting = 256;
+constexpr std::size_t LongestQuote = 60;
 
 bool parseNumber(std::string_view text, unsigned &number)
 {
@@ -12,47 +17,73 @@ bool parseNumber(std::string_view text, unsigned &number)
     return !text.empty() && result.ec == std::errc() && result.ptr == end;
 }
 
-PortSetting refuse(const std::string &text, const std::string &why)
+bool allDigits(std::string_view text)
 {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+PortSetting refuse(std::string_view text, const std::string &why)
+{
+    std::string quoted(text.substr(0, LongestQuote));
+    if (text.size() > LongestQuote)
+        quoted += "...";
     PortSetting setting;
-    setting.error = "The port setting \"" + text + "\" " + why
-                    + " Use /dev/parportN, gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7 or ola:UNIVERSE.";
+    setting.error = "The port setting \"" + quoted + "\" " + why
+                    + " Use /dev/parportN, gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7, ola:UNIVERSE or relay:SERIAL.";
+    return setting;
+}
+
+PortSetting parseGpio(std::string_view text)
+{
+    const std::string_view rest = text.substr(5);
+    const auto colon = rest.rfind(':');
+    if (colon == std::string_view::npos || colon == 0)
+        return refuse(text, "does not name a GPIO chip and its line offsets.");
+    PortSetting setting;
+    setting.device = std::string(rest.substr(0, colon));
+    std::string_view offsets = rest.substr(colon + 1);
+    for (std::size_t k = 0; k < setting.offsets.size(); ++k) {
+        const auto comma = offsets.find(',');
+        const bool last = k + 1 == setting.offsets.size();
+        if ((comma == std::string_view::npos) != last || !parseNumber(offsets.substr(0, comma), setting.offsets[k]))
+            return refuse(text, "needs exactly eight line offsets, separated by commas.");
+        offsets.remove_prefix(last ? offsets.size() : comma + 1);
+    }
+    setting.kind = PortSetting::Kind::Gpio;
     return setting;
 }
 
 } // namespace
 
-PortSetting parsePortSetting(const std::string &text)
+PortSetting parsePortSetting(std::string_view text)
 {
+    if (text.size() > LongestSetting)
+        return refuse(text, "is longer than " + std::to_string(LongestSetting) + " characters.");
     PortSetting setting;
-    if (std::regex_match(text, std::regex("/dev/parport[0-9]+"))) {
+    if (startsWith(text, "/dev/parport") && allDigits(text.substr(12))) {
         setting.kind = PortSetting::Kind::Parport;
-        setting.device = text;
+        setting.device = std::string(text);
         return setting;
     }
-    if (text.rfind("ola:", 0) == 0) {
-        if (!parseNumber(std::string_view(text).substr(4), setting.universe))
+    if (startsWith(text, "ola:")) {
+        if (!parseNumber(text.substr(4), setting.universe))
             return refuse(text, "does not name a DMX universe number.");
         setting.kind = PortSetting::Kind::Ola;
         return setting;
     }
-    if (text.rfind("gpio:", 0) == 0) {
-        const std::string rest = text.substr(5);
-        const auto colon = rest.rfind(':');
-        if (colon == std::string::npos || colon == 0)
-            return refuse(text, "does not name a GPIO chip and its line offsets.");
-        setting.device = rest.substr(0, colon);
-        std::string_view offsets = std::string_view(rest).substr(colon + 1);
-        for (std::size_t k = 0; k < setting.offsets.size(); ++k) {
-            const auto comma = offsets.find(',');
-            const bool last = k + 1 == setting.offsets.size();
-            if ((comma == std::string_view::npos) != last
-                || !parseNumber(offsets.substr(0, comma), setting.offsets[k]))
-                return refuse(text, "needs exactly eight line offsets, separated by commas.");
-            offsets.remove_prefix(last ? offsets.size() : comma + 1);
-        }
-        setting.kind = PortSetting::Kind::Gpio;
+    if (startsWith(text, "relay:")) {
+        setting.device = std::string(text.substr(6));
+        if (!std::all_of(setting.device.begin(), setting.device.end(), [](unsigned char c) { return std::isalnum(c); }))
+            return refuse(text, "does not name a relay board's serial (letters and digits, or nothing for the first board).");
+        setting.kind = PortSetting::Kind::Relay;
         return setting;
     }
+    if (startsWith(text, "gpio:"))
+        return parseGpio(text);
     return refuse(text, "is not understood.");
 }
