@@ -19,4 +19,8 @@ public:
 
     // Lets the output go. Called only while open, after a last write.
     virtual void close() = 0;
+
+    // Something the user should know about an output that did open, such as
+    // lines that lead nowhere; "" when there is nothing to say.
+    virtual std::string notice() const { return {}; }
 };

@@ -34,6 +34,9 @@ public:
     // when nothing went wrong.
     std::string failureReason() const { return failure_; }
 
+    // What the user should know about the open port; "" when nothing.
+    std::string notice() const { return open_ ? backend_->notice() : std::string(); }
+
     // Lines low, the old output released, and the new one in its place,
     // closed until it is selected.
     void replaceBackend(std::unique_ptr<PortBackend> backend);

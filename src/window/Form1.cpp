@@ -307,6 +307,9 @@ void Form1::Command3_Click()
     if (LPT1.SelectPort() == 1) {
         Command3->setEnabled(false);
         lblStatusLabel->setText(QStringLiteral("Port is active"));
+        if (const std::string notice = LPT1.notice(); !notice.empty())
+            showMessage(QMessageBox::Information, windowTitle(), QStringLiteral("Port is active"),
+                        QString::fromStdString(notice), this);
         return;
     }
     showMessage(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
