@@ -2,9 +2,9 @@
 
 #include "mdlEffects.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -29,39 +29,55 @@ std::optional<QString> syncToDisk(const QString &path, int flags)
     return std::nullopt;
 }
 
+// Hidden, beside the target, so that the rename stays on one file system.
+QString draftTemplate(const QString &target)
+{
+    const QFileInfo info(target);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX");
+}
+
 } // namespace
 
-std::optional<QString> buildScheme(const QString &path, const std::vector<EffectChoice> &chosen,
-                                   const std::function<void(int)> &afterEffect)
+SchemeDraft::SchemeDraft(QString target) : target_(std::move(target)), draft_(draftTemplate(target_)) {}
+
+std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chosen,
+                                          const std::function<void(int)> &afterEffect)
 {
-    const QFileInfo target(path);
-    QTemporaryFile draft(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                         + QStringLiteral(".XXXXXX"));
-    if (!draft.open())
-        return QStringLiteral("Cannot create a new scheme file in %1: %2")
-            .arg(target.absolutePath(), draft.errorString());
-    draft.close();
+    const QFileInfo target(target_);
+    if (!draft_.open())
+        return QStringLiteral("Cannot create a new scheme file in %1: %2").arg(target.absolutePath(), draft_.errorString());
+    draft_.close();
 
     int written = 0;
     for (const EffectChoice &choice : chosen) {
-        if (auto error = mdlEffects::WriteEffect(draft.fileName(), choice.effect, choice.repeats))
+        if (auto error = mdlEffects::WriteEffect(draft_.fileName(), choice.effect, choice.repeats))
             return error;
         afterEffect(++written);
     }
+    draft_.setPermissions(target.exists() ? target.permissions()
+                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                                | QFileDevice::ReadOther);
+    return syncToDisk(draft_.fileName(), O_RDONLY);
+}
 
-    const QFileDevice::Permissions permissions =
-        target.exists() ? target.permissions()
-                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                              | QFileDevice::ReadOther;
-    draft.setPermissions(permissions);
-    if (auto error = syncToDisk(draft.fileName(), O_RDONLY))
-        return error;
-    if (std::rename(QFile::encodeName(draft.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return QStringLiteral("Cannot replace %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-    draft.setAutoRemove(false);
+std::optional<QString> SchemeDraft::commit()
+{
+    if (std::rename(QFile::encodeName(draft_.fileName()).constData(), QFile::encodeName(target_).constData()) != 0)
+        return QStringLiteral("Cannot replace %1: %2").arg(target_, QString::fromLocal8Bit(std::strerror(errno)));
+    draft_.setAutoRemove(false);
     // The rename itself must survive a power cut too.
-    syncToDisk(target.absolutePath(), O_RDONLY | O_DIRECTORY);
+    syncToDisk(QFileInfo(target_).absolutePath(), O_RDONLY | O_DIRECTORY);
     return std::nullopt;
+}
+
+QByteArray fingerprint(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result().toHex();
 }
 
 } // namespace pattern

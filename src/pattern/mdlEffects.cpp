@@ -4,6 +4,10 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace mdlEffects {
 
 namespace {
@@ -22,6 +26,21 @@ QByteArray effectText(const pattern::Effect &chosen, int repeats)
     return text;
 }
 
+// Qt's buffered writes lose the system's reason for a failure, such as a
+// full disk. Returns 0 or the error number.
+int writeAll(int fd, const QByteArray &text)
+{
+    for (qsizetype done = 0; done < text.size();) {
+        const ssize_t written = ::write(fd, text.constData() + done, static_cast<std::size_t>(text.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        done += written;
+    }
+    return 0;
+}
+
 } // namespace
 
 std::optional<QString> WriteEffect(const QString &path, int effect, int repeats)
@@ -36,11 +55,8 @@ std::optional<QString> WriteEffect(const QString &path, int effect, int repeats)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return QStringLiteral("Cannot open %1 for writing: %2").arg(path, file.errorString());
-    if (file.write(text) != text.size() || !file.flush())
-        return QStringLiteral("Cannot write to %1: %2").arg(path, file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot write to %1: %2").arg(path, file.errorString());
+    if (const int error = writeAll(file.handle(), text))
+        return QStringLiteral("Cannot write to %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error)));
     return std::nullopt;
 }
 

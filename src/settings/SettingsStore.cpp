@@ -1,70 +1,128 @@
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStorageInfo>
 
 #include <algorithm>
 
 namespace {
 
-std::unique_ptr<QSettings> openSettings()
+QString userFileName()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Lampotron"), QStringLiteral("Lampotron"));
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lampotron"),
+                     QStringLiteral("Lampotron"))
+        .fileName();
 }
 
-} // namespace
-
-SettingsStore::SettingsStore() : settings_(openSettings()) {}
-
-QString SettingsStore::path(const QString &section, const QString &key)
+QString path(const QString &section, const QString &key)
 {
     return section + QLatin1Char('/') + key;
 }
 
-QString SettingsStore::read(const QString &section, const QString &key,
-                            const QString &defaultValue) const
+QByteArray contentOf(const QString &fileName)
 {
-    const QVariant value = settings_->value(path(section, key));
-    if (settings_->status() != QSettings::NoError || !value.isValid())
-        return defaultValue;
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() : fileName_(userFileName()) {}
+
+SettingsStore::SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
+
+// A value written by hand with commas and no quotes reads as a list.
+QString SettingsStore::read(const settings::TextKey &key) const
+{
+    const QVariant value = QSettings(fileName_, QSettings::IniFormat).value(path(key.section, key.key));
+    if (!value.isValid())
+        return key.fallback;
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
     return value.toString();
 }
 
-int SettingsStore::readInt(const QString &section, const QString &key, int defaultValue,
-                           int minimum, int maximum) const
+int SettingsStore::read(const settings::IntKey &key) const
 {
     bool ok = false;
-    const qlonglong number = read(section, key, QString()).trimmed().toLongLong(&ok);
+    const qlonglong number = read(settings::TextKey{key.section, key.key, QString()}).trimmed().toLongLong(&ok);
     if (!ok)
-        return defaultValue;
-    return static_cast<int>(std::clamp<qlonglong>(number, minimum, maximum));
+        return key.fallback;
+    return static_cast<int>(std::clamp<qlonglong>(number, key.minimum, key.maximum));
 }
 
-std::optional<QString> SettingsStore::write(const QString &section, const QString &key,
-                                            const QString &value)
+bool SettingsStore::hasSection(const QString &section) const
 {
-    settings_->setValue(path(section, key), value);
-    settings_->sync();
-    if (settings_->status() == QSettings::FormatError)
-        setDamagedFileAside();
-    if (settings_->status() != QSettings::NoError)
-        return QStringLiteral("Cannot save the setting %1 to %2.").arg(path(section, key), fileName());
-    return std::nullopt;
+    return QSettings(fileName_, QSettings::IniFormat).childGroups().contains(section);
 }
 
-// Qt refuses to rewrite a file it cannot parse, so a damaged file would
-// swallow every later write. Keep it aside and write what could be read.
-void SettingsStore::setDamagedFileAside()
+// QSettings writes the whole file atomically on sync. Its error state sticks
+// to the object, so every change uses objects of its own.
+std::optional<QString> SettingsStore::write(const QList<Value> &values, const QString &sectionToRemove) const
 {
-    QList<std::pair<QString, QVariant>> readable;
-    for (const QString &key : settings_->allKeys())
-        readable.append({key, settings_->value(key)});
-    const QString damaged = settings_->fileName();
-    settings_.reset();
-    QFile::remove(damaged + QStringLiteral(".damaged"));
-    QFile::rename(damaged, damaged + QStringLiteral(".damaged"));
-    settings_ = openSettings();
-    for (const auto &[key, value] : readable)
-        settings_->setValue(key, value);
-    settings_->sync();
+    bool damaged = false;
+    {
+        QSettings before(fileName_, QSettings::IniFormat);
+        before.allKeys();
+        damaged = before.status() == QSettings::FormatError;
+    }
+    if (damaged)
+        keepDamagedCopy();
+    QSettings settings(fileName_, QSettings::IniFormat);
+    if (!sectionToRemove.isEmpty())
+        settings.remove(sectionToRemove);
+    for (const Value &value : values)
+        settings.setValue(path(value.section, value.key), value.text);
+    settings.sync();
+    bool written = settings.status() == QSettings::NoError;
+    if (damaged && settings.status() == QSettings::FormatError) {
+        // The error came from reading the damaged file; a fresh look tells
+        // whether the rewrite reached the disk.
+        QSettings after(fileName_, QSettings::IniFormat);
+        after.sync();
+        written = after.status() == QSettings::NoError;
+    }
+    if (written)
+        return std::nullopt;
+    return QStringLiteral("The settings could not be saved to %1: %2.").arg(fileName_, whyNotWritten());
+}
+
+// Qt rewrites what it could read of a damaged file. The user's own text is
+// kept first, under a name that no later copy takes over.
+void SettingsStore::keepDamagedCopy() const
+{
+    const QByteArray original = contentOf(fileName_);
+    for (int number = 0;; ++number) {
+        const QString copy = fileName_ + QStringLiteral(".damaged") + (number ? QStringLiteral(".%1").arg(number) : QString());
+        if (!QFileInfo::exists(copy)) {
+            QFile::copy(fileName_, copy);
+            return;
+        }
+        if (contentOf(copy) == original)
+            return;
+    }
+}
+
+// Qt only says that a write failed; look for the reason a user can act on.
+QString SettingsStore::whyNotWritten() const
+{
+    const QFileInfo info(fileName_);
+    const QFileInfo folder(info.path());
+    const QStorageInfo disk(folder.exists() ? folder.filePath() : QDir::homePath());
+    if (disk.isReadOnly())
+        return QStringLiteral("the disk is mounted read-only");
+    if (info.isDir())
+        return QStringLiteral("a folder is in its place");
+    if (info.exists() && !info.isWritable())
+        return QStringLiteral("the file is read-only");
+    if (!folder.isDir())
+        return QStringLiteral("its folder cannot be made");
+    if (!folder.isWritable())
+        return QStringLiteral("its folder is read-only");
+    if (disk.bytesAvailable() < info.size() + 4096)
+        return QStringLiteral("the disk is full");
+    return QStringLiteral("the system gave no reason");
 }

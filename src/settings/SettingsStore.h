@@ -1,36 +1,45 @@
 #pragma once
 
+#include "SettingsKeys.h"
+
+#include <QList>
 #include <QSettings>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
-// The per-user settings of Lampotron, addressed by section and key.
-// On Linux they live in ~/.config/Lampotron/Lampotron.conf
-// (or $XDG_CONFIG_HOME/Lampotron/Lampotron.conf).
+// The per-user settings of Lampotron, addressed by section and key. On Linux
+// they live in ~/.config/Lampotron/Lampotron.conf (or under $XDG_CONFIG_HOME).
+// Every call works on a fresh view of the file, so one failed write never
+// taints a later read or write.
 class SettingsStore {
 public:
+    struct Value {
+        QString section;
+        QString key;
+        QString text;
+    };
+
     SettingsStore();
+    explicit SettingsStore(QString fileName);
 
-    // The stored text, or defaultValue when the key is absent or the file
-    // cannot be read.
-    QString read(const QString &section, const QString &key, const QString &defaultValue) const;
+    // The stored text as written, or the fallback when the key is absent.
+    QString read(const settings::TextKey &key) const;
+    // A stored decimal integer; text that is not one reads as the fallback,
+    // and a number out of range is brought to the nearer end.
+    int read(const settings::IntKey &key) const;
 
-    // A stored decimal integer. Text that is not one reads as defaultValue;
-    // a number outside [minimum, maximum] is brought to the nearer end.
-    int readInt(const QString &section, const QString &key, int defaultValue, int minimum,
-                int maximum) const;
+    // Stores the values, and removes a whole section if one is named, and
+    // puts it all on disk in one go: after a crash the file holds all of the
+    // change or none of it. Returns what went wrong.
+    std::optional<QString> write(const QList<Value> &values, const QString &sectionToRemove = {}) const;
+    bool hasSection(const QString &section) const;
 
-    // Stores the text and puts it on disk at once. Returns what went wrong,
-    // or nothing on success.
-    std::optional<QString> write(const QString &section, const QString &key, const QString &value);
-
-    QString fileName() const { return settings_->fileName(); }
+    QString fileName() const { return fileName_; }
 
 private:
-    static QString path(const QString &section, const QString &key);
-    void setDamagedFileAside();
+    void keepDamagedCopy() const;
+    QString whyNotWritten() const;
 
-    std::unique_ptr<QSettings> settings_;
+    QString fileName_;
 };

@@ -3,6 +3,7 @@
 #include "Layout.h"
 #include "PatternLoader.h"
 #include "SchemeBuilder.h"
+#include "SelectionStore.h"
 #include "TimerfdDeadlineTimer.h"
 #include "Twips.h"
 #include "mdlEffects.h"
@@ -79,7 +80,8 @@ Form1::Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidge
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings), dataPath_(std::move(dataPath)), LPT1(port),
-      engine_(new PlaybackEngine(port, *new TimerfdDeadlineTimer(this), this))
+      engine_(new PlaybackEngine(port, *new TimerfdDeadlineTimer(this), this)),
+      settingsWriter_(new SettingsWriter(settings, std::chrono::milliseconds(300), this))
 {
     setWindowTitle(QStringLiteral(" Flickwerk"));
     setWindowIcon(QIcon(QStringLiteral(":/lampotron/lampotron.png")));
@@ -115,6 +117,8 @@ void Form1::createControls()
         widget->setGeometry(twips::toPixels(control.twips));
         widget->setEnabled(control.enabled);
         made.insert(key(control.name, control.index), widget);
+        if (control.container.isEmpty() && control.twips.top() >= layout::CollapsedClientHeight)
+            lowerBand_.push_back(widget);
     }
     // Each member takes the widget the table made under its name.
     const auto take = [&](auto *&member, const char *name, int index = -1) {
@@ -201,6 +205,8 @@ void Form1::connectHandlers()
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
     connect(chkPause, &QCheckBox::toggled, engine_, &PlaybackEngine::setPaused);
     connect(engine_, &PlaybackEngine::rowShown, this, &Form1::showLamps);
+    connect(engine_, &PlaybackEngine::portLost, this, &Form1::showPortLost);
+    connect(settingsWriter_, &SettingsWriter::failed, this, &Form1::reportSettingsFailure);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
@@ -224,17 +230,21 @@ bool Form1::Form_Load()
     createTrayIcon();
     if (!ReadData())
         return false;
+    const SelectionStore selections(settings_);
+    if (auto failure = selections.recover(pattern::fingerprint(dataPath_)))
+        reportSettingsFailure(*failure);
 
-    VScroll1->setValue(settings_.readInt("Setting", "Speed", 100, VScroll1->minimum(), VScroll1->maximum()));
-    for (int i = 0; i < layout::EffectRows; ++i) {
-        const auto at = static_cast<std::size_t>(i);
+    // Restoring a value is not a change: nothing is written back.
+    restoring_ = true;
+    VScroll1->setValue(settings_.read(settings::Speed));
+    const Selection stored = selections.read();
+    for (std::size_t i = 0; i < chkEffect.size(); ++i) {
         // The box first: ticking it resets the repeat count, which the stored one must override.
-        chkEffect[at]->setChecked(settings_.readInt("Sheme", QStringLiteral("Effect%1").arg(i), 1, 0, 1) == 1);
-        scrCycle[at]->setValue(settings_.readInt("Sheme", QStringLiteral("NumRetry%1").arg(i), 1,
-                                                 scrCycle[at]->minimum(), scrCycle[at]->maximum()));
+        chkEffect[i]->setChecked(stored.ticked[i]);
+        scrCycle[i]->setValue(stored.repeats[i]);
     }
-    lblNumEffects->setText(
-        QString::number(settings_.readInt("Sheme", "NumEffects", layout::EffectRows, 0, layout::EffectRows)));
+    lblNumEffects->setText(stored.numEffects);
+    restoring_ = false;
     return true;
 }
 
@@ -262,15 +272,41 @@ void Form1::endAfterDamage(const QString &reason)
     releaseAndExit(EXIT_FAILURE);
 }
 
+// Playback goes on, on screen; "порт" opens the port again.
+void Form1::showPortLost(const QString &reason)
+{
+    if (unloaded_)
+        return;
+    lblStatusLabel->setText(QStringLiteral("Port lost"));
+    Command3->setEnabled(true);
+    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port lost"),
+                                QMessageBox::Ok, this);
+    box->setInformativeText(reason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+// Once a run is enough: later writes that work put everything on disk.
+void Form1::reportSettingsFailure(const QString &reason)
+{
+    if (settingsFailureShown_)
+        return;
+    settingsFailureShown_ = true;
+    showMessage(QMessageBox::Warning, windowTitle(), QStringLiteral("The settings could not be saved."), reason, this);
+}
+
 void Form1::showLamps(std::uint8_t lamps)
 {
     for (int k = 0; k < layout::LampCount; ++k)
         setColour(lamp[static_cast<std::size_t>(k)], QPalette::Window, (lamps >> k) & 1 ? Lit : Dark);
 }
 
+// Controls cut off below the window's edge must not take the keyboard focus.
 void Form1::setClientHeightTwips(int height)
 {
     setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(height));
+    for (QWidget *widget : lowerBand_)
+        widget->setVisible(height > layout::CollapsedClientHeight);
 }
 
 void Form1::chkEffect_Click(int index)
@@ -292,12 +328,8 @@ void Form1::VScroll1_Change()
     const int speedMs = VScroll1->value();
     engine_->setDelay(std::chrono::milliseconds(speedMs));
     lblSpeed->setText(QString::number(speedMs));
-    const auto failure = settings_.write("Setting", "Speed", QString::number(speedMs));
-    // Once is enough: the bar moves in steps, and each step would repeat it.
-    if (failure && !speedSaveFailureShown_) {
-        speedSaveFailureShown_ = true;
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("The speed could not be saved.\n%1").arg(*failure));
-    }
+    if (!restoring_)
+        settingsWriter_->store({settings::Speed.section, settings::Speed.key, QString::number(speedMs)});
 }
 
 void Form1::Command3_Click()
@@ -366,9 +398,10 @@ void Form1::closeEvent(QCloseEvent *event)
     Form_Unload();
 }
 
-// Settings are on disk already; nothing more is saved.
+// Nothing more is saved; settings still on their way are written first.
 void Form1::Form_Unload()
 {
+    settingsWriter_->flush();
     releaseAndExit(EXIT_SUCCESS);
 }
 
@@ -403,10 +436,21 @@ void Form1::Command9_Click()
     setBuildLock(true);
     const QString previousCount = lblNumEffects->text();
     lblNumEffects->setText(QStringLiteral("0"));
-    const auto failure = pattern::buildScheme(dataPath_, chosen, [this](int written) {
+    pattern::SchemeDraft draft(dataPath_);
+    std::optional<QString> failure = draft.write(chosen, [this](int written) {
         lblNumEffects->setText(QString::number(written));
         lblNumEffects->repaint();
     });
+    // The selection is staged with the new file's fingerprint before the file
+    // goes in place, so that a crash anywhere leaves the two in agreement.
+    const SelectionStore selections(settings_);
+    if (!failure)
+        failure = selections.stage(currentSelection(), pattern::fingerprint(draft.fileName()));
+    if (!failure) {
+        failure = draft.commit();
+        if (failure)
+            selections.dropStaged();
+    }
     if (failure) {
         lblNumEffects->setText(previousCount);
         setBuildLock(false);
@@ -415,7 +459,9 @@ void Form1::Command9_Click()
                     QStringLiteral("The scheme could not be built. The previous scheme is kept."), *failure, this);
         return;
     }
-    storeSelection();
+    if (auto notStored = selections.promote())
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme was built, but the selection could not be saved."), *notStored, this);
     // A short pause so the count can be read before the new table loads;
     // the lock holds until then.
     QTimer::singleShot(1000, this, &Form1::finishBuild);
@@ -427,24 +473,15 @@ void Form1::finishBuild()
         setBuildLock(false);
 }
 
-// The selection is stored only once the file it describes is in place.
-void Form1::storeSelection()
+Selection Form1::currentSelection() const
 {
-    std::optional<QString> failure;
-    const auto store = [&](const QString &key, const QString &value) {
-        if (auto error = settings_.write("Sheme", key, value); error && !failure)
-            failure = error;
-    };
-    for (int i = 0; i < layout::EffectRows; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        store(QStringLiteral("Effect%1").arg(i), chkEffect[at]->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-        store(QStringLiteral("NumRetry%1").arg(i), QString::number(scrCycle[at]->value()));
+    Selection selection;
+    for (std::size_t i = 0; i < chkEffect.size(); ++i) {
+        selection.ticked[i] = chkEffect[i]->isChecked();
+        selection.repeats[i] = scrCycle[i]->value();
     }
-    store(QStringLiteral("NumEffects"), lblNumEffects->text());
-    if (failure) {
-        showMessage(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("The scheme was built, but the selection could not be saved."), *failure, this);
-    }
+    selection.numEffects = lblNumEffects->text();
+    return selection;
 }
 
 // While a scheme is built nothing may start playback or change the selection.

@@ -2,11 +2,14 @@
 
 #include "PlaybackEngine.h"
 #include "PortDevice.h"
+#include "Selection.h"
 #include "SettingsStore.h"
+#include "SettingsWriter.h"
 
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -61,9 +64,11 @@ private:
     void setClientHeightTwips(int height);
     void setBuildLock(bool locked);
     void finishBuild();
-    void storeSelection();
+    Selection currentSelection() const;
     bool ReadData();
     void showLamps(std::uint8_t lamps);
+    void showPortLost(const QString &reason);
+    void reportSettingsFailure(const QString &reason);
     void Form_Unload();
     void endAfterDamage(const QString &reason);
     void releaseAndExit(int code);
@@ -72,7 +77,10 @@ private:
     const QString dataPath_;
     PortDevice &LPT1;
     PlaybackEngine *engine_ = nullptr;
-    bool speedSaveFailureShown_ = false;
+    SettingsWriter *settingsWriter_ = nullptr;
+    std::vector<QWidget *> lowerBand_;
+    bool restoring_ = false;
+    bool settingsFailureShown_ = false;
     bool unloaded_ = false;
 
     QPushButton *Command1 = nullptr;

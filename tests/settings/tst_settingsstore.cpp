@@ -1,112 +1,187 @@
-#include "SettingsStore.h"
-#include "TemporaryConfigHome.h"
+#include "HostileDisk.h"
+#include "PortSetting.h"
+#include "SelectionStore.h"
+#include "SettingsWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-QTemporaryDir *configHome = nullptr;
+bool privateMounts = false;
 }
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
 
-    QString confPath() const { return configHome->filePath(QStringLiteral("Lampotron/Lampotron.conf")); }
+    QTemporaryDir home;
+    QString folder() const { return home.filePath(QStringLiteral("config")); }
+    QString file() const { return folder() + QStringLiteral("/Lampotron.conf"); }
 
-    void replaceFile(const QByteArray &content)
+    void handWrite(const QByteArray &content)
     {
-        QDir().mkpath(configHome->filePath(QStringLiteral("Lampotron")));
-        QFile file(confPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+        QFile out(file());
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(content);
+    }
+
+    static QByteArray contentOf(const QString &path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+    }
+
+    static Selection selectionWith(int tickedEffect, int repeats)
+    {
+        Selection selection;
+        selection.ticked[static_cast<std::size_t>(tickedEffect)] = true;
+        selection.repeats.fill(1);
+        selection.repeats[static_cast<std::size_t>(tickedEffect)] = repeats;
+        selection.numEffects = QStringLiteral("1");
+        return selection;
     }
 
 public:
-    static void initMain()
-    {
-        configHome = &useTemporaryConfigHome();
-    }
+    static void initMain() { privateMounts = hostiledisk::usePrivateMounts(); }
 
 private slots:
     void init()
     {
-        QFile::remove(confPath());
-        QDir(configHome->path()).removeRecursively();
-        QDir().mkpath(configHome->path());
+        hostiledisk::unmount(folder());
+        QDir(folder()).removeRecursively();
+        QVERIFY(QDir().mkpath(folder()));
     }
 
-    void emptyStoreGivesDefaults()
+    void valuesReadAsWrittenByHand_data()
     {
-        SettingsStore store;
-        QCOMPARE(store.fileName(), confPath());
-        QCOMPARE(store.read("Setting", "Speed", "100"), QStringLiteral("100"));
-        QCOMPARE(store.read("Sheme", "NumEffects", "12"), QStringLiteral("12"));
-        QCOMPARE(store.readInt("Sheme", "NumRetry3", 1, 1, 10), 1);
-    }
-
-    void writeReachesTheDiskAtOnce()
-    {
-        SettingsStore store;
-        QCOMPARE(store.write("Setting", "Speed", "250"), std::nullopt);
-        QCOMPARE(store.write("Sheme", "NumRetry11", "7"), std::nullopt);
-        QFile file(confPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray onDisk = file.readAll();
-        QVERIFY2(onDisk.contains("[Setting]\nSpeed=250"), onDisk.constData());
-        QVERIFY2(onDisk.contains("[Sheme]\nNumRetry11=7"), onDisk.constData());
-        QCOMPARE(SettingsStore().read("Setting", "Speed", "100"), QStringLiteral("250"));
-    }
-
-    void keysAreCaseSensitive()
-    {
-        SettingsStore store;
-        QCOMPARE(store.write("Sheme", "Effect3", "0"), std::nullopt);
-        QCOMPARE(store.read("Sheme", "effect3", "1"), QStringLiteral("1"));
-        QCOMPARE(store.read("Sheme", "Effect3", "1"), QStringLiteral("0"));
-    }
-
-    void integersAreCheckedAndClamped_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("plain") << QByteArray("250") << 250;
-        QTest::newRow("not a number") << QByteArray("fast") << 100;
-        QTest::newRow("empty") << QByteArray("") << 100;
-        QTest::newRow("too large") << QByteArray("99999999999") << 1000;
-        QTest::newRow("too small") << QByteArray("-3") << 50;
-    }
-
-    void integersAreCheckedAndClamped()
-    {
-        QFETCH(QByteArray, stored);
-        QFETCH(int, expected);
-        replaceFile("[Setting]\nSpeed=" + stored + "\n");
-        QCOMPARE(SettingsStore().readInt("Setting", "Speed", 100, 50, 1000), expected);
-    }
-
-    void damagedFileReadsAsDefaults()
-    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("speed");
+        const QString gpio = QStringLiteral("gpio:gpiochip0:17,18,27,22,23,24,25,4");
+        QTest::newRow("commas unquoted") << QByteArray("[Setting]\nPort=" + gpio.toLatin1() + "\n") << gpio << 100;
+        QTest::newRow("commas quoted") << QByteArray("[Setting]\nPort=\"" + gpio.toLatin1() + "\"\n") << gpio << 100;
+        QTest::newRow("plain") << QByteArray("[Setting]\nPort=ola:1\nSpeed=250\n") << "ola:1" << 250;
+        QTest::newRow("not a number") << QByteArray("[Setting]\nSpeed=fast\n") << "/dev/parport0" << 100;
+        QTest::newRow("too large") << QByteArray("[Setting]\nSpeed=99999999999\n") << "/dev/parport0" << 1000;
+        QTest::newRow("too small") << QByteArray("[Setting]\nSpeed=-3\n") << "/dev/parport0" << 50;
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage += static_cast<char>((i * 131) % 256);
-        replaceFile(garbage);
-        SettingsStore store;
-        QCOMPARE(store.read("Setting", "Speed", "100"), QStringLiteral("100"));
-        QCOMPARE(store.write("Setting", "Speed", "300"), std::nullopt);
-        QCOMPARE(SettingsStore().read("Setting", "Speed", "100"), QStringLiteral("300"));
-        QVERIFY(QFile::exists(confPath() + ".damaged"));
+        QTest::newRow("damaged") << garbage << "/dev/parport0" << 100;
     }
 
-    void failedWriteIsReported()
+    void valuesReadAsWrittenByHand()
     {
-        // A folder where the file should be makes every write fail, even for root.
-        QVERIFY(QDir().mkpath(confPath()));
-        SettingsStore store;
-        const auto error = store.write("Setting", "Speed", "250");
-        QVERIFY(error.has_value());
-        QVERIFY2(error->contains("Speed"), qPrintable(*error));
+        QFETCH(QByteArray, content);
+        QFETCH(QString, port);
+        QFETCH(int, speed);
+        handWrite(content);
+        const SettingsStore store(file());
+        QCOMPARE(store.read(settings::Port), port);
+        QCOMPARE(parsePortSetting(store.read(settings::Port).toStdString()).kind == PortSetting::Kind::Invalid, false);
+        QCOMPARE(store.read(settings::Speed), speed);
+    }
+
+    // The user's own text of a damaged file is kept, and a second damaged
+    // file never takes the place of the first copy.
+    void damagedFileIsKeptAsItWas()
+    {
+        const SettingsStore store(file());
+        for (const QByteArray &damage : {QByteArray("[Setting]\nSpeed=250\n[bad\n\xff\xfe=3\n"), QByteArray("\xff[x\n")}) {
+            handWrite(damage);
+            QCOMPARE(store.write({{"Setting", "Speed", "300"}}), std::nullopt);
+            QCOMPARE(SettingsStore(file()).read(settings::Speed), 300);
+        }
+        QCOMPARE(contentOf(file() + ".damaged"), QByteArray("[Setting]\nSpeed=250\n[bad\n\xff\xfe=3\n"));
+        QCOMPARE(contentOf(file() + ".damaged.1"), QByteArray("\xff[x\n"));
+    }
+
+    void failedWritesTaintNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder in the file's place") << "folder" << "a folder is in its place";
+        QTest::newRow("read-only disk") << "read-only" << "read-only";
+        QTest::newRow("full disk") << "full" << "the disk is full";
+    }
+
+    void failedWritesTaintNothing()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        if (kind != "folder" && !privateMounts)
+            QSKIP("needs root to mount a small file system");
+        if (kind != "folder")
+            QVERIFY(hostiledisk::mountSmall(folder()));
+        const SettingsStore store(file());
+        QCOMPARE(store.write({{"Setting", "Speed", "250"}, {"Sheme", "Effect3", "0"}}), std::nullopt);
+
+        if (kind == "folder") {
+            QVERIFY(QFile::remove(file()));
+            QVERIFY(QDir().mkdir(file()));
+        } else if (kind == "read-only") {
+            QVERIFY(hostiledisk::makeReadOnly(folder()));
+        } else {
+            hostiledisk::fill(folder());
+        }
+        const auto failure = store.write({{"Setting", "Speed", "300"}});
+        QVERIFY(failure.has_value());
+        QVERIFY2(failure->contains(file()) && failure->contains(reason), qPrintable(*failure));
+        if (kind == "folder")
+            return;
+        // What is stored still reads as stored, not as its fallback.
+        QCOMPARE(store.read(settings::effectTicked(3)), 0);
+
+        // Once the disk takes writes again, they are not reported as failures.
+        hostiledisk::unmount(folder());
+        QCOMPARE(store.write({{"Setting", "Speed", "400"}}), std::nullopt);
+        QCOMPARE(SettingsStore(file()).read(settings::Speed), 400);
+    }
+
+    // Wherever a build is cut short, the stored selection afterwards is the
+    // one the scheme file in place was built from.
+    void cutShortBuildLeavesSelectionAndFileInStep_data()
+    {
+        QTest::addColumn<int>("stepsDone");
+        QTest::addColumn<bool>("newInPlace");
+        QTest::newRow("before staging") << 0 << false;
+        QTest::newRow("after staging") << 1 << false;
+        QTest::newRow("after the file moved in") << 2 << true;
+        QTest::newRow("after promoting") << 3 << true;
+    }
+
+    void cutShortBuildLeavesSelectionAndFileInStep()
+    {
+        QFETCH(int, stepsDone);
+        QFETCH(bool, newInPlace);
+        const SettingsStore store(file());
+        const SelectionStore selections(store);
+        const Selection before = selectionWith(2, 1);
+        const Selection after = selectionWith(5, 3);
+        QCOMPARE(selections.stage(before, "old file"), std::nullopt);
+        QCOMPARE(selections.promote(), std::nullopt);
+
+        if (stepsDone >= 1)
+            QCOMPARE(selections.stage(after, "new file"), std::nullopt);
+        const QByteArray fileInPlace = stepsDone >= 2 ? "new file" : "old file";
+        if (stepsDone >= 3)
+            QCOMPARE(selections.promote(), std::nullopt);
+
+        QCOMPARE(selections.recover(fileInPlace), std::nullopt);
+        QCOMPARE(selections.read(), newInPlace ? after : before);
+        QVERIFY(!store.hasSection(QStringLiteral("ShemeStaged")));
+    }
+
+    // A burst of changes is written once, after a quiet moment, off this thread.
+    void writerWaitsForQuiet()
+    {
+        const SettingsStore store(file());
+        SettingsWriter writer(store, std::chrono::seconds(10));
+        for (int speed = 100; speed <= 500; speed += 50)
+            writer.store({"Setting", "Speed", QString::number(speed)});
+        QCOMPARE(store.read(settings::Speed), 100);
+        writer.flush();
+        QCOMPARE(store.read(settings::Speed), 500);
     }
 };
 

@@ -179,9 +179,12 @@ private slots:
         store("Sheme/NumRetry5", "99");
         store("Sheme/NumRetry6", "many");
         store("Sheme/NumEffects", "7");
+        const QByteArray before = read(settings->fileName());
         loadForm();
         QCOMPARE(text("lblSpeed"), QStringLiteral("250"));
-        QCOMPARE(stored("Setting/Speed"), QStringLiteral("250"));
+        // Restoring is not a change: nothing is written back.
+        QTest::qWait(500);
+        QCOMPARE(read(settings->fileName()), before);
         QVERIFY(!box(3)->isChecked());
         QCOMPARE(bar(3)->value(), 5);
         QCOMPARE(w<QLabel>("Label1", 3)->text(), QStringLiteral("5"));
@@ -233,7 +236,7 @@ private slots:
         auto *speed = w<QScrollBar>("VScroll1");
         speed->setValue(250);
         QCOMPARE(text("lblSpeed"), QStringLiteral("250"));
-        QCOMPARE(stored("Setting/Speed"), QStringLiteral("250"));
+        QTRY_COMPARE(stored("Setting/Speed"), QStringLiteral("250"));
         speed->setValue(5000);
         QCOMPARE(text("lblSpeed"), QStringLiteral("1000"));
     }
@@ -271,6 +274,7 @@ private slots:
     void collapseAndExpand()
     {
         loadForm();
+        QApplication::setActiveWindow(form.get());
         QCOMPARE(form->height(), twips::toPixels(layout::ExpandedClientHeight));
         QTest::mouseClick(button("Command8"), Qt::LeftButton);
         QCOMPARE(form->height(), twips::toPixels(layout::CollapsedClientHeight));
@@ -282,6 +286,13 @@ private slots:
             const QRect rect = child->geometry();
             QVERIFY2(rect.top() >= form->height() || rect.bottom() < form->height(),
                      qPrintable(child->objectName()));
+        }
+        // The keyboard never reaches what is cut off.
+        for (int tab = 0; tab < 40; ++tab) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget());
+            QVERIFY2(QApplication::focusWidget()->mapTo(form.get(), QPoint()).y() < form->height(),
+                     qPrintable(QApplication::focusWidget()->objectName()));
         }
         QTest::mouseClick(button("Command6"), Qt::LeftButton);
         QCOMPARE(form->height(), twips::toPixels(layout::ExpandedClientHeight));
@@ -303,6 +314,44 @@ private slots:
         QVERIFY(!button("Command3")->isEnabled());
         QCOMPARE(text("lblStatusLabel"), QStringLiteral("Port is active"));
         QCOMPARE(port->backend->calls, std::vector<std::string>({"open", "write 00000000"}));
+    }
+
+    void lostPortIsShownAndCanBeOpenedAgain()
+    {
+        loadForm();
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        port->backend->writeFailure = "unplugged";
+        const QString said = answerMessageBoxes([&] {
+            QTRY_COMPARE(text("lblStatusLabel"), QStringLiteral("Port lost"));
+            QTest::qWait(300);
+        });
+        QCOMPARE(said, QStringLiteral("Error|Port lost|unplugged\n"));
+        QVERIFY(button("Command3")->isEnabled());
+        // The lamps go on.
+        const QString lampsNow = lamps();
+        QTRY_VERIFY(lamps() != lampsNow);
+        port->backend->writeFailure.clear();
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        QCOMPARE(text("lblStatusLabel"), QStringLiteral("Port is active"));
+        QTRY_VERIFY(port->backend->writes().back() != "00000000");
+    }
+
+    // Reported once, with the file; the window goes on as before.
+    void settingsThatCannotBeSavedAreReportedOnce()
+    {
+        loadForm();
+        QVERIFY(QFile::remove(settings->fileName()) || !QFile::exists(settings->fileName()));
+        QVERIFY(QDir().mkpath(settings->fileName()));
+        const QString said = answerMessageBoxes([&] {
+            for (int speed : {150, 200}) {
+                w<QScrollBar>("VScroll1")->setValue(speed);
+                QTest::qWait(600);
+            }
+        });
+        QVERIFY(QDir().rmdir(settings->fileName()));
+        QCOMPARE(said.count("The settings could not be saved."), 1);
+        QVERIFY2(said.contains(settings->fileName()), qPrintable(said));
     }
 
     void buildWritesFileSettingsAndTable()

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// Every stored setting in one place: where it lives, what it reads as when
+// absent or unusable, and the range a number is brought into.
+namespace settings {
+
+struct IntKey {
+    QString section;
+    QString key;
+    int fallback;
+    int minimum;
+    int maximum;
+};
+
+struct TextKey {
+    QString section;
+    QString key;
+    QString fallback;
+};
+
+inline constexpr int EffectCount = 12;
+
+inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
+inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
+
+inline IntKey effectTicked(int effect)
+{
+    return {QStringLiteral("Sheme"), QStringLiteral("Effect%1").arg(effect), 1, 0, 1};
+}
+
+inline IntKey effectRepeats(int effect)
+{
+    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, 10};
+}
+
+inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), EffectCount, 0, EffectCount};
+
+} // namespace settings
