@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that Lampotron needs:
+#   setup.sh run    what building and running it needs
+#   setup.sh test   that, and what the tests need as well
 # Only missing packages are fetched, so a second run costs a few dpkg queries.
 set -euo pipefail
 
-packages=(
+run_packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation2
+  libola-dev libgpiod-dev
+)
+test_packages=(
   xvfb xauth xdotool imagemagick trayer
-  libola-dev ola libgpiod-dev
+  ola
   qemu-system-x86 busybox-static cpio gzip
 )
+
+case "${1:-}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 cd build

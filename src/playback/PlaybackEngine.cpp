@@ -64,13 +64,15 @@ void PlaybackEngine::onDeadline()
     playRow();
 }
 
+// Showing comes last: whoever is told may stop or pause the engine.
 void PlaybackEngine::playRow()
 {
-    show(table_.litLines(row_));
+    const std::uint8_t lines = table_.litLines(row_);
     row_ = (row_ + 1) % table_.rowCount();
     due_ += delay_;
     if (!paused_)
         timer_.arm(due_);
+    show(lines);
 }
 
 // The port first, so that the lines are on time; the drawing follows.

@@ -12,7 +12,8 @@ OlaConnection::OlaConnection(std::uint16_t rpcPort)
     // A daemon that goes away would otherwise end the program through
     // SIGPIPE on the next send.
     std::signal(SIGPIPE, SIG_IGN);
-    ola::InitLogging(ola::OLA_LOG_WARN, ola::OLA_LOG_STDERR);
+    // Failures reach the user through our own messages, which say what to do.
+    ola::InitLogging(ola::OLA_LOG_FATAL, ola::OLA_LOG_STDERR);
     socket_.reset(ola::network::TCPSocket::Connect(
         ola::network::IPV4SocketAddress(ola::network::IPV4Address::Loopback(), rpcPort)));
     if (!socket_)

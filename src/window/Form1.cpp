@@ -1,7 +1,9 @@
 #include "Form1.h"
 
+#include "BackendFactory.h"
 #include "Layout.h"
 #include "PatternLoader.h"
+#include "PortDiscovery.h"
 #include "SchemeBuilder.h"
 #include "SelectionStore.h"
 #include "TimerfdDeadlineTimer.h"
@@ -76,10 +78,12 @@ QString key(const QString &name, int index = -1)
 
 } // namespace
 
-Form1::Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidget *parent)
+Form1::Form1(PortDevice &port, QString portSetting, SettingsStore &settings, QString dataPath, PortFinder findPorts,
+             QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      settings_(settings), dataPath_(std::move(dataPath)), LPT1(port),
+      settings_(settings), dataPath_(std::move(dataPath)), LPT1(port), portSetting_(std::move(portSetting)),
+      findPorts_(findPorts ? std::move(findPorts) : PortFinder(&::findPorts)),
       engine_(new PlaybackEngine(port, *new TimerfdDeadlineTimer(this), this)),
       settingsWriter_(new SettingsWriter(settings, std::chrono::milliseconds(300), this))
 {
@@ -96,6 +100,8 @@ Form1::Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidge
     connectHandlers();
 
     mnuMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuOutput = mnuMenu->addMenu(QStringLiteral("Output"));
+    connect(mnuOutput, &QMenu::aboutToShow, this, &Form1::fillOutputMenu);
     mnuClose = mnuMenu->addAction(QStringLiteral("Close"));
     mnuMenu->setDefaultAction(mnuClose);
     connect(mnuClose, &QAction::triggered, this, &Form1::mnuClose_Click);
@@ -219,10 +225,42 @@ void Form1::connectHandlers()
 void Form1::createTrayIcon()
 {
     trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    trayIcon->setToolTip(QStringLiteral("Lampotron"));
+    trayIcon->setToolTip(QStringLiteral("Lampotron (%1)").arg(portSetting_));
     // A right press opens the menu; other clicks on the icon do nothing.
     trayIcon->setContextMenu(mnuMenu);
     trayIcon->show();
+}
+
+// Looked for each time the menu opens, since boards come and go.
+void Form1::fillOutputMenu()
+{
+    mnuOutput->clear();
+    std::vector<FoundPort> found = findPorts_();
+    const bool currentFound = std::any_of(found.begin(), found.end(), [this](const FoundPort &port) {
+        return QString::fromStdString(port.setting) == portSetting_;
+    });
+    if (!currentFound)
+        found.insert(found.begin(), {portSetting_.toStdString(), "not found now", ""});
+    for (const FoundPort &port : found) {
+        const QString setting = QString::fromStdString(port.setting);
+        QString text = QStringLiteral("%1 \u2014 %2").arg(setting, QString::fromStdString(port.description));
+        if (!port.problem.empty())
+            text += QStringLiteral(" (%1)").arg(QString::fromStdString(port.problem));
+        QAction *action = mnuOutput->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(setting == portSetting_);
+        connect(action, &QAction::triggered, this, [this, setting] { chooseOutput(setting); });
+    }
+}
+
+// The open port lets go with its lines low; "порт" then opens the new one.
+void Form1::chooseOutput(const QString &portSetting)
+{
+    LPT1.replaceBackend(makeBackend(portSetting.toStdString()));
+    portSetting_ = portSetting;
+    settingsWriter_->store({settings::Port.section, settings::Port.key, portSetting});
+    Command3->setEnabled(true);
+    trayIcon->setToolTip(QStringLiteral("Lampotron (%1)").arg(portSetting_));
 }
 
 bool Form1::Form_Load()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FoundPort.h"
 #include "PlaybackEngine.h"
 #include "PortDevice.h"
 #include "Selection.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -30,7 +32,12 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    Form1(PortDevice &port, SettingsStore &settings, QString dataPath, QWidget *parent = nullptr);
+    using PortFinder = std::function<std::vector<FoundPort>()>;
+
+    // `portSetting` names the output behind `port`; the tray menu offers the
+    // outputs that `findPorts` finds in its place.
+    Form1(PortDevice &port, QString portSetting, SettingsStore &settings, QString dataPath,
+          PortFinder findPorts = nullptr, QWidget *parent = nullptr);
 
     // Start-up: tray icon, pattern table, then speed and selection restored
     // from the settings. Returns false, after saying why, when the pattern
@@ -61,6 +68,8 @@ private:
     void styleControls();
     void connectHandlers();
     void createTrayIcon();
+    void fillOutputMenu();
+    void chooseOutput(const QString &portSetting);
     void setClientHeightTwips(int height);
     void setBuildLock(bool locked);
     void finishBuild();
@@ -76,6 +85,8 @@ private:
     SettingsStore &settings_;
     const QString dataPath_;
     PortDevice &LPT1;
+    QString portSetting_;
+    PortFinder findPorts_;
     PlaybackEngine *engine_ = nullptr;
     SettingsWriter *settingsWriter_ = nullptr;
     std::vector<QWidget *> lowerBand_;
@@ -112,6 +123,7 @@ private:
     QGroupBox *Frame3 = nullptr;
     QLabel *Image1 = nullptr;
     QMenu *mnuMenu = nullptr;
+    QMenu *mnuOutput = nullptr;
     QAction *mnuClose = nullptr;
     QSystemTrayIcon *trayIcon = nullptr;
     QTimer *Timer1 = nullptr;

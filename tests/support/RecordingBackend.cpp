@@ -8,29 +8,29 @@ std::string lineText(std::uint8_t lines)
     return text;
 }
 
-std::string RecordingBackend::open()
-{
-    calls.push_back("open");
-    return openFailure;
-}
-
-std::string RecordingBackend::write(std::uint8_t lines)
-{
-    calls.push_back("write " + lineText(lines));
-    writeTimes.push_back(std::chrono::steady_clock::now());
-    return writeFailure;
-}
-
-void RecordingBackend::close()
-{
-    calls.push_back("close");
-}
-
-std::vector<std::string> RecordingBackend::writes() const
+std::vector<std::string> PortRecord::writes() const
 {
     std::vector<std::string> lines;
     for (const std::string &call : calls)
         if (call.rfind("write ", 0) == 0)
             lines.push_back(call.substr(6));
     return lines;
+}
+
+std::string RecordingBackend::open()
+{
+    record_->calls.push_back("open");
+    return record_->openFailure;
+}
+
+std::string RecordingBackend::write(std::uint8_t lines)
+{
+    record_->calls.push_back("write " + lineText(lines));
+    record_->writeTimes.push_back(std::chrono::steady_clock::now());
+    return record_->writeFailure;
+}
+
+void RecordingBackend::close()
+{
+    record_->calls.push_back("close");
 }

@@ -8,14 +8,10 @@
 #include <string>
 #include <vector>
 
-// A backend that logs every call: "open", "write 10000000" (line 0 first),
-// "close". Set a failure text to make the next calls fail.
-class RecordingBackend final : public PortBackend {
-public:
-    std::string open() override;
-    std::string write(std::uint8_t lines) override;
-    void close() override;
-
+// What a recording backend was asked to do: "open", "write 10000000" (line 0
+// first), "close". Set a failure text to make the next calls fail. It
+// outlives the backend, which the port may replace.
+struct PortRecord {
     // The writes only, "10000000" style.
     std::vector<std::string> writes() const;
 
@@ -25,11 +21,23 @@ public:
     std::vector<std::chrono::steady_clock::time_point> writeTimes;
 };
 
+class RecordingBackend final : public PortBackend {
+public:
+    explicit RecordingBackend(std::shared_ptr<PortRecord> record) : record_(std::move(record)) {}
+
+    std::string open() override;
+    std::string write(std::uint8_t lines) override;
+    void close() override;
+
+private:
+    std::shared_ptr<PortRecord> record_;
+};
+
 // "10000000" for bit 0 set.
 std::string lineText(std::uint8_t lines);
 
-// A port over a recording backend that the test can still look at.
+// A port over a recording backend.
 struct RecordedPort {
-    RecordingBackend *backend = new RecordingBackend;
-    PortDevice device{std::unique_ptr<PortBackend>(backend)};
+    std::shared_ptr<PortRecord> backend = std::make_shared<PortRecord>();
+    PortDevice device{std::make_unique<RecordingBackend>(backend)};
 };

@@ -47,7 +47,7 @@ int main(int argc, char **argv)
     const QString mode = QString::fromLocal8Bit(argv[1]);
     PortDevice port(std::make_unique<PrintingBackend>());
     SettingsStore settings;
-    Form1 form(port, settings, QString::fromLocal8Bit(argv[2]));
+    Form1 form(port, QStringLiteral("printing"), settings, QString::fromLocal8Bit(argv[2]), [] { return std::vector<FoundPort>(); });
 
     // Message boxes are answered and their text printed.
     QTimer answer;
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
                 form.close();
         });
     } else if (mode == "tray-close-idle") {
-        QTimer::singleShot(50, &form, [&form] { form.findChild<QMenu *>()->actions().first()->trigger(); });
+        QTimer::singleShot(50, &form, [&form] { form.findChild<QMenu *>()->actions().last()->trigger(); });
     }
     const int code = app.exec();
     std::printf("event loop ended\n");

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -79,7 +80,9 @@ class TestForm1 : public QObject {
         file.close();
         port = std::make_unique<RecordedPort>();
         settings = std::make_unique<SettingsStore>();
-        form = std::make_unique<Form1>(port->device, *settings, dataPath());
+        form = std::make_unique<Form1>(port->device, "/dev/parport0", *settings, dataPath(), [] {
+            return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""}, {"/dev/parport0", "parallel port", ""}};
+        });
     }
 
     void loadForm(const QByteArray &data = ThreeRows)
@@ -335,6 +338,23 @@ private slots:
         QTest::mouseClick(button("Command3"), Qt::LeftButton);
         QCOMPARE(text("lblStatusLabel"), QStringLiteral("Port is active"));
         QTRY_VERIFY(port->backend->writes().back() != "00000000");
+    }
+
+    void outputChosenFromTheTrayMenu()
+    {
+        loadForm();
+        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        auto *output = form->findChild<QMenu *>()->actions().first()->menu();
+        emit output->aboutToShow();
+        QCOMPARE(output->actions().size(), 2);
+        QVERIFY(output->actions().last()->isChecked());
+        output->actions().first()->trigger();
+        const auto &calls = port->backend->calls;
+        QCOMPARE(std::vector<std::string>(calls.end() - 2, calls.end()), std::vector<std::string>({"write 00000000", "close"}));
+        QVERIFY(button("Command3")->isEnabled());
+        QTRY_COMPARE(stored("Setting/Port"), QStringLiteral("ola:1"));
+        emit output->aboutToShow();
+        QVERIFY(output->actions().first()->isChecked());
     }
 
     // Reported once, with the file; the window goes on as before.
