@@ -15,6 +15,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
   qemu-system-x86 busybox-static cpio gzip
+  dpkg-dev
 )
 
 case "${1:-}" in

@@ -1,0 +1,21 @@
+# cpack -G DEB builds a Debian package installed under /usr, with the
+# libraries it links found by dpkg-shlibdeps (package dpkg-dev).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lampotron)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Light effects on eight lamps")
+set(CPACK_PACKAGE_DESCRIPTION "Plays light effects on eight lamps wired to a parallel port, GPIO lines, a DMX universe through OLA or a USB relay board, in a window or as a service without a screen.")
+set(CPACK_PACKAGE_CONTACT "Lampotron developers <lampotron@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# The desktop entry and the service name the program by its final place.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, adduser")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ola")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/debian/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
