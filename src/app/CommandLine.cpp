@@ -7,7 +7,7 @@ CommandLine::CommandLine()
       port_(QStringLiteral("port"),
             QStringLiteral("Use this output for this run: /dev/parportN, gpio:CHIP:O0,...,O7, ola:UNIVERSE or "
                            "relay:SERIAL (see --list-ports)."),
-            QStringLiteral("SPEC")),
+            QStringLiteral("OUTPUT")),
       listPorts_(QStringLiteral("list-ports"), QStringLiteral("List the outputs found, and whether each can be opened now.")),
       play_(QStringLiteral("play"),
             QStringLiteral("Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme "

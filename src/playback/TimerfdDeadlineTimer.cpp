@@ -38,10 +38,10 @@ void TimerfdDeadlineTimer::disarm()
 void TimerfdDeadlineTimer::setTime(std::chrono::nanoseconds sinceClockStart)
 {
     using namespace std::chrono;
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(duration_cast<seconds>(sinceClockStart).count());
-    spec.it_value.tv_nsec = static_cast<long>((sinceClockStart % seconds(1)).count());
-    ::timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    itimerspec setting{};
+    setting.it_value.tv_sec = static_cast<time_t>(duration_cast<seconds>(sinceClockStart).count());
+    setting.it_value.tv_nsec = static_cast<long>((sinceClockStart % seconds(1)).count());
+    ::timerfd_settime(fd_, TFD_TIMER_ABSTIME, &setting, nullptr);
 }
 
 void TimerfdDeadlineTimer::onReadable()
