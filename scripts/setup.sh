@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick trayer
-  libola-dev ola libgpiod-dev
+  libola-dev ola libgpiod-dev libhidapi-dev
   qemu-system-x86 busybox-static cpio gzip
 )
 
