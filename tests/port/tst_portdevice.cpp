@@ -271,63 +271,51 @@ private slots:
         QCOMPARE(seen.requested, (std::vector<unsigned>{17, 18, 27, 22, 23, 24, 25, 4}));
     }
 
-    void relaySendsOnlyTheRelaysThatChange_data()
+    // Each row opens the port on the boards, writes 0x0f, then `lines`: the
+    // board must show `relays`, having had one report per relay that changed,
+    // and the port must say `said`: its notice once open, else why it is not.
+    void relayBoardIsFoundAndSwitched_data()
     {
-        QTest::addColumn<QString>("product");
-        QTest::addColumn<std::uint8_t>("lines");
-        QTest::addColumn<std::uint8_t>("relays");
-        QTest::newRow("one") << "USBRelay8" << std::uint8_t(0x0e) << std::uint8_t(0x0e);
-        QTest::newRow("all at once") << "USBRelay8" << std::uint8_t(0xf0) << std::uint8_t(0xf0);
-        QTest::newRow("none") << "USBRelay8" << std::uint8_t(0x0f) << std::uint8_t(0x0f);
-        QTest::newRow("beyond 4 relays") << "USBRelay4" << std::uint8_t(0xf3) << std::uint8_t(0x03);
-    }
-
-    void relaySendsOnlyTheRelaysThatChange()
-    {
-        QFETCH(QString, product);
-        QFETCH(std::uint8_t, lines);
-        QFETCH(std::uint8_t, relays);
-        Hardware hw;
-        PortDevice port(std::make_unique<RelayBackend>(
-            "", std::make_unique<FakeRelayHid>(hw, FakeRelayBoards{{product.toStdString()}})));
-        port.SelectPort(1);
-        port.WriteLines(0x0f);
-        const int writes = hw.writes;
-        const std::uint8_t before = hw.lines;
-        QVERIFY(port.WriteLines(lines));
-        QCOMPARE(hw.lines, relays);
-        QCOMPARE(hw.writes - writes, std::popcount(unsigned(before ^ relays))); // one per relay that changed
-        QCOMPARE(port.notice().empty(), product == "USBRelay8");
-    }
-
-    // What the port says once asked to open: why it did not, or, when it did,
-    // the notice that tells which board it took.
-    void relayOpensTheBoardAskedForOrSaysWhy_data()
-    {
+        using Byte = std::uint8_t;
         QTest::addColumn<FakeRelayBoards>("boards");
         QTest::addColumn<QString>("wanted");
+        QTest::addColumn<Byte>("lines");
+        QTest::addColumn<Byte>("relays");
         QTest::addColumn<QString>("said");
-        const FakeRelayBoard gadget{"USBGadget"}, first{}, second{"USBRelay2", "BBBBB"};
+        const FakeRelayBoard eight{}, four{"USBRelay4"}, two{"USBRelay2", "BBBBB"}, gadget{"USBGadget"};
         const FakeRelayBoard forbidden{"USBRelay8", "CCCCC", -EACCES};
-        QTest::newRow("none") << FakeRelayBoards{} << "" << "No USB relay board was found";
-        QTest::newRow("not a relay board") << FakeRelayBoards{gadget} << "" << "No USB relay board was found";
-        QTest::newRow("no permission") << FakeRelayBoards{forbidden} << "" << "udev rule";
-        QTest::newRow("first that opens") << FakeRelayBoards{forbidden, second} << "" << "2 relays: lines 2 to 7";
-        QTest::newRow("by serial") << FakeRelayBoards{first, second} << "BBBBB" << "2 relays: lines 2 to 7";
-        QTest::newRow("serial not found") << FakeRelayBoards{first, second} << "ZZZZZ" << "found are AAAAA, BBBBB";
+        const Byte untouched = Hardware().lines;
+        QTest::newRow("all at once") << FakeRelayBoards{eight} << "" << Byte(0xf0) << Byte(0xf0) << "";
+        QTest::newRow("no change") << FakeRelayBoards{eight} << "" << Byte(0x0f) << Byte(0x0f) << "";
+        QTest::newRow("beyond 4 relays") << FakeRelayBoards{four} << "" << Byte(0xf3) << Byte(0x03) << "4 relays: lines 4 to 7";
+        QTest::newRow("by serial") << FakeRelayBoards{eight, two} << "BBBBB" << Byte(0xf3) << Byte(0x03) << "2 relays";
+        QTest::newRow("first that opens") << FakeRelayBoards{forbidden, two} << "" << Byte(0xf3) << Byte(0x03) << "2 relays";
+        QTest::newRow("none") << FakeRelayBoards{} << "" << Byte(0xf3) << untouched << "No USB relay board was found";
+        QTest::newRow("not a relay board") << FakeRelayBoards{gadget} << "" << Byte(0xf3) << untouched << "No USB relay";
+        QTest::newRow("no permission") << FakeRelayBoards{forbidden} << "" << Byte(0xf3) << untouched << "udev rule";
+        QTest::newRow("serial not found") << FakeRelayBoards{eight, two} << "ZZZZZ" << Byte(0xf3) << untouched
+                                          << "found are AAAAA, BBBBB";
     }
 
-    void relayOpensTheBoardAskedForOrSaysWhy()
+    void relayBoardIsFoundAndSwitched()
     {
         QFETCH(FakeRelayBoards, boards);
         QFETCH(QString, wanted);
+        QFETCH(std::uint8_t, lines);
+        QFETCH(std::uint8_t, relays);
         QFETCH(QString, said);
         Hardware hw;
         PortDevice port(
             std::make_unique<RelayBackend>(wanted.toStdString(), std::make_unique<FakeRelayHid>(hw, boards)));
         port.SelectPort(1);
+        port.WriteLines(0x0f);
+        const int writes = hw.writes;
+        const std::uint8_t before = hw.lines;
+        port.WriteLines(lines);
+        QCOMPARE(hw.lines, relays);
+        QCOMPARE(hw.writes - writes, std::popcount(unsigned(before ^ relays)));
         const std::string text = port.SelectPort() == 1 ? port.notice() : port.failureReason();
-        QVERIFY2(QString::fromStdString(text).contains(said), text.c_str());
+        QVERIFY2(QString::fromStdString(text).contains(said) && text.empty() == said.isEmpty(), text.c_str());
     }
 };
 
