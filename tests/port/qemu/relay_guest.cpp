@@ -1,15 +1,13 @@
-// Inside the emulated PC (mode "run"): makes a USBRelay8 board through the
-// kernel's uhid driver, answers for it like the real board and logs every
-// set-report it receives, while the relay backend finds it and plays rows on
-// it through hidapi and hidraw. Mode "expect" prints the set-reports that run
-// must log, worked out from the rows by the board's rules alone.
+// Runs inside the emulated PC: makes a USBRelay8 board through the kernel's
+// uhid driver, answers for it like the real board and logs every set-report
+// it receives, while the relay backend finds the board and plays rows on it
+// through hidapi and hidraw.
 
 #include "HidapiRelayHid.h"
 #include "PortDevice.h"
 #include "RelayBackend.h"
 
 #include <atomic>
-#include <iterator>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -18,7 +16,6 @@
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -31,8 +28,6 @@ constexpr char Serial[] = "QEMU8";
 // without report numbers.
 constexpr std::uint8_t ReportDescriptor[] = {0x06, 0x00, 0xff, 0x09, 0x01, 0xa1, 0x01, 0x15, 0x00, 0x26, 0xff,
                                              0x00, 0x75, 0x08, 0x95, 0x08, 0x09, 0x00, 0xb2, 0x02, 0x01, 0xc0};
-// What hidraw hands on: the report number 0, then the eight data bytes.
-constexpr std::size_t ReportSize = 9;
 
 double elapsedMs()
 {
@@ -40,20 +35,11 @@ double elapsedMs()
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-void printReport(const char *prefix, const std::uint8_t *data, std::size_t size)
-{
-    char line[128];
-    int length = std::snprintf(line, sizeof line, "%s", prefix);
-    for (std::size_t k = 0; k < size; ++k)
-        length += std::snprintf(line + length, sizeof line - length, k == 0 ? "%02x" : " %02x", data[k]);
-    std::printf("%s\n", line);
-}
-
 // The board's commands: 0xfc all off, 0xfe all on, 0xff relay n on, 0xfd
 // relay n off, with n (from 1) in the next byte.
-std::uint8_t applyCommand(std::uint8_t relays, std::uint8_t command, std::uint8_t relay)
+std::uint8_t switched(std::uint8_t relays, std::uint8_t command, std::uint8_t relay)
 {
-    const auto bit = static_cast<std::uint8_t>(1u << ((relay - 1) & 7));
+    const auto bit = static_cast<std::uint8_t>((1u << relay) >> 1);
     switch (command) {
     case 0xfc:
         return 0;
@@ -63,33 +49,12 @@ std::uint8_t applyCommand(std::uint8_t relays, std::uint8_t command, std::uint8_
         return relays | bit;
     case 0xfd:
         return relays & ~bit;
-    default:
-        return relays;
     }
+    return relays;
 }
 
-// All off when the port opens, then for each row one command per relay that
-// differs from the row before, in relay order; the port lets go with every
-// line low.
-void printExpected()
-{
-    std::uint8_t report[ReportSize] = {0, 0xfc};
-    printReport("", report, ReportSize);
-    std::vector<std::uint8_t> rows(std::begin(Rows), std::end(Rows));
-    rows.push_back(0);
-    std::uint8_t relays = 0;
-    for (const std::uint8_t row : rows)
-        for (std::uint8_t relay = 1; relay <= 8; ++relay) {
-            report[1] = (row >> (relay - 1)) & 1 ? 0xff : 0xfd;
-            report[2] = relay;
-            if (applyCommand(relays, report[1], relay) != relays) {
-                printReport("", report, ReportSize);
-                relays = applyCommand(relays, report[1], relay);
-            }
-        }
-}
-
-// Answers the kernel for the board until told to stop.
+// Answers the kernel for the board until told to stop. Whoever asks waits
+// for the answer, so the log keeps the order in which things happened.
 void serveBoard(int uhid, const std::atomic<bool> &stop)
 {
     std::uint8_t relays = 0;
@@ -100,17 +65,19 @@ void serveBoard(int uhid, const std::atomic<bool> &stop)
             continue;
         uhid_event reply{};
         if (event.type == UHID_GET_REPORT) {
+            // hidraw hands on the report number 0 before the eight data bytes.
             reply.type = UHID_GET_REPORT_REPLY;
             reply.u.get_report_reply.id = event.u.get_report.id;
-            reply.u.get_report_reply.size = ReportSize;
+            reply.u.get_report_reply.size = 9;
             std::memcpy(reply.u.get_report_reply.data + 1, Serial, std::strlen(Serial));
             reply.u.get_report_reply.data[8] = relays;
         } else if (event.type == UHID_SET_REPORT) {
             const auto &report = event.u.set_report;
-            char prefix[48];
-            std::snprintf(prefix, sizeof prefix, "set-report %.3f ms: ", elapsedMs());
-            printReport(prefix, report.data, report.size);
-            relays = applyCommand(relays, report.data[1], report.data[2]);
+            std::printf("set-report %.3f ms:", elapsedMs());
+            for (int k = 0; k < report.size; ++k)
+                std::printf(" %02x", report.data[k]);
+            std::printf("\n");
+            relays = switched(relays, report.data[1], report.data[2]);
             reply.type = UHID_SET_REPORT_REPLY;
             reply.u.set_report_reply.id = report.id;
         } else {
@@ -121,7 +88,9 @@ void serveBoard(int uhid, const std::atomic<bool> &stop)
     }
 }
 
-int run()
+} // namespace
+
+int main()
 {
     const int uhid = open("/dev/uhid", O_RDWR | O_CLOEXEC);
     uhid_event create{};
@@ -147,15 +116,14 @@ int run()
         boards = findRelayBoards(hid);
     }
     for (const RelayBoardInfo &found : boards)
-        std::printf("guest: found %s, %d relays, at %s%s%s\n", found.setting.c_str(), found.relays, found.path.c_str(),
-                    found.unavailable.empty() ? "" : ": ", found.unavailable.c_str());
+        std::printf("guest: found %s, %d relays, at %s %s\n", found.setting.c_str(), found.relays, found.path.c_str(),
+                    found.unavailable.c_str());
     std::string failure;
     {
         PortDevice port(std::make_unique<RelayBackend>(Serial, std::make_unique<HidapiRelayHid>()));
         port.SelectPort(1);
         failure = port.failureReason();
-        std::printf("guest: port %s at %.3f ms%s%s\n", failure.empty() ? "claimed" : "not claimed", elapsedMs(),
-                    failure.empty() ? "" : ": ", failure.c_str());
+        std::printf("guest: port %s at %.3f ms %s\n", failure.empty() ? "claimed" : "refused", elapsedMs(), failure.c_str());
         for (const std::uint8_t row : Rows) {
             std::printf("guest: row 0x%02x at %.3f ms\n", row, elapsedMs());
             port.WriteLines(row);
@@ -171,18 +139,4 @@ int run()
     board.join();
     const uhid_event destroy{UHID_DESTROY, {}};
     return write(uhid, &destroy, sizeof destroy) == sizeof destroy && failure.empty() ? 0 : 1;
-}
-
-} // namespace
-
-int main(int argc, char **argv)
-{
-    if (argc == 2 && std::strcmp(argv[1], "expect") == 0) {
-        printExpected();
-        return 0;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "run") == 0)
-        return run();
-    std::fprintf(stderr, "usage: relay_guest run|expect\n");
-    return 2;
 }
