@@ -12,10 +12,14 @@
 #ifdef LAMPOTRON_WITH_OLA
 #include "OlaBackend.h"
 #endif
+#ifdef LAMPOTRON_WITH_RELAY
+#include "HidapiRelayHid.h"
+#include "RelayBackend.h"
+#endif
 
 namespace {
 
-std::unique_ptr<PortBackend> notBuiltIn(const std::string &output, const char *option)
+[[maybe_unused]] std::unique_ptr<PortBackend> notBuiltIn(const std::string &output, const char *option)
 {
     return std::make_unique<UnavailableBackend>("This Lampotron was built without " + output + " (the build option "
                                                 + option + " was off).");
@@ -42,7 +46,11 @@ std::unique_ptr<PortBackend> makeBackend(const std::string &portSetting)
         return notBuiltIn("DMX output through OLA", "LAMPOTRON_WITH_OLA");
 #endif
     case PortSetting::Kind::Relay:
+#ifdef LAMPOTRON_WITH_RELAY
+        return std::make_unique<RelayBackend>(chosen.device, std::make_unique<HidapiRelayHid>());
+#else
         return notBuiltIn("USB relay boards", "LAMPOTRON_WITH_RELAY");
+#endif
     case PortSetting::Kind::Invalid:
         break;
     }

@@ -10,6 +10,10 @@
 #ifdef LAMPOTRON_WITH_OLA
 #include "OlaUniverses.h"
 #endif
+#ifdef LAMPOTRON_WITH_RELAY
+#include "HidapiRelayHid.h"
+#include "RelayBoards.h"
+#endif
 
 namespace {
 
@@ -37,6 +41,16 @@ std::vector<FoundPort> findPorts()
 #ifdef LAMPOTRON_WITH_OLA
     for (FoundPort &universe : findOlaUniverses())
         ports.push_back(std::move(universe));
+#endif
+#ifdef LAMPOTRON_WITH_RELAY
+    HidapiRelayHid hid;
+    for (const RelayBoardInfo &board : findRelayBoards(hid))
+        ports.push_back({board.setting, "USB relay board " + board.serial + " with " + std::to_string(board.relays)
+                                            + (board.relays == 1 ? " relay" : " relays")
+                                            + (board.relays < 8 ? "; lines " + std::to_string(board.relays)
+                                                                      + " to 7 go nowhere"
+                                                                : ""),
+                         board.unavailable});
 #endif
     return ports;
 }

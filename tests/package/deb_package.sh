@@ -22,7 +22,7 @@ for file in /usr/bin/lampotron /usr/share/lampotron/Data.inf /usr/share/applicat
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for package in libqt6widgets6 libola1 libgpiod2 fonts-liberation2 adduser; do
+for package in libqt6widgets6 libola1 libgpiod2 libhidapi-hidraw0 fonts-liberation2 adduser; do
   [[ ", $depends" == *", $package"* ]] || fail "the package does not depend on $package"
 done
 

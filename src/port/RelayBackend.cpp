@@ -1,0 +1,92 @@
+#include "RelayBackend.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The first data byte of a report says what to do; the second names the
+// relay, counted from 1.
+constexpr std::uint8_t SwitchOn = 0xff;
+constexpr std::uint8_t SwitchOff = 0xfd;
+constexpr std::uint8_t SwitchAllOff = 0xfc;
+
+std::string join(const std::vector<std::string> &parts, const std::string &separator)
+{
+    std::string joined;
+    for (const std::string &part : parts)
+        joined += (joined.empty() ? "" : separator) + part;
+    return joined;
+}
+
+} // namespace
+
+RelayBackend::RelayBackend(std::string serial, std::unique_ptr<RelayHid> hid)
+    : wanted_(std::move(serial)), hid_(std::move(hid))
+{
+}
+
+std::string RelayBackend::open()
+{
+    const std::vector<RelayBoardInfo> boards = findRelayBoards(*hid_);
+    if (boards.empty())
+        return "No USB relay board was found. Plug one in: it shows up as USB device 16c0:05df named "
+               "USBRelay1, USBRelay2, USBRelay4 or USBRelay8.";
+    std::vector<std::string> otherSerials;
+    std::vector<std::string> refusals;
+    for (const RelayBoardInfo &board : boards) {
+        if (!board.unavailable.empty())
+            refusals.push_back(board.unavailable);
+        else if (!wanted_.empty() && board.serial != wanted_)
+            otherSerials.push_back(board.serial);
+        else
+            return claim(board);
+    }
+    if (!otherSerials.empty())
+        refusals.insert(refusals.begin(), "There is no USB relay board with serial " + wanted_
+                                              + "; the boards found are " + join(otherSerials, ", ") + ".");
+    return join(refusals, " ");
+}
+
+std::string RelayBackend::claim(const RelayBoardInfo &board)
+{
+    if (const int result = hid_->open(board.path); result < 0)
+        return "Cannot open the USB relay board " + board.path + " (" + std::strerror(-result) + ").";
+    if (const int result = hid_->sendFeatureReport({SwitchAllOff}); result < 0) {
+        hid_->close();
+        return "The USB relay board " + board.serial + " does not take commands (" + std::strerror(-result) + ").";
+    }
+    serial_ = board.serial;
+    relays_ = board.relays;
+    states_ = 0;
+    return {};
+}
+
+std::string RelayBackend::write(std::uint8_t lines)
+{
+    for (int relay = 0; relay < relays_; ++relay) {
+        const auto bit = static_cast<std::uint8_t>(1u << relay);
+        if (((lines ^ states_) & bit) == 0)
+            continue;
+        const std::uint8_t command = (lines & bit) != 0 ? SwitchOn : SwitchOff;
+        if (const int result = hid_->sendFeatureReport({command, static_cast<std::uint8_t>(relay + 1)}); result < 0)
+            return "The USB relay board " + serial_ + " stopped answering (" + std::strerror(-result)
+                   + "). Check that it is still plugged in.";
+        states_ ^= bit;
+    }
+    return {};
+}
+
+void RelayBackend::close()
+{
+    hid_->close();
+}
+
+std::string RelayBackend::notice() const
+{
+    if (relays_ >= 8)
+        return {};
+    const std::string count = std::to_string(relays_);
+    const std::string lines = relays_ == 7 ? "line 7 is" : "lines " + count + " to 7 are";
+    return "This board has " + count + (relays_ == 1 ? " relay: " : " relays: ") + lines + " not connected.";
+}
