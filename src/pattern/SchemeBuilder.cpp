@@ -14,11 +14,9 @@
 
 namespace pattern {
 
-namespace {
-
-std::optional<QString> syncToDisk(const QString &path, int flags)
+std::optional<QString> syncToDisk(const QString &path, bool folder)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
     if (fd < 0 || ::fsync(fd) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         if (fd >= 0)
@@ -29,6 +27,8 @@ std::optional<QString> syncToDisk(const QString &path, int flags)
     return std::nullopt;
 }
 
+namespace {
+
 // Hidden, beside the target, so that the rename stays on one file system.
 QString draftTemplate(const QString &target)
 {
@@ -38,7 +38,10 @@ QString draftTemplate(const QString &target)
 
 } // namespace
 
-SchemeDraft::SchemeDraft(QString target) : target_(std::move(target)), draft_(draftTemplate(target_)) {}
+SchemeDraft::SchemeDraft(QString target, DiskSync sync)
+    : target_(std::move(target)), sync_(std::move(sync)), draft_(draftTemplate(target_))
+{
+}
 
 std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chosen,
                                           const std::function<void(int)> &afterEffect)
@@ -57,7 +60,7 @@ std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chose
     draft_.setPermissions(target.exists() ? target.permissions()
                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                                                 | QFileDevice::ReadOther);
-    return syncToDisk(draft_.fileName(), O_RDONLY);
+    return sync_(draft_.fileName(), false);
 }
 
 std::optional<QString> SchemeDraft::commit()
@@ -65,9 +68,12 @@ std::optional<QString> SchemeDraft::commit()
     if (std::rename(QFile::encodeName(draft_.fileName()).constData(), QFile::encodeName(target_).constData()) != 0)
         return QStringLiteral("Cannot replace %1: %2").arg(target_, QString::fromLocal8Bit(std::strerror(errno)));
     draft_.setAutoRemove(false);
-    // The rename itself must survive a power cut too.
-    syncToDisk(QFileInfo(target_).absolutePath(), O_RDONLY | O_DIRECTORY);
     return std::nullopt;
+}
+
+std::optional<QString> SchemeDraft::syncFolder()
+{
+    return sync_(QFileInfo(target_).absolutePath(), true);
 }
 
 QByteArray fingerprint(const QString &path)

@@ -497,6 +497,11 @@ void Form1::Command9_Click()
                     QStringLiteral("The scheme could not be built. The previous scheme is kept."), *failure, this);
         return;
     }
+    if (auto notOnDisk = draft.syncFolder())
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme was built, but the disk reported an error: it may be lost if the "
+                                   "power fails now."),
+                    *notOnDisk, this);
     if (auto notStored = selections.promote())
         showMessage(QMessageBox::Warning, windowTitle(),
                     QStringLiteral("The scheme was built, but the selection could not be saved."), *notStored, this);

@@ -94,6 +94,24 @@ private slots:
         hostiledisk::unmount(dir.filePath(where));
     }
 
+    // The new file is on disk before it takes the old one's place, and its
+    // name after; a disk that fails there is reported.
+    void schemeReachesTheDiskBeforeAndAfterItsRename()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Data.inf");
+        write(path, "10000001\r\n");
+        QStringList synced;
+        pattern::SchemeDraft draft(path, [&](const QString &, bool folder) -> std::optional<QString> {
+            synced << (folder ? "folder" : read(path) == "10000001\r\n" ? "file before the rename" : "file too late");
+            return folder ? std::optional<QString>("disk error") : std::nullopt;
+        });
+        QCOMPARE(draft.write({{0, 1}}, [](int) {}), std::nullopt);
+        QCOMPARE(draft.commit(), std::nullopt);
+        QCOMPARE(draft.syncFolder(), std::optional<QString>("disk error"));
+        QCOMPARE(synced, QStringList({"file before the rename", "folder"}));
+    }
+
     // The shipped file is what a build from the first-run selection writes:
     // all twelve effects, once each.
     void shippedSchemeMatchesTheDefaults()
