@@ -1,0 +1,69 @@
+#include "DaemonLink.h"
+#include "Subcommands.h"
+
+#include <ola/Callback.h>
+#include <ola/DmxBuffer.h>
+#include <ola/io/Descriptor.h>
+
+#include <csignal>
+#include <ctime>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr unsigned ChannelsShown = 8;
+
+void print(unsigned universe, const ola::client::DMXMetadata &metadata, const ola::DmxBuffer &frame)
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    if (metadata.universe != universe)
+        return;
+    std::printf("%lld", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    for (unsigned k = 0; k < ChannelsShown; ++k)
+        std::printf(" %u", static_cast<unsigned>(frame.Get(k)));
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+void registered(ola::io::SelectServer *events, const ola::client::Result &result)
+{
+    if (!result.Success()) {
+        std::fprintf(stderr, "cannot register for the universe: %s\n", result.Error().c_str());
+        events->Terminate();
+        return;
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int probe::listen(unsigned universe)
+{
+    // The signals arrive as data on a descriptor the loop watches, so the
+    // loop ends between two frames and every line is out.
+    sigset_t stopping;
+    sigemptyset(&stopping);
+    sigaddset(&stopping, SIGTERM);
+    sigaddset(&stopping, SIGINT);
+    sigprocmask(SIG_BLOCK, &stopping, nullptr);
+    const int signals = signalfd(-1, &stopping, SFD_CLOEXEC);
+    ola::io::UnmanagedFileDescriptor signalDescriptor(signals);
+
+    DaemonLink link;
+    if (!link.connected()) {
+        std::fprintf(stderr, "olad does not answer\n");
+        return 1;
+    }
+    signalDescriptor.SetOnData(ola::NewCallback(&link.events(), &ola::io::SelectServer::Terminate));
+    link.events().AddReadDescriptor(&signalDescriptor);
+    link.client().SetDMXCallback(ola::NewCallback(&print, universe));
+    link.client().RegisterUniverse(universe, ola::client::REGISTER,
+                                   ola::NewSingleCallback(&registered, &link.events()));
+    link.events().Run();
+    link.events().RemoveReadDescriptor(&signalDescriptor);
+    close(signals);
+    return 0;
+}
