@@ -14,11 +14,17 @@ namespace {
 
 constexpr unsigned ChannelsShown = 8;
 
-void print(unsigned universe, const ola::client::DMXMetadata &metadata, const ola::DmxBuffer &frame)
+struct Listening {
+    unsigned universe;
+    ola::io::SelectServer &events;
+    bool registered = false;
+};
+
+void printFrame(Listening *listening, const ola::client::DMXMetadata &metadata, const ola::DmxBuffer &frame)
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    if (metadata.universe != universe)
+    if (metadata.universe != listening->universe)
         return;
     std::printf("%lld", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
     for (unsigned k = 0; k < ChannelsShown; ++k)
@@ -27,13 +33,14 @@ void print(unsigned universe, const ola::client::DMXMetadata &metadata, const ol
     std::fflush(stdout);
 }
 
-void registered(ola::io::SelectServer *events, const ola::client::Result &result)
+void registered(Listening *listening, const ola::client::Result &result)
 {
     if (!result.Success()) {
         std::fprintf(stderr, "cannot register for the universe: %s\n", result.Error().c_str());
-        events->Terminate();
+        listening->events.Terminate();
         return;
     }
+    listening->registered = true;
     std::printf("ready\n");
     std::fflush(stdout);
 }
@@ -57,13 +64,15 @@ int probe::listen(unsigned universe)
         std::fprintf(stderr, "olad does not answer\n");
         return 1;
     }
+    Listening listening{universe, link.events()};
     signalDescriptor.SetOnData(ola::NewCallback(&link.events(), &ola::io::SelectServer::Terminate));
     link.events().AddReadDescriptor(&signalDescriptor);
-    link.client().SetDMXCallback(ola::NewCallback(&print, universe));
-    link.client().RegisterUniverse(universe, ola::client::REGISTER,
-                                   ola::NewSingleCallback(&registered, &link.events()));
+    link.client().SetDMXCallback(ola::NewCallback(&printFrame, &listening));
+    link.client().RegisterUniverse(universe, ola::client::REGISTER, ola::NewSingleCallback(&registered, &listening));
     link.events().Run();
     link.events().RemoveReadDescriptor(&signalDescriptor);
     close(signals);
-    return 0;
+    if (listening.registered && !link.connected())
+        std::fprintf(stderr, "olad went away\n");
+    return listening.registered && link.connected() ? 0 : 1;
 }

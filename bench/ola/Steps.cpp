@@ -24,7 +24,8 @@ double percentile(const std::vector<double> &sorted, double fraction)
 int probe::steps(std::FILE *listened, int periodMs)
 {
     std::vector<long long> changes;
-    std::vector<long long> framesBeforeChange;
+    long long framesBeforeFirstChange = 0;
+    long long framesBeforeLastChange = 0;
     long long frames = 0;
     Channels previous{};
     bool first = true;
@@ -37,8 +38,10 @@ int probe::steps(std::FILE *listened, int periodMs)
             != 1 + ChannelsRead)
             continue;
         if (!first && channels != previous) {
+            if (changes.empty())
+                framesBeforeFirstChange = frames;
             changes.push_back(at);
-            framesBeforeChange.push_back(frames);
+            framesBeforeLastChange = frames;
         }
         first = false;
         previous = channels;
@@ -55,7 +58,7 @@ int probe::steps(std::FILE *listened, int periodMs)
         errors.push_back(std::abs(static_cast<double>(changes[i] - changes[i - 1]) / 1e6 - periodMs));
     std::sort(errors.begin(), errors.end());
     const double meanStep = static_cast<double>(changes.back() - changes.front()) / 1e6 / static_cast<double>(rows);
-    const long long framesOfRows = framesBeforeChange.back() - framesBeforeChange.front();
+    const long long framesOfRows = framesBeforeLastChange - framesBeforeFirstChange;
     std::printf("rows=%zu frames=%lld median_ms=%.3f p99_ms=%.3f max_ms=%.3f mean_step_ms=%.5f frames_per_row=%.3f\n",
                 rows, framesOfRows, percentile(errors, 0.5), percentile(errors, 0.99), errors.back(), meanStep,
                 static_cast<double>(framesOfRows) / static_cast<double>(rows));
