@@ -1,0 +1,68 @@
+#include "DaemonLink.h"
+#include "Subcommands.h"
+
+#include <ola/DmxBuffer.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr unsigned Lamps = 8;
+constexpr unsigned char Lit = 255;
+
+void addMilliseconds(timespec &at, int milliseconds)
+{
+    at.tv_nsec += static_cast<long>(milliseconds) * 1000000L;
+    at.tv_sec += at.tv_nsec / 1000000000L;
+    at.tv_nsec %= 1000000000L;
+}
+
+double millisecondsBetween(const timespec &from, const timespec &to)
+{
+    return static_cast<double>(to.tv_sec - from.tv_sec) * 1e3 + static_cast<double>(to.tv_nsec - from.tv_nsec) / 1e6;
+}
+
+} // namespace
+
+// As little as a program can do to play rows on time: sleep to the row's
+// absolute deadline, send it, handle whatever olad said. How late it woke
+// tells the timer's share of the steps a listener sees.
+int probe::send(unsigned universe, int periodMs, int seconds)
+{
+    DaemonLink link;
+    if (!link.connected()) {
+        std::fprintf(stderr, "olad does not answer\n");
+        return 1;
+    }
+    const int rows = seconds * 1000 / periodMs;
+    std::vector<double> lateness;
+    lateness.reserve(static_cast<std::size_t>(rows));
+    ola::DmxBuffer frame;
+    timespec due{};
+    clock_gettime(CLOCK_MONOTONIC, &due);
+    for (int row = 0; row < rows && link.connected(); ++row) {
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+        }
+        timespec woke{};
+        clock_gettime(CLOCK_MONOTONIC, &woke);
+        lateness.push_back(millisecondsBetween(due, woke));
+        frame.Blackout();
+        frame.SetChannel(static_cast<unsigned>(row) % Lamps, Lit);
+        link.client().SendDMX(universe, frame, ola::client::SendDMXArgs());
+        link.events().RunOnce(ola::TimeInterval(0, 0));
+        addMilliseconds(due, periodMs);
+    }
+    if (!link.roundTrip(universe)) {
+        std::fprintf(stderr, "olad went away before it had every frame\n");
+        return 1;
+    }
+    std::sort(lateness.begin(), lateness.end());
+    std::printf("sent %d rows at %d ms; woke after the deadline by median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                rows, periodMs, lateness[lateness.size() / 2],
+                lateness[static_cast<std::size_t>(0.99 * static_cast<double>(lateness.size() - 1) + 0.5)],
+                lateness.back());
+    return 0;
+}

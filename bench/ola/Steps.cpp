@@ -1,0 +1,66 @@
+#include "Subcommands.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int ChannelsRead = 8;
+using Channels = std::array<int, ChannelsRead>;
+
+// Nearest rank, as in the program's own benchmark.
+double percentile(const std::vector<double> &sorted, double fraction)
+{
+    return sorted[static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1) + 0.5)];
+}
+
+} // namespace
+
+// A row starts where the channels change. Frames are counted from the first
+// change up to the last one, so that a listener started or stopped in the
+// middle of a row does not count it; one frame per row gives exactly 1.
+int probe::steps(std::FILE *listened, int periodMs)
+{
+    std::vector<long long> changes;
+    long long framesBeforeFirstChange = 0;
+    long long framesBeforeLastChange = 0;
+    long long frames = 0;
+    Channels previous{};
+    bool first = true;
+    char line[256];
+    while (std::fgets(line, sizeof line, listened)) {
+        long long at = 0;
+        Channels channels{};
+        if (std::sscanf(line, "%lld %d %d %d %d %d %d %d %d", &at, &channels[0], &channels[1], &channels[2],
+                        &channels[3], &channels[4], &channels[5], &channels[6], &channels[7])
+            != 1 + ChannelsRead)
+            continue;
+        if (!first && channels != previous) {
+            if (changes.empty())
+                framesBeforeFirstChange = frames;
+            changes.push_back(at);
+            framesBeforeLastChange = frames;
+        }
+        first = false;
+        previous = channels;
+        ++frames;
+    }
+    if (changes.size() < 3) {
+        std::fprintf(stderr, "fewer than three row changes in the input\n");
+        return 1;
+    }
+
+    const std::size_t rows = changes.size() - 1;
+    std::vector<double> errors;
+    for (std::size_t i = 1; i < changes.size(); ++i)
+        errors.push_back(std::abs(static_cast<double>(changes[i] - changes[i - 1]) / 1e6 - periodMs));
+    std::sort(errors.begin(), errors.end());
+    const double meanStep = static_cast<double>(changes.back() - changes.front()) / 1e6 / static_cast<double>(rows);
+    const long long framesOfRows = framesBeforeLastChange - framesBeforeFirstChange;
+    std::printf("rows=%zu frames=%lld median_ms=%.3f p99_ms=%.3f max_ms=%.3f mean_step_ms=%.5f frames_per_row=%.3f\n",
+                rows, framesOfRows, percentile(errors, 0.5), percentile(errors, 0.99), errors.back(), meanStep,
+                static_cast<double>(framesOfRows) / static_cast<double>(rows));
+    return 0;
+}

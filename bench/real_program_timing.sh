@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Times the real program as a user runs it, against a private olad, beside
+# a minimal sender on the same machine in the same minute.
+#
+#   real_program_timing.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE [KEEP_DIR]
+#
+# The program runs in its own X server with a running light of 8 rows at
+# 50 ms and Port=ola:1; "порт" and "пуск" are clicked, a listener records
+# 20 s of DMX frames, then "пауза" is ticked for 5 s. Then `ola_probe send`
+# plays the same light for 20 s under the same listener. Prints both side
+# by side and judges the program against the sender. A benchmark: it exits
+# 0 whenever it measured, whatever the figures. With KEEP_DIR, the frames
+# each listener received and the logs are left there to look into.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+if [ "${1:-}" != "--beside-olad" ]; then
+  [ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: $0 PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE [KEEP_DIR]" >&2; exit 2; }
+  keep=
+  if [ $# -eq 3 ]; then mkdir -p "$3"; keep=$(realpath "$3"); fi
+  for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/setup.sh" >&2; exit 1; }
+  done
+  exec bash "$here/ola/private_olad.sh" bash "$0" --beside-olad "$(realpath "$1")" "$(realpath "$2")" "$keep"
+fi
+program=$2
+probe=$3
+keep=$4
+
+period_ms=50
+playing_s=20
+paused_s=5
+ticks_per_second=$(getconf CLK_TCK)
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  if [ -n "$keep" ]; then cp "$work"/*.frames "$work"/*.log "$keep"/ 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# X's abstract sockets belong to this network namespace; -displayfd picks a
+# display number that no other X server on the machine holds.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+xvfb_pid=$!
+pids+=("$xvfb_pid")
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+
+mkdir -p "$work/app" "$work/config/Lampotron"
+cp "$program" "$work/app/lampotron"
+for row in 10000000 01000000 00100000 00010000 00001000 00000100 00000010 00000001; do
+  printf '%s\r\n' "$row"
+done > "$work/app/Data.inf"
+printf '[Setting]\nSpeed=%d\nPort=ola:%d\n' "$period_ms" "$OLA_UNIVERSE" > "$work/config/Lampotron/Lampotron.conf"
+
+# Busy CPU time of a process in clock ticks, from utime and stime.
+cpu_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
+now_seconds() { awk '{ print $1 }' /proc/uptime; }
+# share_since TICKS SECONDS PID: the share of a core PID used since then, in %.
+share_since() {
+  awk -v ticks="$1" -v since="$2" -v now="$(now_seconds)" -v busy="$(cpu_ticks "$3")" -v hz="$ticks_per_second" \
+    'BEGIN { printf "%.2f", 100 * (busy - ticks) / hz / (now - since) }'
+}
+
+# listen NAME: records what olad hands on for the universe into NAME.frames.
+listen() {
+  "$probe" listen "$OLA_UNIVERSE" > "$work/$1.frames" &
+  listener=$!
+  for _ in $(seq 100); do grep -q '^ready$' "$work/$1.frames" && return; sleep 0.05; done
+  echo "FAIL: the listener did not register" >&2
+  exit 1
+}
+stop_listening() { kill -TERM "$listener"; wait "$listener"; }
+
+# The program as a user starts it: no session bus, the default X platform.
+unset DBUS_SESSION_BUS_ADDRESS
+QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/app/lampotron" > "$work/lampotron.log" 2>&1 &
+app_pid=$!
+pids+=("$app_pid")
+window=$(timeout 20 xdotool search --sync --name Flickwerk | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$window")"   # sets X and Y
+# Positions inside the window, in pixels (15 twips each).
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+
+# Each share of a core is taken over the steady part of its interval.
+settle_s=0.5
+sleep "$settle_s"
+click 60 18    # порт
+sleep "$settle_s"
+listen playing
+click 60 39    # пуск
+sleep "$settle_s"
+since=$(now_seconds); app_ticks=$(cpu_ticks "$app_pid"); olad_ticks=$(cpu_ticks "$OLAD_PID"); xvfb_ticks=$(cpu_ticks "$xvfb_pid")
+sleep "$playing_s"
+app_playing=$(share_since "$app_ticks" "$since" "$app_pid")
+olad_playing=$(share_since "$olad_ticks" "$since" "$OLAD_PID")
+xvfb_playing=$(share_since "$xvfb_ticks" "$since" "$xvfb_pid")
+stop_listening
+
+click 60 82    # пауза
+sleep "$settle_s"
+listen paused
+since=$(now_seconds); app_ticks=$(cpu_ticks "$app_pid")
+sleep "$paused_s"
+app_paused=$(share_since "$app_ticks" "$since" "$app_pid")
+stop_listening
+frames_paused=$(grep -vc '^ready$' "$work/paused.frames" || true)
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+
+listen sender
+"$probe" send "$OLA_UNIVERSE" "$period_ms" "$playing_s" > "$work/sender.log" &
+sender_pid=$!
+sleep "$settle_s"
+since=$(now_seconds); sender_ticks=$(cpu_ticks "$sender_pid")
+sleep "$(awk -v a="$playing_s" -v b="$settle_s" 'BEGIN { print a - 2 * b }')"
+sender_playing=$(share_since "$sender_ticks" "$since" "$sender_pid")
+wait "$sender_pid"
+stop_listening
+
+app_steps=$("$probe" steps "$period_ms" < "$work/playing.frames")
+sender_steps=$("$probe" steps "$period_ms" < "$work/sender.frames")
+# figure STEPS NAME: one value of a `steps` line.
+figure() { tr ' ' '\n' <<< "$1" | sed -n "s/^$2=//p"; }
+
+line() { printf '| %-14s | %17s | %10s | %10s | %12s | %18s | %11s | %10s |\n' "$@"; }
+row() {
+  line "$1" "$(figure "$2" median_ms) ms" "$(figure "$2" p99_ms) ms" "$(figure "$2" max_ms) ms" \
+    "$(figure "$2" mean_step_ms) ms" "$(figure "$2" frames_per_row) ($(figure "$2" frames)/$(figure "$2" rows))" "$3" "$4"
+}
+echo
+echo "Rows of a running light at $period_ms ms, as a listener registered with olad received them ($playing_s s each);"
+echo "DMX frames per row: frames/rows between the first and the last row change."
+echo
+line "" "step error median" p99 max "mean step" "DMX frames per row" "CPU playing" "CPU paused"
+echo "|----------------|-------------------|------------|------------|--------------|--------------------|-------------|------------|"
+row lampotron "$app_steps" "$app_playing %" "$app_paused %"
+row "ola_probe send" "$sender_steps" "$sender_playing %" "n/a"
+echo
+echo "While lampotron played: olad used $olad_playing %, Xvfb $xvfb_playing % of a core."
+echo "While it was paused: $frames_paused DMX frames."
+echo "The sender $(sed -n "s/^sent [^;]*; //p" "$work/sender.log")."
+echo
+
+# judge TEXT CONDITION: prints the target and whether awk finds CONDITION true.
+judge() {
+  local verdict
+  verdict=$(awk "BEGIN { print ($2) ? \"met\" : \"NOT met\" }")
+  printf "%-8s %s\n" "$verdict" "$1"
+}
+median=$(figure "$app_steps" median_ms)
+p99=$(figure "$app_steps" p99_ms)
+sender_p99=$(figure "$sender_steps" p99_ms)
+mean=$(figure "$app_steps" mean_step_ms)
+judge "step error median $median ms ≤ 0.15 ms" "$median <= 0.15"
+judge "p99 $p99 ms ≤ 1.5 × the sender's $sender_p99 ms" "$p99 <= 1.5 * $sender_p99"
+judge "mean step $mean ms within 0.05 % of $period_ms ms" \
+  "($mean - $period_ms) <= 0.0005 * $period_ms && ($period_ms - $mean) <= 0.0005 * $period_ms"
+judge "DMX frames $(figure "$app_steps" frames) for rows $(figure "$app_steps" rows): exactly one per row" \
+  "$(figure "$app_steps" frames) == $(figure "$app_steps" rows)"
+judge "CPU while playing $app_playing % ≤ 1 % of a core" "$app_playing <= 1"
+# One clock tick in the paused interval is the finest /proc can tell.
+judge "CPU while paused $app_paused % about 0 (at most one tick in ${paused_s} s)" \
+  "$app_paused <= 100 / ($ticks_per_second * $paused_s)"
