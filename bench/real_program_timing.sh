@@ -43,14 +43,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# X's abstract sockets belong to this network namespace; -displayfd picks a
-# display number that no other X server on the machine holds.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
+# shellcheck source=ola/x_and_listener.sh
+. "$here/ola/x_and_listener.sh"
+start_x
 pids+=("$xvfb_pid")
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
 
 mkdir -p "$work/app" "$work/config/Lampotron"
 cp "$program" "$work/app/lampotron"
@@ -67,16 +63,6 @@ share_since() {
   awk -v ticks="$1" -v since="$2" -v now="$(now_seconds)" -v busy="$(cpu_ticks "$3")" -v hz="$ticks_per_second" \
     'BEGIN { printf "%.2f", 100 * (busy - ticks) / hz / (now - since) }'
 }
-
-# listen NAME: records what olad hands on for the universe into NAME.frames.
-listen() {
-  "$probe" listen "$OLA_UNIVERSE" > "$work/$1.frames" &
-  listener=$!
-  for _ in $(seq 100); do grep -q '^ready$' "$work/$1.frames" && return; sleep 0.05; done
-  echo "FAIL: the listener did not register" >&2
-  exit 1
-}
-stop_listening() { kill -TERM "$listener"; wait "$listener"; }
 
 # The program as a user starts it: no session bus, the default X platform.
 unset DBUS_SESSION_BUS_ADDRESS

@@ -1,0 +1,29 @@
+# Shell functions for running the program in its own X server beside a
+# private olad and recording what olad hands on. Source it; it needs $work
+# (a scratch folder), $probe (ola_probe) and OLA_UNIVERSE.
+
+# start_x: an X server on a display no other X server holds; its abstract
+# sockets belong to this network namespace. Sets DISPLAY and xvfb_pid.
+start_x() {
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(cat "$work/display")"
+}
+
+# listen NAME: records every frame olad hands on into $work/NAME.frames.
+listen() {
+  "$probe" listen "$OLA_UNIVERSE" > "$work/$1.frames" &
+  listener=$!
+  for _ in $(seq 100); do grep -q '^ready$' "$work/$1.frames" && return; sleep 0.05; done
+  echo "FAIL: the listener did not register" >&2
+  exit 1
+}
+stop_listening() { kill -TERM "$listener"; wait "$listener" || true; }
+
+# rows_heard NAME: the lit patterns heard, "10000000" style, one per change.
+rows_heard() {
+  awk '$1 != "ready" { row = ""; for (k = 2; k <= 9; k++) row = row ($k == 255 ? 1 : 0)
+                       if (row != last) print row; last = row }' "$work/$1.frames"
+}
