@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick trayer
   libola-dev ola libgpiod-dev
   qemu-system-x86 busybox-static cpio gzip
+  clang libclang-rt-dev
 )
 
 missing=()
