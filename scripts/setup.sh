@@ -16,6 +16,7 @@ test_packages=(
   ola
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev
+  clang libclang-rt-dev
 )
 
 case "${1:-}" in

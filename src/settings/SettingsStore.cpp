@@ -10,13 +10,6 @@
 
 namespace {
 
-QString userFileName()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lampotron"),
-                     QStringLiteral("Lampotron"))
-        .fileName();
-}
-
 QString path(const QString &section, const QString &key)
 {
     return section + QLatin1Char('/') + key;
@@ -30,14 +23,22 @@ QByteArray contentOf(const QString &fileName)
 
 } // namespace
 
-SettingsStore::SettingsStore() : fileName_(userFileName()) {}
+SettingsStore::SettingsStore()
+{
+    const QSettings user(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lampotron"),
+                         QStringLiteral("Lampotron"));
+    fileName_ = user.fileName();
+    keepIfDamaged(user);
+}
 
 SettingsStore::SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
 
 // A value written by hand with commas and no quotes reads as a list.
 QString SettingsStore::read(const settings::TextKey &key) const
 {
-    const QVariant value = QSettings(fileName_, QSettings::IniFormat).value(path(key.section, key.key));
+    const QSettings settings(fileName_, QSettings::IniFormat);
+    keepIfDamaged(settings);
+    const QVariant value = settings.value(path(key.section, key.key));
     if (!value.isValid())
         return key.fallback;
     if (value.typeId() == QMetaType::QStringList)
@@ -56,21 +57,16 @@ int SettingsStore::read(const settings::IntKey &key) const
 
 bool SettingsStore::hasSection(const QString &section) const
 {
-    return QSettings(fileName_, QSettings::IniFormat).childGroups().contains(section);
+    const QSettings settings(fileName_, QSettings::IniFormat);
+    keepIfDamaged(settings);
+    return settings.childGroups().contains(section);
 }
 
 // QSettings writes the whole file atomically on sync. Its error state sticks
 // to the object, so every change uses objects of its own.
 std::optional<QString> SettingsStore::write(const QList<Value> &values, const QString &sectionToRemove) const
 {
-    bool damaged = false;
-    {
-        QSettings before(fileName_, QSettings::IniFormat);
-        before.allKeys();
-        damaged = before.status() == QSettings::FormatError;
-    }
-    if (damaged)
-        keepDamagedCopy();
+    const bool damaged = keepIfDamaged(QSettings(fileName_, QSettings::IniFormat));
     QSettings settings(fileName_, QSettings::IniFormat);
     if (!sectionToRemove.isEmpty())
         settings.remove(sectionToRemove);
@@ -88,6 +84,19 @@ std::optional<QString> SettingsStore::write(const QList<Value> &values, const QS
     if (written)
         return std::nullopt;
     return QStringLiteral("The settings could not be saved to %1: %2.").arg(fileName_, whyNotWritten());
+}
+
+// Qt parses a file once, section by section as they are asked for, and serves
+// later objects from memory until the file changes. So only the object that
+// first reads a damaged section hears of it: each one reads the whole file at
+// once, and the user's own text is kept as soon as the damage shows.
+bool SettingsStore::keepIfDamaged(const QSettings &settings) const
+{
+    settings.allKeys();
+    const bool damaged = settings.status() == QSettings::FormatError;
+    if (damaged)
+        keepDamagedCopy();
+    return damaged;
 }
 
 // Qt rewrites what it could read of a damaged file. The user's own text is

@@ -38,6 +38,8 @@ public:
     QString fileName() const { return fileName_; }
 
 private:
+    // Returns whether the file that `settings` read was damaged.
+    bool keepIfDamaged(const QSettings &settings) const;
     void keepDamagedCopy() const;
     QString whyNotWritten() const;
 

@@ -2,9 +2,9 @@
 #include "PortSetting.h"
 #include "SelectionStore.h"
 #include "SettingsWriter.h"
+#include "TemporaryConfigHome.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -14,8 +14,9 @@ bool privateMounts = false;
 class TestSettingsStore : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home;
-    QString folder() const { return home.filePath(QStringLiteral("config")); }
+    // Where the user's own settings live, so that a store on the user's file
+    // and one on a named file work on the same file.
+    QString folder() const { return useTemporaryConfigHome().filePath(QStringLiteral("Lampotron")); }
     QString file() const { return folder() + QStringLiteral("/Lampotron.conf"); }
 
     void handWrite(const QByteArray &content)
@@ -42,7 +43,11 @@ class TestSettingsStore : public QObject {
     }
 
 public:
-    static void initMain() { privateMounts = hostiledisk::usePrivateMounts(); }
+    static void initMain()
+    {
+        privateMounts = hostiledisk::usePrivateMounts();
+        useTemporaryConfigHome();
+    }
 
 private slots:
     void init()
@@ -82,13 +87,27 @@ private slots:
         QCOMPARE(store.read(settings::Speed), speed);
     }
 
-    // The user's own text of a damaged file is kept, and a second damaged
-    // file never takes the place of the first copy.
+    void damagedFileIsKeptAsItWas_data()
+    {
+        QTest::addColumn<bool>("userFile");
+        QTest::addColumn<bool>("readFirst");
+        QTest::newRow("written at once") << false << false;
+        QTest::newRow("read before the write") << false << true;
+        QTest::newRow("the user's file, as at start-up") << true << false;
+    }
+
+    // The user's own text of a damaged file is kept, however the store first
+    // met it, and a second damaged file never takes the place of the first copy.
     void damagedFileIsKeptAsItWas()
     {
-        const SettingsStore store(file());
+        QFETCH(bool, userFile);
+        QFETCH(bool, readFirst);
         for (const QByteArray &damage : {QByteArray("[Setting]\nSpeed=250\n[bad\n\xff\xfe=3\n"), QByteArray("\xff[x\n")}) {
             handWrite(damage);
+            const SettingsStore store = userFile ? SettingsStore() : SettingsStore(file());
+            QCOMPARE(store.fileName(), file());
+            if (readFirst)
+                store.read(settings::Speed);
             QCOMPARE(store.write({{"Setting", "Speed", "300"}}), std::nullopt);
             QCOMPARE(SettingsStore(file()).read(settings::Speed), 300);
         }
