@@ -105,11 +105,6 @@ Form1::Form1(PortDevice &port, QString portSetting, SettingsStore &settings, QSt
     mnuClose = mnuMenu->addAction(QStringLiteral("Close"));
     mnuMenu->setDefaultAction(mnuClose);
     connect(mnuClose, &QAction::triggered, this, &Form1::mnuClose_Click);
-
-    // Kept for its place in the window's parts; nothing listens to it.
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(250);
-    Timer1->start();
 }
 
 void Form1::createControls()
@@ -333,10 +328,15 @@ void Form1::reportSettingsFailure(const QString &reason)
     showMessage(QMessageBox::Warning, windowTitle(), QStringLiteral("The settings could not be saved."), reason, this);
 }
 
+// Only the lamps that change are repainted.
 void Form1::showLamps(std::uint8_t lamps)
 {
-    for (int k = 0; k < layout::LampCount; ++k)
-        setColour(lamp[static_cast<std::size_t>(k)], QPalette::Window, (lamps >> k) & 1 ? Lit : Dark);
+    for (QFrame *light : lamp) {
+        const QColor &colour = lamps & 1 ? Lit : Dark;
+        if (light->palette().color(QPalette::Window) != colour)
+            setColour(light, QPalette::Window, colour);
+        lamps >>= 1;
+    }
 }
 
 // Controls cut off below the window's edge must not take the keyboard focus.

@@ -126,5 +126,4 @@ private:
     QMenu *mnuOutput = nullptr;
     QAction *mnuClose = nullptr;
     QSystemTrayIcon *trayIcon = nullptr;
-    QTimer *Timer1 = nullptr;
 };
