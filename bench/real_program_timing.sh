@@ -64,6 +64,9 @@ share_since() {
     'BEGIN { printf "%.2f", 100 * (busy - ticks) / hz / (now - since) }'
 }
 
+# alive NAME PID: a measurement is void if what it measures has gone.
+alive() { kill -0 "$2" 2>/dev/null || { echo "FAIL: $1 ended during the measurement" >&2; exit 1; }; }
+
 # The program as a user starts it: no session bus, the default X platform.
 unset DBUS_SESSION_BUS_ADDRESS
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/app/lampotron" > "$work/lampotron.log" 2>&1 &
@@ -84,6 +87,7 @@ click 60 39    # пуск
 sleep "$settle_s"
 since=$(now_seconds); app_ticks=$(cpu_ticks "$app_pid"); olad_ticks=$(cpu_ticks "$OLAD_PID"); xvfb_ticks=$(cpu_ticks "$xvfb_pid")
 sleep "$playing_s"
+alive lampotron "$app_pid"; alive olad "$OLAD_PID"; alive Xvfb "$xvfb_pid"
 app_playing=$(share_since "$app_ticks" "$since" "$app_pid")
 olad_playing=$(share_since "$olad_ticks" "$since" "$OLAD_PID")
 xvfb_playing=$(share_since "$xvfb_ticks" "$since" "$xvfb_pid")
@@ -94,6 +98,7 @@ sleep "$settle_s"
 listen paused
 since=$(now_seconds); app_ticks=$(cpu_ticks "$app_pid")
 sleep "$paused_s"
+alive lampotron "$app_pid"
 app_paused=$(share_since "$app_ticks" "$since" "$app_pid")
 stop_listening
 frames_paused=$(grep -vc '^ready$' "$work/paused.frames" || true)
@@ -106,6 +111,7 @@ sender_pid=$!
 sleep "$settle_s"
 since=$(now_seconds); sender_ticks=$(cpu_ticks "$sender_pid")
 sleep "$(awk -v a="$playing_s" -v b="$settle_s" 'BEGIN { print a - 2 * b }')"
+alive "ola_probe send" "$sender_pid"
 sender_playing=$(share_since "$sender_ticks" "$since" "$sender_pid")
 wait "$sender_pid"
 stop_listening
