@@ -5,10 +5,11 @@
 #   real_program_timing.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE [KEEP_DIR]
 #
 # The program runs in its own X server with a running light of 8 rows at
-# 50 ms and Port=ola:1; "порт" and "пуск" are clicked, a listener records
-# 20 s of DMX frames, then "пауза" is ticked for 5 s. Then `ola_probe send`
-# plays the same light for 20 s under the same listener. Prints both side
-# by side and judges the program against the sender. A benchmark: it exits
+# 50 ms and Port=ola:1; "порт" and "пуск" are clicked, and a listener
+# records 20 s of DMX frames while `ola_probe send` plays the same light on
+# universe 2 under a second listener, so that both meet the same machine in
+# the same seconds. Then "пауза" is ticked for 5 s. Prints both side by side
+# and judges the program against the sender. A benchmark: it exits
 # 0 whenever it measured, whatever the figures. With KEEP_DIR, the frames
 # each listener received and the logs are left there to look into.
 set -euo pipefail
@@ -82,15 +83,23 @@ settle_s=0.5
 sleep "$settle_s"
 click 60 18    # порт
 sleep "$settle_s"
+# The sender plays on the next universe in the same seconds, so that both
+# meet the same machine.
 listen playing
+listen sender $((OLA_UNIVERSE + 1))
 click 60 39    # пуск
+"$probe" send $((OLA_UNIVERSE + 1)) "$period_ms" "$playing_s" > "$work/sender.log" &
+sender_pid=$!
 sleep "$settle_s"
-since=$(now_seconds); app_ticks=$(cpu_ticks "$app_pid"); olad_ticks=$(cpu_ticks "$OLAD_PID"); xvfb_ticks=$(cpu_ticks "$xvfb_pid")
-sleep "$playing_s"
-alive lampotron "$app_pid"; alive olad "$OLAD_PID"; alive Xvfb "$xvfb_pid"
+since=$(now_seconds); app_ticks=$(cpu_ticks "$app_pid"); sender_ticks=$(cpu_ticks "$sender_pid")
+olad_ticks=$(cpu_ticks "$OLAD_PID"); xvfb_ticks=$(cpu_ticks "$xvfb_pid")
+sleep "$(awk -v a="$playing_s" -v b="$settle_s" 'BEGIN { print a - 2 * b }')"
+alive lampotron "$app_pid"; alive olad "$OLAD_PID"; alive Xvfb "$xvfb_pid"; alive "ola_probe send" "$sender_pid"
 app_playing=$(share_since "$app_ticks" "$since" "$app_pid")
+sender_playing=$(share_since "$sender_ticks" "$since" "$sender_pid")
 olad_playing=$(share_since "$olad_ticks" "$since" "$OLAD_PID")
 xvfb_playing=$(share_since "$xvfb_ticks" "$since" "$xvfb_pid")
+wait "$sender_pid"
 stop_listening
 
 click 60 82    # пауза
@@ -104,17 +113,6 @@ stop_listening
 frames_paused=$(grep -vc '^ready$' "$work/paused.frames" || true)
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
-
-listen sender
-"$probe" send "$OLA_UNIVERSE" "$period_ms" "$playing_s" > "$work/sender.log" &
-sender_pid=$!
-sleep "$settle_s"
-since=$(now_seconds); sender_ticks=$(cpu_ticks "$sender_pid")
-sleep "$(awk -v a="$playing_s" -v b="$settle_s" 'BEGIN { print a - 2 * b }')"
-alive "ola_probe send" "$sender_pid"
-sender_playing=$(share_since "$sender_ticks" "$since" "$sender_pid")
-wait "$sender_pid"
-stop_listening
 
 app_steps=$("$probe" steps "$period_ms" < "$work/playing.frames")
 sender_steps=$("$probe" steps "$period_ms" < "$work/sender.frames")
@@ -135,7 +133,7 @@ echo "|----------------|-------------------|------------|------------|----------
 row lampotron "$app_steps" "$app_playing %" "$app_paused %"
 row "ola_probe send" "$sender_steps" "$sender_playing %" "n/a"
 echo
-echo "While lampotron played: olad used $olad_playing %, Xvfb $xvfb_playing % of a core."
+echo "While both played: olad used $olad_playing %, Xvfb $xvfb_playing % of a core."
 echo "While it was paused: $frames_paused DMX frames."
 echo "The sender $(sed -n "s/^sent [^;]*; //p" "$work/sender.log")."
 echo

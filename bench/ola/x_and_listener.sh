@@ -12,15 +12,22 @@ start_x() {
   export DISPLAY=":$(cat "$work/display")"
 }
 
-# listen NAME: records every frame olad hands on into $work/NAME.frames.
+# listen NAME [UNIVERSE]: records every frame olad hands on for the universe
+# (OLA_UNIVERSE unless given) into $work/NAME.frames.
+listeners=()
 listen() {
-  "$probe" listen "$OLA_UNIVERSE" > "$work/$1.frames" &
-  listener=$!
+  "$probe" listen "${2:-$OLA_UNIVERSE}" > "$work/$1.frames" &
+  listeners+=($!)
   for _ in $(seq 100); do grep -q '^ready$' "$work/$1.frames" && return; sleep 0.05; done
   echo "FAIL: the listener did not register" >&2
   exit 1
 }
-stop_listening() { kill -TERM "$listener"; wait "$listener" || true; }
+# stop_listening: ends every listener.
+stop_listening() {
+  local pid
+  for pid in "${listeners[@]}"; do kill -TERM "$pid"; wait "$pid" || true; done
+  listeners=()
+}
 
 # rows_heard NAME: the lit patterns heard, "10000000" style, one per change.
 rows_heard() {
