@@ -5,8 +5,11 @@
 //   build/bench/playback_bench [rows at 50 ms] [rows at 500 ms]
 
 #include "PatternLoader.h"
+#include "Percentile.h"
 #include "PlaybackEngine.h"
 #include "RecordingBackend.h"
+#include "SelectionStore.h"
+#include "SettingsWriter.h"
 #include "TimerfdDeadlineTimer.h"
 
 #include <QCoreApplication>
@@ -41,13 +44,6 @@ long residentKilobytes()
     return -1;
 }
 
-double percentile(std::vector<double> values, double fraction)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
-}
-
 pattern::PatternTable runningLight()
 {
     pattern::PatternTable table;
@@ -57,10 +53,30 @@ pattern::PatternTable runningLight()
     return table;
 }
 
+// What the speed bar's steps cost while the rows play: each step stored and
+// synced at once on the event loop, as the window once did, or handed to the
+// writer that waits for a quiet moment and writes on its own thread.
+enum class SpeedClicks { None, StoredAtOnce, StoredWhenQuiet };
+
 // Runs the event loop while the engine plays `rows` rows at `delayMs`, then
 // prints how far each row's write was from its place on the schedule.
-void measurePeriod(int delayMs, int rows)
+void measurePeriod(int delayMs, int rows, SpeedClicks clicks = SpeedClicks::None)
 {
+    QTemporaryDir settingsFolder;
+    const SettingsStore settings(settingsFolder.filePath(QStringLiteral("Lampotron.conf")));
+    SettingsWriter writer(settings, std::chrono::milliseconds(300));
+    QTimer clicking;
+    int step = 0;
+    QObject::connect(&clicking, &QTimer::timeout, [&] {
+        const SettingsStore::Value speed{"Setting", "Speed", QString::number(50 + 50 * (++step % 2))};
+        if (clicks == SpeedClicks::StoredAtOnce)
+            settings.write({speed});
+        else
+            writer.store(speed);
+    });
+    if (clicks != SpeedClicks::None)
+        clicking.start(120);
+
     RecordedPort port;
     port.device.SelectPort(1);
     TimerfdDeadlineTimer timer;
@@ -88,9 +104,12 @@ void measurePeriod(int delayMs, int rows)
         errors.push_back(std::abs(step - delayMs));
     }
     const double span = std::chrono::duration<double, std::milli>(times[times.size() - 2] - times[1]).count();
-    std::printf("step at %4d ms: %zu steps, |error| median %.3f ms, p99 %.3f ms, max %.3f ms; "
+    const char *while_ = clicks == SpeedClicks::StoredAtOnce    ? " (speed bar clicked, each step synced at once)"
+                         : clicks == SpeedClicks::StoredWhenQuiet ? " (speed bar clicked, stored when quiet)"
+                                                                  : "";
+    std::printf("step at %4d ms%s: %zu steps, |error| median %.3f ms, p99 %.3f ms, max %.3f ms; "
                 "mean step %.4f ms; CPU %.2f%% of a core\n",
-                delayMs, errors.size(), percentile(errors, 0.5), percentile(errors, 0.99),
+                delayMs, while_, errors.size(), percentile(errors, 0.5), percentile(errors, 0.99),
                 *std::max_element(errors.begin(), errors.end()), span / static_cast<double>(errors.size()),
                 100 * cpu / seconds);
 }
@@ -113,6 +132,32 @@ void measurePause(int milliseconds)
     const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     std::printf("paused for %.1f s: CPU %.3f%% of a core\n", seconds, 100 * cpu / seconds);
     engine.stop();
+}
+
+// The selection goes to disk as one staged write and one promotion; it was
+// once 25 writes, each synced on its own.
+void measureSelectionStore()
+{
+    QTemporaryDir folder;
+    const SettingsStore settings(folder.filePath(QStringLiteral("Lampotron.conf")));
+    const SelectionStore selections(settings);
+    Selection selection;
+    selection.repeats.fill(3);
+    selection.numEffects = QStringLiteral("12");
+    std::vector<double> together, oneByOne;
+    for (int run = 0; run < 11; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        selections.stage(selection, "fingerprint");
+        selections.promote();
+        together.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        timer.restart();
+        for (int key = 0; key < 25; ++key)
+            settings.write({{"Sheme", QStringLiteral("Key%1").arg(key), QString::number(run)}});
+        oneByOne.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("storing the selection: median %.2f ms as one change staged and promoted, %.2f ms as 25 writes\n",
+                percentile(together, 0.5), percentile(oneByOne, 0.5));
 }
 
 void measureLoad()
@@ -154,6 +199,9 @@ int main(int argc, char **argv)
     measureLoad();
     measurePeriod(50, rowsAt50);
     measurePeriod(500, rowsAt500);
+    measurePeriod(50, rowsAt50, SpeedClicks::StoredAtOnce);
+    measurePeriod(50, rowsAt50, SpeedClicks::StoredWhenQuiet);
     measurePause(3000);
+    measureSelectionStore();
     return 0;
 }
