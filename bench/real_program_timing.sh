@@ -70,13 +70,9 @@ alive() { kill -0 "$2" 2>/dev/null || { echo "FAIL: $1 ended during the measurem
 
 # The program as a user starts it: no session bus, the default X platform.
 unset DBUS_SESSION_BUS_ADDRESS
-QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$work/app/lampotron" > "$work/lampotron.log" 2>&1 &
-app_pid=$!
+start_program "$work/app/lampotron"
+app_pid=$pid
 pids+=("$app_pid")
-window=$(timeout 20 xdotool search --sync --name Flickwerk | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$window")"   # sets X and Y
-# Positions inside the window, in pixels (15 twips each).
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
 
 # Each share of a core is taken over the steady part of its interval.
 settle_s=0.5

@@ -1,4 +1,5 @@
 #include "DaemonLink.h"
+#include "Percentile.h"
 #include "Subcommands.h"
 
 #include <ola/DmxBuffer.h>
@@ -59,10 +60,8 @@ int probe::send(unsigned universe, int periodMs, int seconds)
         std::fprintf(stderr, "olad went away before it had every frame\n");
         return 1;
     }
-    std::sort(lateness.begin(), lateness.end());
     std::printf("sent %d rows at %d ms; woke after the deadline by median %.3f ms, p99 %.3f ms, max %.3f ms\n",
-                rows, periodMs, lateness[lateness.size() / 2],
-                lateness[static_cast<std::size_t>(0.99 * static_cast<double>(lateness.size() - 1) + 0.5)],
-                lateness.back());
+                rows, periodMs, percentile(lateness, 0.5), percentile(lateness, 0.99),
+                *std::max_element(lateness.begin(), lateness.end()));
     return 0;
 }

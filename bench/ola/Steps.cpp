@@ -1,3 +1,4 @@
+#include "Percentile.h"
 #include "Subcommands.h"
 
 #include <algorithm>
@@ -9,12 +10,6 @@ namespace {
 
 constexpr int ChannelsRead = 8;
 using Channels = std::array<int, ChannelsRead>;
-
-// Nearest rank, as in the program's own benchmark.
-double percentile(const std::vector<double> &sorted, double fraction)
-{
-    return sorted[static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1) + 0.5)];
-}
 
 } // namespace
 

@@ -1,6 +1,6 @@
 # Shell functions for running the program in its own X server beside a
-# private olad and recording what olad hands on. Source it; it needs $work
-# (a scratch folder), $probe (ola_probe) and OLA_UNIVERSE.
+# private olad, clicking it and recording what olad hands on. Source it; it
+# needs $work (a scratch folder), $probe (ola_probe) and OLA_UNIVERSE.
 
 # start_x: an X server on a display no other X server holds; its abstract
 # sockets belong to this network namespace. Sets DISPLAY and xvfb_pid.
@@ -34,3 +34,15 @@ rows_heard() {
   awk '$1 != "ready" { row = ""; for (k = 2; k <= 9; k++) row = row ($k == 255 ? 1 : 0)
                        if (row != last) print row; last = row }' "$work/$1.frames"
 }
+
+# start_program PROGRAM [ARGS...]: starts it on the X server, as a user does,
+# with its settings in $work/config; waits for its window. Sets pid, X, Y.
+start_program() {
+  QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" "$@" 2> "$work/lampotron.log" &
+  pid=$!
+  local window
+  window=$(timeout 20 xdotool search --sync --pid "$pid" --name Flickwerk | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+# click X Y: a left click inside the window, in pixels (15 twips each).
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }

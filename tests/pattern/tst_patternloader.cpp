@@ -1,114 +1,90 @@
 #include "PatternLoader.h"
+#include "TestFiles.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using pattern::LoadFailure;
-using pattern::loadPatternFile;
 using pattern::PatternTable;
 
 class TestPatternLoader : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    QString path() const { return dir.filePath("Data.inf"); }
 
-    QString write(const QByteArray &content)
-    {
-        const QString path = dir.filePath(QStringLiteral("Data.inf"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-            qFatal("cannot write test file");
-        return path;
-    }
-
-    static QString row(const PatternTable &table, int r)
+    // Cell by cell, "_" for an empty one, a row per line.
+    static QString cells(const PatternTable &table)
     {
         QString text;
-        for (int k = 0; k < PatternTable::Lines; ++k) {
-            const std::string_view cell = table.cell(k, r);
-            text += cell.empty() ? QStringLiteral("_") : QString::fromLatin1(cell.data(), 1);
+        for (int r = 0; r < table.rowCount(); ++r) {
+            for (int k = 0; k < PatternTable::Lines; ++k)
+                text += table.cell(k, r).empty() ? QChar('_') : QChar(table.cell(k, r)[0]);
+            text += '\n';
         }
         return text;
     }
 
 private slots:
-    void rowsComeInFileOrder()
+    void init()
     {
-        const auto result = loadPatternFile(write("10000000\r\n01000000\r\n00100000\r\n"));
-        QVERIFY(result.table);
-        QCOMPARE(result.table->lastRow(), qint16(2));
-        QCOMPARE(row(*result.table, 0), QStringLiteral("10000000"));
-        QCOMPARE(row(*result.table, 1), QStringLiteral("01000000"));
-        QCOMPARE(row(*result.table, 2), QStringLiteral("00100000"));
-        QVERIFY(result.table->isLit(1, 1));
-        QVERIFY(!result.table->isLit(0, 1));
+        QFile::remove(path());
+        QDir(path()).removeRecursively();
     }
 
-    void shortAndLongLines_data()
+    void loaderShapes_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("four characters") << QByteArray("1010\r\n") << QStringLiteral("1010____");
-        QTest::newRow("ten characters") << QByteArray("1100110011\r\n") << QStringLiteral("11001100");
-        QTest::newRow("lone LF") << QByteArray("01\n") << QStringLiteral("01______");
-        QTest::newRow("no line ending") << QByteArray("11111111") << QStringLiteral("11111111");
-        QTest::newRow("CR after eighth") << QByteArray("00000001\r") << QStringLiteral("00000001");
-        QTest::newRow("blank line") << QByteArray("\r\n") << QStringLiteral("________");
-        QTest::newRow("odd characters") << QByteArray("x2 1\t\r\n") << QStringLiteral("x2 1\t___");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("three rows") << QByteArray("10000000\r\n01000000\r\n00100000\r\n")
+                                    << "10000000\n01000000\n00100000\n";
+        QTest::newRow("four characters") << QByteArray("1010\r\n") << "1010____\n";
+        QTest::newRow("ten characters") << QByteArray("1100110011\r\n") << "11001100\n";
+        QTest::newRow("lone LF, no last ending") << QByteArray("01\n10000000\r\n001") << "01______\n10000000\n001_____\n";
+        QTest::newRow("CR after eighth") << QByteArray("00000001\r") << "00000001\n";
+        QTest::newRow("blank line") << QByteArray("\r\n") << "________\n";
+        QTest::newRow("odd characters") << QByteArray("x2 1\t\r\n") << "x2 1\t___\n";
     }
 
-    void shortAndLongLines()
+    void loaderShapes()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QString, expected);
-        const auto result = loadPatternFile(write(content));
-        QVERIFY(result.table);
-        QCOMPARE(result.table->rowCount(), 1);
-        QCOMPARE(row(*result.table, 0), expected);
+        QFETCH(QString, rows);
+        QVERIFY(writeFile(path(), content));
+        const auto loaded = pattern::loadPatternFile(path());
+        QVERIFY(loaded.table);
+        QCOMPARE(cells(*loaded.table), rows);
     }
 
-    void mixedLineEndingsKeepEveryRow()
+    void loaderRefusals_data()
     {
-        const auto result = loadPatternFile(write("10000000\n01000000\r\n00100000"));
-        QVERIFY(result.table);
-        QCOMPARE(result.table->rowCount(), 3);
-        QCOMPARE(row(*result.table, 2), QStringLiteral("00100000"));
-    }
-
-    void sizeLimit()
-    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("failure"); // -1: loads
         QByteArray full;
         for (int i = 0; i < PatternTable::MaxRows; ++i)
-            full += (i % 2 ? "01010101\r\n" : "10101010\r\n");
-        const auto largest = loadPatternFile(write(full));
-        QVERIFY(largest.table);
-        QCOMPARE(largest.table->lastRow(), qint16(32767));
-        QCOMPARE(row(*largest.table, 32767), QStringLiteral("01010101"));
-        QVERIFY(largest.table->bytesUsed() < 1024 * 1024);
-
-        const auto tooLarge = loadPatternFile(write(full + "11111111\r\n"));
-        QVERIFY(!tooLarge.table);
-        QCOMPARE(tooLarge.failure, LoadFailure::TooManyLines);
+            full += i % 2 ? "01010101\r\n" : "10101010\r\n";
+        QTest::newRow("largest") << full << -1;
+        QTest::newRow("one line too many") << full + "1\r\n" << int(LoadFailure::TooManyLines);
+        QTest::newRow("empty") << QByteArray() << int(LoadFailure::Empty);
+        QTest::newRow("missing") << QByteArray("<missing>") << int(LoadFailure::Missing);
+        QTest::newRow("a folder") << QByteArray("<folder>") << int(LoadFailure::Unreadable);
     }
 
-    void refusedFiles()
+    void loaderRefusals()
     {
-        QCOMPARE(loadPatternFile(dir.filePath(QStringLiteral("absent.inf"))).failure, LoadFailure::Missing);
-        QCOMPARE(loadPatternFile(write(QByteArray())).failure, LoadFailure::Empty);
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.inf")));
-        QCOMPARE(loadPatternFile(dir.filePath(QStringLiteral("folder.inf"))).failure, LoadFailure::Unreadable);
-    }
-
-    void binaryGarbageLoadsWithoutHarm()
-    {
-        QByteArray garbage(200000, '\0');
-        for (int i = 0; i < garbage.size(); ++i)
-            garbage[i] = static_cast<char>((i * 7919) % 251);
-        const auto result = loadPatternFile(write(garbage));
-        QVERIFY(result.table);
-        QVERIFY(result.table->rowCount() > 0);
-        QVERIFY(result.table->cell(0, result.table->rowCount()).empty());
-        QVERIFY(result.table->cell(8, 0).empty());
+        QFETCH(QByteArray, content);
+        QFETCH(int, failure);
+        if (content == "<folder>")
+            QVERIFY(QDir().mkpath(path()));
+        else if (content != "<missing>")
+            QVERIFY(writeFile(path(), content));
+        const auto loaded = pattern::loadPatternFile(path());
+        if (failure >= 0) {
+            QCOMPARE(loaded.failure, LoadFailure(failure));
+            return;
+        }
+        QCOMPARE(loaded.table->lastRow(), qint16(32767));
+        QVERIFY(loaded.table->isLit(0, 32766) && loaded.table->isLit(1, 32767));
+        QVERIFY(loaded.table->bytesUsed() < 1024 * 1024);
     }
 };
 

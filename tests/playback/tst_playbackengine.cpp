@@ -1,8 +1,8 @@
 #include "FakeDeadlineTimer.h"
 #include "PlaybackEngine.h"
 #include "RecordingBackend.h"
-#include "TimerfdDeadlineTimer.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -10,29 +10,26 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// An engine on a fake clock over an open recording port, with a log of every
-// row shown: "12:10000000" is the row shown 12 ms after the start.
+pattern::PatternTable tableOf(const QStringList &rows)
+{
+    pattern::PatternTable table;
+    for (const QString &row : rows)
+        table.appendRow(row.toStdString());
+    return table;
+}
+
+// An engine at 50 ms on a fake clock over an open recording port, with a log
+// of every row shown: "12:10000000" is the row shown 12 ms after the start.
 struct Rig {
-    explicit Rig(std::initializer_list<const char *> rows)
+    explicit Rig(const QStringList &rows)
     {
-        pattern::PatternTable table;
-        for (const char *row : rows)
-            table.appendRow(row);
-        engine.loadTable(std::move(table));
+        engine.loadTable(tableOf(rows));
         engine.setDelay(50ms);
         port.device.SelectPort(1);
         QObject::connect(&engine, &PlaybackEngine::rowShown, [this](std::uint8_t lamps) {
-            const auto at = std::chrono::duration_cast<std::chrono::milliseconds>(timer.now() - start);
-            shown << QStringLiteral("%1:%2").arg(at.count()).arg(QString::fromStdString(lineText(lamps)));
+            shown << QStringLiteral("%1:%2").arg((timer.now() - start) / 1ms).arg(QString::fromStdString(lineText(lamps)));
         });
-    }
-
-    QStringList writesAfterOpen() const
-    {
-        QStringList writes;
-        for (const std::string &row : port.backend->writes())
-            writes << QString::fromStdString(row);
-        return writes.mid(1);
+        engine.start();
     }
 
     RecordedPort port;
@@ -48,95 +45,69 @@ class TestPlaybackEngine : public QObject {
     Q_OBJECT
 
 private slots:
-    // One write per row, in file order, wrapping; anything but "1" is dark.
-    void rowsPlayInOrderAndWrap()
+    // "run MS" lets the clock run; "late MS LATE" too, each wake LATE late.
+    void playsOnItsSchedule_data()
     {
-        Rig rig{"10000000", "01000000", "1x1"};
-        rig.engine.start();
-        rig.timer.runFor(200ms);
-        QCOMPARE(rig.shown, QStringList({"0:10000000", "50:01000000", "100:10100000", "150:10000000",
-                                         "200:01000000"}));
-        QCOMPARE(rig.writesAfterOpen(), QStringList({"10000000", "01000000", "10100000", "10000000", "01000000"}));
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("in order, wrapping, odd cells dark")
+            << "run 200" << "0:10000000 50:01000000 100:10100000 150:10000000 200:01000000";
+        QTest::newRow("pause holds, then the next row at once")
+            << "run 60,pause,run 1000,resume,run 60" << "0:10000000 50:01000000 1060:10100000 1110:10000000";
+        QTest::newRow("stop darkens, start begins at row 0")
+            << "run 60,stop,run 1000,start" << "0:10000000 50:01000000 60:00000000 1060:10000000";
+        QTest::newRow("a new delay from the next row")
+            << "run 20,delay 200,run 500" << "0:10000000 50:01000000 250:10100000 450:10000000";
+        QTest::newRow("a stall restarts the schedule") << "late 330 280,run 70" << "0:10000000 330:01000000 380:10100000";
+        QTest::newRow("a shorter table from its first row")
+            << "run 60,load,run 100" << "0:10000000 50:01000000 100:00000001 150:00000001";
     }
 
+    void playsOnItsSchedule()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, shown);
+        Rig rig({"10000000", "01000000", "1x1"});
+        for (const QString &step : script.split(',')) {
+            const QString verb = step.section(' ', 0, 0);
+            const auto ms = step.section(' ', 1, 1).toInt() * 1ms;
+            if (verb == "run" || verb == "late")
+                rig.timer.runFor(ms, step.section(' ', 2).toInt() * 1ms);
+            else if (verb == "delay")
+                rig.engine.setDelay(ms);
+            else if (verb == "load")
+                rig.engine.loadTable(tableOf({"00000001"}));
+            else if (verb == "pause" || verb == "resume")
+                rig.engine.setPaused(verb == "pause");
+            else
+                verb == "stop" ? rig.engine.stop() : rig.engine.start();
+        }
+        QCOMPARE(rig.shown.join(' '), shown);
+        // One write per row, the port before the lamps; the first is the opening's.
+        QString written;
+        for (const std::string &row : rig.port.backend->writes())
+            written += QString::fromStdString(row) + ' ';
+        QCOMPARE(written, "00000000 " + shown.replace(QRegularExpression("\\d+:"), "") + ' ');
+    }
+
+    // Every wake a millisecond late, and still no drift.
     void deadlinesDoNotDriftOver1000Rows()
     {
-        Rig rig{"10000000", "01000000"};
-        rig.engine.start();
-        rig.timer.runFor(50ms * 999);
+        Rig rig({"10000000", "01000000"});
+        rig.timer.runFor(50ms * 999 + 1ms, 1ms);
         QCOMPARE(rig.shown.size(), 1000);
-        QCOMPARE(rig.shown.last(), QStringLiteral("49950:01000000"));
-    }
-
-    void pauseHoldsTheRowAndResumesWithTheNext()
-    {
-        Rig rig{"10000000", "01000000", "00100000"};
-        rig.engine.start();
-        rig.timer.runFor(60ms);
-        rig.engine.setPaused(true);
-        rig.timer.runFor(1s);
-        QCOMPARE(rig.shown, QStringList({"0:10000000", "50:01000000"}));
-        rig.engine.setPaused(false);
-        rig.timer.runFor(60ms);
-        QCOMPARE(rig.shown.mid(2), QStringList({"1060:00100000", "1110:10000000"}));
-    }
-
-    void stopLeavesEverythingOffAndStartBeginsAtRowZero()
-    {
-        Rig rig{"11111111", "01000000"};
-        rig.engine.start();
-        rig.timer.runFor(60ms);
-        rig.engine.stop();
-        rig.timer.runFor(1s);
-        QCOMPARE(rig.shown.last(), QStringLiteral("60:00000000"));
-        QCOMPARE(rig.writesAfterOpen().last(), QStringLiteral("00000000"));
-        QVERIFY(!rig.engine.isRunning());
-        rig.engine.start();
-        QCOMPARE(rig.shown.last(), QStringLiteral("1060:11111111"));
-    }
-
-    void newDelayAppliesFromTheNextRow()
-    {
-        Rig rig{"10000000", "01000000"};
-        rig.engine.start();
-        rig.timer.runFor(20ms);
-        rig.engine.setDelay(200ms);
-        rig.timer.runFor(500ms);
-        QCOMPARE(rig.shown, QStringList({"0:10000000", "50:01000000", "250:10000000", "450:01000000"}));
-    }
-
-    void stallRestartsTheScheduleWithoutABurst()
-    {
-        Rig rig{"10000000", "01000000"};
-        rig.engine.start();
-        rig.timer.stallUntil(rig.start + 330ms);
-        rig.timer.runUntil(rig.start + 400ms);
-        QCOMPARE(rig.shown, QStringList({"0:10000000", "330:01000000", "380:10000000"}));
+        QCOMPARE(rig.shown.last(), QStringLiteral("49951:01000000"));
     }
 
     void lostPortIsReportedOnceAndPlaybackGoesOn()
     {
-        Rig rig{"10000000", "01000000"};
+        Rig rig({"10000000", "01000000"});
         QSignalSpy lost(&rig.engine, &PlaybackEngine::portLost);
-        rig.engine.start();
         rig.port.backend->writeFailure = "unplugged";
         rig.timer.runFor(200ms);
         QCOMPARE(lost.count(), 1);
-        QCOMPARE(lost.first().first().toString(), QStringLiteral("unplugged"));
-        QCOMPARE(rig.port.device.SelectPort(), std::int16_t(0));
-        QCOMPARE(rig.shown.size(), 5);
+        QCOMPARE(lost.first().first().toString() + QString::number(rig.shown.size()), QStringLiteral("unplugged5"));
         QCOMPARE(rig.port.backend->calls.back(), std::string("close"));
-    }
-
-    void timerfdWakesAtItsDeadlineOnly()
-    {
-        TimerfdDeadlineTimer timer;
-        QSignalSpy expired(&timer, &DeadlineTimer::expired);
-        timer.arm(timer.now() + 20ms);
-        timer.disarm();
-        QVERIFY(!expired.wait(100));
-        timer.arm(timer.now() - 1s);
-        QVERIFY(expired.wait(1000));
     }
 };
 

@@ -11,31 +11,19 @@ public:
     void arm(Clock::time_point deadline) override { deadline_ = deadline; }
     void disarm() override { deadline_.reset(); }
 
-    // Runs the clock to `end`, waking exactly at every deadline on the way.
-    void runUntil(Clock::time_point end)
+    // Runs the clock on, waking `late` after every deadline on the way.
+    void runFor(Clock::duration length, Clock::duration late = {})
     {
-        while (deadline_ && *deadline_ <= end)
-            fire(std::max(now_, *deadline_));
-        now_ = end;
-    }
-    void runFor(Clock::duration length) { runUntil(now_ + length); }
-
-    // The machine stood still until `end`: one late wake-up at most.
-    void stallUntil(Clock::time_point end)
-    {
-        if (deadline_ && *deadline_ <= end)
-            fire(end);
+        const auto end = now_ + length;
+        while (deadline_ && *deadline_ + late <= end) {
+            now_ = std::max(now_, *deadline_ + late);
+            deadline_.reset();
+            emit expired();
+        }
         now_ = end;
     }
 
 private:
-    void fire(Clock::time_point at)
-    {
-        now_ = at;
-        deadline_.reset();
-        emit expired();
-    }
-
     Clock::time_point now_{};
     std::optional<Clock::time_point> deadline_;
 };

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -12,11 +10,10 @@
 // namespace of the test process alone. Needs root; tests skip without it.
 namespace hostiledisk {
 
-// Call once in initMain, before any thread starts.
+// In initMain, before any thread starts.
 inline bool usePrivateMounts()
 {
-    return ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0
-           && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
 
 inline bool mountSmall(const QString &folder, const char *size = "size=64k")
@@ -32,15 +29,12 @@ inline bool makeReadOnly(const QString &folder)
 // Fills the file system that holds `folder` to the last byte.
 inline void fill(const QString &folder)
 {
-    QFile filler(folder + QStringLiteral("/filler"));
+    QFile filler(folder + "/filler");
     if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         while (filler.write(QByteArray(4096, 'x')) > 0) {
         }
 }
 
-inline void unmount(const QString &folder)
-{
-    ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
-}
+inline void unmount(const QString &folder) { ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH); }
 
 } // namespace hostiledisk

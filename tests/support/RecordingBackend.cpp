@@ -1,5 +1,32 @@
 #include "RecordingBackend.h"
 
+namespace {
+
+class RecordingBackend final : public PortBackend {
+public:
+    explicit RecordingBackend(std::shared_ptr<PortRecord> record) : record_(std::move(record)) {}
+
+    std::string open() override
+    {
+        record_->calls.push_back("open");
+        return record_->openFailure;
+    }
+    std::string write(std::uint8_t lines) override
+    {
+        record_->calls.push_back("write " + lineText(lines));
+        record_->writeTimes.push_back(std::chrono::steady_clock::now());
+        return record_->writeFailure;
+    }
+    void close() override { record_->calls.push_back("close"); }
+
+private:
+    std::shared_ptr<PortRecord> record_;
+};
+
+} // namespace
+
+RecordedPort::RecordedPort() : device(std::make_unique<RecordingBackend>(backend)) {}
+
 std::string lineText(std::uint8_t lines)
 {
     std::string text;
@@ -15,22 +42,4 @@ std::vector<std::string> PortRecord::writes() const
         if (call.rfind("write ", 0) == 0)
             lines.push_back(call.substr(6));
     return lines;
-}
-
-std::string RecordingBackend::open()
-{
-    record_->calls.push_back("open");
-    return record_->openFailure;
-}
-
-std::string RecordingBackend::write(std::uint8_t lines)
-{
-    record_->calls.push_back("write " + lineText(lines));
-    record_->writeTimes.push_back(std::chrono::steady_clock::now());
-    return record_->writeFailure;
-}
-
-void RecordingBackend::close()
-{
-    record_->calls.push_back("close");
 }

@@ -1,48 +1,20 @@
 #include "Form1.h"
 #include "Layout.h"
+#include "MessageBoxes.h"
 #include "RecordingBackend.h"
-#include "TemporaryConfigHome.h"
+#include "TestFiles.h"
 #include "Twips.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
-#include <memory>
-
-namespace {
-
-const QByteArray ThreeRows = "10000000\r\n01000000\r\n00100000\r\n";
-
-// Answers every message box that opens while `action` runs, and gives back
-// what they said.
-QString answerMessageBoxes(const std::function<void()> &action)
-{
-    QString said;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            said += box->windowTitle() + "|" + box->text() + "|" + box->informativeText() + "\n";
-            box->accept();
-        }
-    });
-    poll.start();
-    action();
-    return said;
-}
-
-} // namespace
+using Stored = QMap<QString, QString>;
+Q_DECLARE_METATYPE(Stored)
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -53,315 +25,210 @@ class TestForm1 : public QObject {
     std::unique_ptr<Form1> form;
 
     QString dataPath() const { return folder->filePath("Data.inf"); }
+    static QString stored(const QString &key) { return QSettings("Lampotron", "Lampotron").value(key, "-").toString(); }
 
-    static QByteArray read(const QString &path)
+    // A window on a three-row scheme, loaded and shown unless `load` is false.
+    void open(const Stored &values = {}, bool load = true)
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    static QString stored(const QString &key)
-    {
-        QSettings direct(QStringLiteral("Lampotron"), QStringLiteral("Lampotron"));
-        return direct.value(key, QStringLiteral("<absent>")).toString();
-    }
-
-    static void store(const QString &key, const QString &value)
-    {
-        QSettings direct(QStringLiteral("Lampotron"), QStringLiteral("Lampotron"));
-        direct.setValue(key, value);
-    }
-
-    void createForm(const QByteArray &data = ThreeRows)
-    {
-        QFile file(dataPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(data);
-        file.close();
+        QSettings direct("Lampotron", "Lampotron");
+        for (auto value = values.begin(); value != values.end(); ++value)
+            direct.setValue(value.key(), value.value());
+        direct.sync();
+        QVERIFY(writeFile(dataPath(), "10000000\r\n01000000\r\n00100000\r\n"));
         port = std::make_unique<RecordedPort>();
         settings = std::make_unique<SettingsStore>();
         form = std::make_unique<Form1>(port->device, "/dev/parport0", *settings, dataPath(), [] {
             return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""}, {"/dev/parport0", "parallel port", ""}};
         });
-    }
-
-    void loadForm(const QByteArray &data = ThreeRows)
-    {
-        createForm(data);
-        QVERIFY(form->Form_Load());
-        form->show();
+        if (load) {
+            QVERIFY(form->Form_Load());
+            form->show();
+        }
     }
 
     template <typename Widget = QWidget>
     Widget *w(const QString &name, int index = -1) const
     {
-        auto *widget = form->findChild<Widget *>(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
-        if (!widget)
-            qFatal("no control %s(%d)", qPrintable(name), index);
-        return widget;
+        return form->findChild<Widget *>(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
     }
-    QPushButton *button(const char *name) const { return w<QPushButton>(name); }
     QCheckBox *box(int i) const { return w<QCheckBox>("chkEffect", i); }
     QScrollBar *bar(int i) const { return w<QScrollBar>("scrCycle", i); }
-    QString text(const char *label) const { return w<QLabel>(label)->text(); }
-
-    void tickOnly(std::initializer_list<int> effects)
+    void click(const char *name) const { QTest::mouseClick(w<QPushButton>(name), Qt::LeftButton); }
+    QPoint at(QWidget *widget) const { return widget->mapTo(form.get(), QPoint()); }
+    QString lastWrite() const { return QString::fromStdString(port->backend->writes().back()); }
+    void tickOnly(std::initializer_list<int> effects) const
     {
         for (int i = 0; i < 12; ++i)
-            box(i)->setChecked(false);
-        for (int i : effects)
-            box(i)->setChecked(true);
+            box(i)->setChecked(std::find(effects.begin(), effects.end(), i) != effects.end());
     }
 
-    QString lamps() const
+    // What the window shows: each effect box ("1" ticked, "0" clear, "-"
+    // clear and disabled), each repeat label, Command1..9 ("1" enabled), the
+    // status, the effect count, the speed, and the lamps ("1" lit).
+    QString shown() const
     {
-        QString text;
-        for (int k = 0; k < 8; ++k) {
-            const QColor colour = w("lamp", k)->palette().color(QPalette::Window);
-            text += colour == QColor(0, 255, 0) ? '1' : colour == Qt::black ? '0' : '?';
+        QString ticks, counts, buttons, lamps;
+        for (int i = 0; i < 12; ++i) {
+            ticks += box(i)->isChecked() ? '1' : box(i)->isEnabled() ? '0' : '-';
+            counts += w<QLabel>("Label1", i)->text();
         }
-        return text;
+        for (int i = 1; i <= 9; ++i)
+            buttons += w(QStringLiteral("Command%1").arg(i))->isEnabled() ? '1' : '0';
+        for (int k = 0; k < 8; ++k)
+            lamps += w("lamp", k)->palette().color(QPalette::Window) == QColor(0, 255, 0) ? '1' : '0';
+        return QStringList{ticks, counts, buttons, w<QLabel>("lblStatusLabel")->text(), w<QLabel>("lblNumEffects")->text(),
+                           w<QLabel>("lblSpeed")->text(), lamps}
+            .join(' ');
     }
 
 public:
-    static void initMain() { useTemporaryConfigHome(); }
+    static void initMain() { useTemporaryHome(); }
 
 private slots:
     void init()
     {
-        QSettings direct(QStringLiteral("Lampotron"), QStringLiteral("Lampotron"));
-        direct.clear();
-        direct.sync();
+        QSettings("Lampotron", "Lampotron").clear();
         folder = std::make_unique<QTemporaryDir>();
     }
 
-    void cleanup()
-    {
-        form.reset();
-    }
+    void cleanup() { form.reset(); }
 
     void newWindowBeforeStartUp()
     {
-        createForm();
-        for (int i = 0; i < 12; ++i)
-            QVERIFY(!box(i)->isChecked());
-        QVERIFY(!w<QCheckBox>("chkPause")->isChecked());
-        for (const char *off : {"Command5", "Command6", "Command9", "Command1", "Command7"})
-            QVERIFY2(!button(off)->isEnabled(), off);
-        for (const char *on : {"Command2", "Command3", "Command4", "Command8"})
-            QVERIFY2(button(on)->isEnabled(), on);
-        QCOMPARE(lamps(), QStringLiteral("11111111"));
-        QCOMPARE(text("lblStatusLabel"), QStringLiteral("stopped"));
-        QCOMPARE(text("lblNumEffects"), QStringLiteral("0"));
-        QCOMPARE(form->windowTitle(), QStringLiteral(" Flickwerk"));
+        open({}, false);
+        QCOMPARE(shown(), QStringLiteral("000000000000 111111111111 011100010 stopped 0 100 11111111"));
+        QCOMPARE(form->windowTitle() + QString::number(w<QCheckBox>("chkPause")->isChecked()), QStringLiteral(" Flickwerk0"));
+        // Lamp 0 at the left; the right frame holds effects 6..11 bottom-up.
+        QCOMPARE(w("lamp", 7)->x() - w("lamp", 0)->x(), twips::toPixels(7 * 360));
+        QVERIFY(at(box(0)).y() < at(box(5)).y() && at(box(11)).y() < at(box(6)).y() && at(box(5)).x() < at(box(6)).x());
     }
 
-    void startUpWithAnEmptyStore()
+    void startUpRestoresWithoutWriting_data()
     {
-        loadForm();
-        QCOMPARE(w<QScrollBar>("VScroll1")->value(), 100);
-        QCOMPARE(text("lblSpeed"), QStringLiteral("100"));
-        for (int i = 0; i < 12; ++i) {
-            QVERIFY(box(i)->isChecked());
-            QCOMPARE(bar(i)->value(), 1);
-        }
-        QCOMPARE(text("lblNumEffects"), QStringLiteral("12"));
-        QVERIFY(button("Command9")->isEnabled());
+        QTest::addColumn<Stored>("values");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing stored") << Stored{} << "111111111111 111111111111 011100011 stopped 12 100 00000000";
+        QTest::newRow("stored") << Stored{{"Setting/Speed", "250"}, {"Sheme/Effect3", "0"}, {"Sheme/NumRetry3", "5"},
+                                          {"Sheme/Effect4", "1"}, {"Sheme/NumRetry4", "5"}, {"Sheme/NumRetry5", "99"},
+                                          {"Sheme/NumRetry6", "many"}, {"Sheme/NumEffects", "7"}}
+                                << "111011111111 1115510111111 011100011 stopped 7 250 00000000";
+        Stored noneTicked{{"Setting/Speed", "fast"}};
+        for (int i = 0; i < 12; ++i)
+            noneTicked.insert(QStringLiteral("Sheme/Effect%1").arg(i), "0");
+        QTest::newRow("none ticked") << noneTicked << "000000000000 111111111111 011100010 stopped 12 100 00000000";
+    }
+
+    void startUpRestoresWithoutWriting()
+    {
+        QFETCH(Stored, values);
+        QFETCH(QString, expected);
+        open(values);
+        const QByteArray before = readFile(settings->fileName());
+        QCOMPARE(shown(), expected);
         QCOMPARE(form->LastRow(), qint16(2));
-        QCOMPARE(lamps(), QStringLiteral("00000000"));
-        QVERIFY(port->backend->calls.empty());
+        QTest::qWait(400);
+        QCOMPARE(readFile(settings->fileName()), before);
     }
 
-    void startUpRestoresTheStoredSelection()
+    // Ticking or clearing a box resets its count; setup needs a ticked box.
+    void controlsShowTheirValuesAndStoreOnlyTheSpeed()
     {
-        store("Setting/Speed", "250");
-        store("Sheme/Effect3", "0");
-        store("Sheme/NumRetry3", "5");
-        store("Sheme/Effect4", "1");
-        store("Sheme/NumRetry4", "5");
-        store("Sheme/NumRetry5", "99");
-        store("Sheme/NumRetry6", "many");
-        store("Sheme/NumEffects", "7");
-        const QByteArray before = read(settings->fileName());
-        loadForm();
-        QCOMPARE(text("lblSpeed"), QStringLiteral("250"));
-        // Restoring is not a change: nothing is written back.
-        QTest::qWait(500);
-        QCOMPARE(read(settings->fileName()), before);
-        QVERIFY(!box(3)->isChecked());
-        QCOMPARE(bar(3)->value(), 5);
-        QCOMPARE(w<QLabel>("Label1", 3)->text(), QStringLiteral("5"));
-        QVERIFY(box(4)->isChecked());
-        QCOMPARE(bar(4)->value(), 5);
-        QCOMPARE(bar(5)->value(), 10);
-        QCOMPARE(bar(6)->value(), 1);
-        QCOMPARE(text("lblNumEffects"), QStringLiteral("7"));
-    }
-
-    void startUpWithNothingTickedKeepsSetupDisabled()
-    {
-        for (int i = 0; i < 12; ++i)
-            store(QStringLiteral("Sheme/Effect%1").arg(i), "0");
-        store("Setting/Speed", "fast");
-        loadForm();
-        QVERIFY(!button("Command9")->isEnabled());
-        QCOMPARE(text("lblSpeed"), QStringLiteral("100"));
-    }
-
-    void effectBoxesSteerTheSetupButton()
-    {
-        loadForm();
-        tickOnly({});
-        QVERIFY(!button("Command9")->isEnabled());
-        bar(3)->setValue(6);
-        QTest::mouseClick(box(3), Qt::LeftButton);
-        QVERIFY(box(3)->isChecked());
-        QVERIFY(button("Command9")->isEnabled());
-        QCOMPARE(bar(3)->value(), 1);
-        QCOMPARE(w<QLabel>("Label1", 3)->text(), QStringLiteral("1"));
-
+        open();
         tickOnly({0, 5});
-        bar(0)->setValue(4);
+        bar(3)->setValue(6);
+        bar(5)->setValue(7);
         box(0)->setChecked(false);
-        QVERIFY(button("Command9")->isEnabled());
-        QCOMPARE(bar(0)->value(), 1);
+        QCOMPARE(shown().section(' ', 0, 2), QStringLiteral("000001000000 111617111111 011100011"));
         box(5)->setChecked(false);
-        QVERIFY(!button("Command9")->isEnabled());
-    }
-
-    void barsShowTheirValues()
-    {
-        loadForm();
-        bar(2)->setValue(7);
-        QCOMPARE(w<QLabel>("Label1", 2)->text(), QStringLiteral("7"));
-        QCOMPARE(stored("Sheme/NumRetry2"), QStringLiteral("<absent>"));
-
-        auto *speed = w<QScrollBar>("VScroll1");
-        speed->setValue(250);
-        QCOMPARE(text("lblSpeed"), QStringLiteral("250"));
-        QTRY_COMPARE(stored("Setting/Speed"), QStringLiteral("250"));
-        speed->setValue(5000);
-        QCOMPARE(text("lblSpeed"), QStringLiteral("1000"));
+        QTest::mouseClick(box(3), Qt::LeftButton);
+        QCOMPARE(shown().section(' ', 0, 2), QStringLiteral("000100000000 111111111111 011100011"));
+        box(3)->setChecked(false);
+        QVERIFY(!w("Command9")->isEnabled());
+        w<QScrollBar>("VScroll1")->setValue(5000);
+        QVERIFY(shown().contains(" 1000 "));
+        QTRY_COMPARE(stored("Setting/Speed"), QStringLiteral("1000"));
+        QCOMPARE(stored("Sheme/NumRetry5"), QStringLiteral("-"));
     }
 
     void startPlaysUntilStop()
     {
-        loadForm();
+        open();
         tickOnly({});
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QTest::mouseClick(button("Command4"), Qt::LeftButton);
-        for (int i = 0; i < 12; ++i)
-            QVERIFY(!box(i)->isEnabled());
-        QVERIFY(!button("Command4")->isEnabled());
-        QVERIFY(button("Command5")->isEnabled());
-        QVERIFY(!button("Command9")->isEnabled());
-        QCOMPARE(text("lblStatusLabel"), QStringLiteral("effects started"));
-        // Rows go on from the event loop, lamps and lines alike.
+        click("Command3");
+        click("Command4");
+        QVERIFY(shown().startsWith("------------ 111111111111 010010010 effects started"));
         QTRY_VERIFY(port->backend->writes().size() >= 4);
-        QCOMPARE(lamps(), QString::fromStdString(port->backend->writes().back()));
-
-        QTest::mouseClick(button("Command5"), Qt::LeftButton);
-        for (int i = 0; i < 12; ++i)
-            QVERIFY(box(i)->isEnabled());
-        QVERIFY(button("Command4")->isEnabled());
-        QVERIFY(!button("Command5")->isEnabled());
-        QVERIFY(button("Command9")->isEnabled()); // even with nothing ticked
-        QCOMPARE(text("lblStatusLabel"), QStringLiteral("effects stopped"));
-        QCOMPARE(port->backend->writes().back(), std::string("00000000"));
-        QCOMPARE(lamps(), QStringLiteral("00000000"));
+        QVERIFY(shown().endsWith(lastWrite()));
+        click("Command5");
+        // The setup button too, even with nothing ticked.
+        QCOMPARE(shown(), QStringLiteral("000000000000 111111111111 010100011 effects stopped 12 100 00000000"));
+        QCOMPARE(lastWrite(), QStringLiteral("00000000"));
         const std::size_t writesAtStop = port->backend->writes().size();
         QTest::qWait(200);
         QCOMPARE(port->backend->writes().size(), writesAtStop);
     }
 
-    void collapseAndExpand()
+    void collapseShowsOnlyTheTopBand()
     {
-        loadForm();
+        open();
         QApplication::setActiveWindow(form.get());
-        QCOMPARE(form->height(), twips::toPixels(layout::ExpandedClientHeight));
-        QTest::mouseClick(button("Command8"), Qt::LeftButton);
+        click("Command8");
         QCOMPARE(form->height(), twips::toPixels(layout::CollapsedClientHeight));
-        QVERIFY(button("Command6")->isEnabled());
-        // Whole controls of the lower band only are cut off.
-        for (QWidget *child : form->findChildren<QWidget *>()) {
-            if (!child->isVisible() || child->parentWidget() != form.get())
-                continue;
-            const QRect rect = child->geometry();
-            QVERIFY2(rect.top() >= form->height() || rect.bottom() < form->height(),
-                     qPrintable(child->objectName()));
-        }
+        QVERIFY(w("Command6")->isEnabled());
         // The keyboard never reaches what is cut off.
         for (int tab = 0; tab < 40; ++tab) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_Tab);
-            QVERIFY(QApplication::focusWidget());
-            QVERIFY2(QApplication::focusWidget()->mapTo(form.get(), QPoint()).y() < form->height(),
-                     qPrintable(QApplication::focusWidget()->objectName()));
+            QVERIFY2(at(QApplication::focusWidget()).y() < form->height(), qPrintable(QApplication::focusWidget()->objectName()));
         }
-        QTest::mouseClick(button("Command6"), Qt::LeftButton);
+        click("Command6");
         QCOMPARE(form->height(), twips::toPixels(layout::ExpandedClientHeight));
-        QVERIFY(!button("Command6")->isEnabled());
+        QVERIFY(!w("Command6")->isEnabled() && at(w("Command8")).y() < form->height());
     }
 
-    void portButton()
+    void portOpensOrSaysWhyAndALostOneCanBeOpenedAgain()
     {
-        loadForm();
+        open();
         port->backend->openFailure = "join the lp group";
-        const QString said = answerMessageBoxes([&] { QTest::mouseClick(button("Command3"), Qt::LeftButton); });
-        QCOMPARE(said, QStringLiteral("Error|Port not presents|join the lp group\n"));
-        QVERIFY(button("Command3")->isEnabled());
-        QCOMPARE(text("lblStatusLabel"), QStringLiteral("stopped"));
-
+        QCOMPARE(answerMessageBoxes([&] { click("Command3"); }), QStringLiteral("Error|Port not presents|join the lp group\n"));
+        QVERIFY(shown().contains(" 011100011 stopped "));
         port->backend->openFailure.clear();
         port->backend->calls.clear();
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QVERIFY(!button("Command3")->isEnabled());
-        QCOMPARE(text("lblStatusLabel"), QStringLiteral("Port is active"));
+        click("Command3");
+        QVERIFY(shown().contains(" 010100011 Port is active "));
         QCOMPARE(port->backend->calls, std::vector<std::string>({"open", "write 00000000"}));
-    }
-
-    void lostPortIsShownAndCanBeOpenedAgain()
-    {
-        loadForm();
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        click("Command4");
         port->backend->writeFailure = "unplugged";
-        const QString said = answerMessageBoxes([&] {
-            QTRY_COMPARE(text("lblStatusLabel"), QStringLiteral("Port lost"));
-            QTest::qWait(300);
-        });
-        QCOMPARE(said, QStringLiteral("Error|Port lost|unplugged\n"));
-        QVERIFY(button("Command3")->isEnabled());
-        // The lamps go on.
-        const QString lampsNow = lamps();
-        QTRY_VERIFY(lamps() != lampsNow);
+        QCOMPARE(answerMessageBoxes([&] { QTest::qWait(300); }), QStringLiteral("Error|Port lost|unplugged\n"));
+        QVERIFY(shown().contains(" 011010010 Port lost "));
+        const QString lampsNow = shown().right(8);
+        QTRY_VERIFY(shown().right(8) != lampsNow); // the lamps go on
         port->backend->writeFailure.clear();
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
-        QCOMPARE(text("lblStatusLabel"), QStringLiteral("Port is active"));
-        QTRY_VERIFY(port->backend->writes().back() != "00000000");
+        click("Command3");
+        QTRY_VERIFY(lastWrite() != "00000000");
     }
 
     void outputChosenFromTheTrayMenu()
     {
-        loadForm();
-        QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        open();
+        click("Command3");
         auto *output = form->findChild<QMenu *>()->actions().first()->menu();
         emit output->aboutToShow();
         QCOMPARE(output->actions().size(), 2);
         QVERIFY(output->actions().last()->isChecked());
         output->actions().first()->trigger();
         const auto &calls = port->backend->calls;
-        QCOMPARE(std::vector<std::string>(calls.end() - 2, calls.end()), std::vector<std::string>({"write 00000000", "close"}));
-        QVERIFY(button("Command3")->isEnabled());
+        QCOMPARE(calls[calls.size() - 2] + ", " + calls.back(), std::string("write 00000000, close"));
+        QVERIFY(w("Command3")->isEnabled());
         QTRY_COMPARE(stored("Setting/Port"), QStringLiteral("ola:1"));
         emit output->aboutToShow();
         QVERIFY(output->actions().first()->isChecked());
     }
 
-    // Reported once, with the file; the window goes on as before.
+    // Once, with the file; the window goes on as before.
     void settingsThatCannotBeSavedAreReportedOnce()
     {
-        loadForm();
-        QVERIFY(QFile::remove(settings->fileName()) || !QFile::exists(settings->fileName()));
+        open();
+        QFile::remove(settings->fileName());
         QVERIFY(QDir().mkpath(settings->fileName()));
         const QString said = answerMessageBoxes([&] {
             for (int speed : {150, 200}) {
@@ -374,67 +241,78 @@ private slots:
         QVERIFY2(said.contains(settings->fileName()), qPrintable(said));
     }
 
-    void buildWritesFileSettingsAndTable()
+    void buildWritesFileSelectionAndTable()
     {
-        loadForm();
+        open();
         tickOnly({0, 4});
         bar(0)->setValue(2);
         bar(7)->setValue(5);
-        QTest::mouseClick(button("Command9"), Qt::LeftButton);
+        click("Command9");
         // Locked until the new table is loaded a second later.
-        QVERIFY(!button("Command4")->isEnabled());
-        QVERIFY(!box(2)->isEnabled());
+        QCOMPARE(shown().section(' ', 0, 4), QStringLiteral("1---1------- 211111151111 011000010 stopped 2"));
         QVERIFY(!bar(2)->isEnabled());
-        QCOMPARE(text("lblNumEffects"), QStringLiteral("2"));
-        QCOMPARE(form->LastRow(), qint16(2));
         QTRY_COMPARE(form->LastRow(), qint16(19));
-        QVERIFY(read(dataPath()).startsWith("10000000\r\n01000000\r\n"));
-        QVERIFY(read(dataPath()).endsWith("00000001\r\n10000001\r\n01000010\r\n00100100\r\n00011000\r\n"));
-        QCOMPARE(stored("Sheme/Effect0"), QStringLiteral("1"));
-        QCOMPARE(stored("Sheme/Effect1"), QStringLiteral("0"));
-        QCOMPARE(stored("Sheme/Effect4"), QStringLiteral("1"));
-        QCOMPARE(stored("Sheme/NumRetry0"), QStringLiteral("2"));
-        QCOMPARE(stored("Sheme/NumRetry7"), QStringLiteral("5"));
-        QCOMPARE(stored("Sheme/NumEffects"), QStringLiteral("2"));
-        QVERIFY(!button("Command9")->isEnabled());
-        QVERIFY(button("Command4")->isEnabled());
-        QVERIFY(box(2)->isEnabled());
-        QCOMPARE(lamps(), QStringLiteral("00000000"));
+        QVERIFY(readFile(dataPath()).endsWith("00000001\r\n10000001\r\n01000010\r\n00100100\r\n00011000\r\n"));
+        QString selection;
+        for (const char *key : {"Effect0", "Effect1", "Effect4", "NumRetry0", "NumRetry7", "NumEffects"})
+            selection += stored(QStringLiteral("Sheme/") + key);
+        QCOMPARE(selection, QStringLiteral("101252"));
+        QCOMPARE(shown(), QStringLiteral("100010000000 211111151111 011100010 stopped 2 100 00000000"));
         QVERIFY(port->backend->calls.empty());
     }
 
-    void buildWithNothingTickedChangesNothing()
+    void buildFailuresKeepTheOldScheme_data()
     {
-        loadForm();
-        tickOnly({});
-        QTest::mouseClick(button("Command4"), Qt::LeftButton);
-        QTest::mouseClick(button("Command5"), Qt::LeftButton);
-        QVERIFY(button("Command9")->isEnabled());
-        const QString said = answerMessageBoxes([&] { QTest::mouseClick(button("Command9"), Qt::LeftButton); });
-        QVERIFY2(said.contains("Tick at least one effect"), qPrintable(said));
-        QCOMPARE(read(dataPath()), ThreeRows);
-        QCOMPARE(form->LastRow(), qint16(2));
-        QCOMPARE(stored("Sheme/NumEffects"), QStringLiteral("<absent>"));
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("nothing ticked") << "" << "Tick at least one effect";
+        QTest::newRow("file cannot be replaced") << "Data.inf" << "Cannot replace";
+        QTest::newRow("selection cannot be saved") << "settings" << "a folder is in its place";
     }
 
-    void failedBuildKeepsTheOldScheme()
+    // The old file, table, count and selection stay; the controls are free.
+    void buildFailuresKeepTheOldScheme()
     {
-        loadForm();
-        tickOnly({4});
-        // A folder in the file's place: the new file is written, but cannot
-        // be put in place.
-        QVERIFY(QFile::remove(dataPath()));
-        QVERIFY(QDir(folder->path()).mkdir("Data.inf"));
-        const QString said = answerMessageBoxes([&] { QTest::mouseClick(button("Command9"), Qt::LeftButton); });
-        QVERIFY2(said.contains("could not be built"), qPrintable(said));
+        QFETCH(QString, blocked);
+        QFETCH(QString, said);
+        open();
+        tickOnly(blocked.isEmpty() ? std::initializer_list<int>{} : std::initializer_list<int>{4});
+        click("Command4");
+        click("Command5");
+        const QString path = blocked == "settings" ? settings->fileName() : dataPath();
+        if (!blocked.isEmpty()) {
+            QFile::remove(path);
+            QVERIFY(QDir().mkpath(path));
+        }
+        const QString answer = answerMessageBoxes([&] { click("Command9"); });
+        if (!blocked.isEmpty())
+            QVERIFY(QDir().rmdir(path) && writeFile(dataPath(), "10000000\r\n01000000\r\n00100000\r\n"));
+        QVERIFY2(answer.contains(said), qPrintable(answer));
         QCOMPARE(form->LastRow(), qint16(2));
-        QCOMPARE(text("lblNumEffects"), QStringLiteral("12"));
-        QCOMPARE(stored("Sheme/Effect4"), QStringLiteral("<absent>"));
-        QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({"Data.inf"}));
-        QVERIFY(button("Command9")->isEnabled());
-        QVERIFY(button("Command4")->isEnabled());
-        QVERIFY(bar(4)->isEnabled());
+        QCOMPARE(shown().section(' ', 2, 5), blocked.isEmpty() ? "011100010 effects stopped 12" : "011100011 effects stopped 12");
+        QVERIFY(bar(4)->isEnabled() && stored("Sheme/Effect4") == "-");
+        QCOMPARE(QDir(folder->path()).entryList({".Data.inf*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Last: the exits they ask for end every event loop after them.
+    void unusableSchemeEndsStartUp()
+    {
+        open({}, false);
+        QVERIFY(writeFile(dataPath(), QByteArray()));
+        bool loaded = true;
+        const QString said = answerMessageBoxes([&] { loaded = form->Form_Load(); });
+        QVERIFY(!loaded);
+        QVERIFY2(said.startsWith("|The program is damaged, please reinstall.|"), qPrintable(said));
+    }
+
+    void unloadLeavesTheLinesLowAndThePortReleased()
+    {
+        open();
+        click("Command3");
+        click("Command4");
+        form->close();
+        const auto &calls = port->backend->calls;
+        QCOMPARE(calls[calls.size() - 2] + ", " + calls.back(), std::string("write 00000000, close"));
     }
 };
 
