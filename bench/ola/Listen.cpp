@@ -1,4 +1,4 @@
-#include "DaemonLink.h"
+#include "OlaConnection.h"
 #include "Subcommands.h"
 
 #include <ola/Callback.h>
@@ -59,7 +59,7 @@ int probe::listen(unsigned universe)
     const int signals = signalfd(-1, &stopping, SFD_CLOEXEC);
     ola::io::UnmanagedFileDescriptor signalDescriptor(signals);
 
-    DaemonLink link;
+    OlaConnection link(OlaConnection::DefaultRpcPort);
     if (!link.connected()) {
         std::fprintf(stderr, "olad does not answer\n");
         return 1;

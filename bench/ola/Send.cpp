@@ -1,4 +1,4 @@
-#include "DaemonLink.h"
+#include "OlaConnection.h"
 #include "Percentile.h"
 #include "Subcommands.h"
 
@@ -33,7 +33,7 @@ double millisecondsBetween(const timespec &from, const timespec &to)
 // tells the timer's share of the steps a listener sees.
 int probe::send(unsigned universe, int periodMs, int seconds)
 {
-    DaemonLink link;
+    OlaConnection link(OlaConnection::DefaultRpcPort);
     if (!link.connected()) {
         std::fprintf(stderr, "olad does not answer\n");
         return 1;

@@ -1,15 +1,8 @@
 #include "OlaBackend.h"
 
-#include <ola/Callback.h>
-
 namespace {
 
 const char *const DaemonGone = "The OLA daemon (olad) stopped answering. Start it again, then open the port again.";
-
-void markAnswered(bool *answered, const ola::client::Result &, const ola::client::OlaUniverse &)
-{
-    *answered = true;
-}
 
 } // namespace
 
@@ -37,14 +30,9 @@ std::string OlaBackend::write(std::uint8_t lines)
     return {};
 }
 
-// Frames are sent without an answer, so the last one could still be on its
-// way when the connection closes, and olad would drop it. olad handles one
-// connection's messages in order: once it answers a question sent after the
-// frame, it has the frame.
+// olad must have the last frame, every line low, before the connection goes.
 void OlaBackend::close()
 {
-    bool answered = false;
-    connection_->client().FetchUniverseInfo(universe_, ola::NewSingleCallback(&markAnswered, &answered));
-    connection_->waitUntil([&answered] { return answered; }, std::chrono::seconds(2));
+    connection_->roundTrip(universe_);
     connection_.reset();
 }

@@ -42,6 +42,12 @@ OlaConnection::~OlaConnection()
     socket_->Close();
 }
 
+void OlaConnection::daemonClosed()
+{
+    closedByDaemon_ = true;
+    events_.Terminate();
+}
+
 void OlaConnection::poll()
 {
     if (connected())
@@ -54,4 +60,20 @@ bool OlaConnection::waitUntil(const std::function<bool()> &done, std::chrono::mi
     while (!done() && connected() && std::chrono::steady_clock::now() < end)
         events_.RunOnce(ola::TimeInterval(0, 20000));
     return done();
+}
+
+namespace {
+
+void markAnswered(bool *answered, const ola::client::Result &, const ola::client::OlaUniverse &)
+{
+    *answered = true;
+}
+
+} // namespace
+
+bool OlaConnection::roundTrip(unsigned universe)
+{
+    bool answered = false;
+    client_->FetchUniverseInfo(universe, ola::NewSingleCallback(&markAnswered, &answered));
+    return waitUntil([&answered] { return answered; }, std::chrono::seconds(2));
 }

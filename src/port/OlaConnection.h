@@ -24,6 +24,8 @@ public:
 
     bool connected() const { return client_ && !closedByDaemon_; }
     ola::client::OlaClient &client() { return *client_; }
+    // The events of the connection, for those who wait on them themselves.
+    ola::io::SelectServer &events() { return events_; }
 
     // Handles whatever olad has sent, without waiting; notices a daemon
     // that has gone away.
@@ -33,8 +35,13 @@ public:
     // up. Returns `done`.
     bool waitUntil(const std::function<bool()> &done, std::chrono::milliseconds limit);
 
+    // Frames are sent without an answer, so the last one could still be on
+    // its way. olad handles a connection's messages in order: once it answers
+    // a question sent after them, it has them all. Returns whether it did.
+    bool roundTrip(unsigned universe);
+
 private:
-    void daemonClosed() { closedByDaemon_ = true; }
+    void daemonClosed();
 
     ola::io::SelectServer events_;
     std::unique_ptr<ola::network::TCPSocket> socket_;
