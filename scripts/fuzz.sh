@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 targets=(patternloader portsetting settingsstore)
 
-scripts/setup.sh
+scripts/setup.sh test
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMPOTRON_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
