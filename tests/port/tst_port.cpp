@@ -1,7 +1,13 @@
+#include "BackendFactory.h"
 #include "GpioBackend.h"
 #include "ParportBackend.h"
 #include "PortDevice.h"
+#include "PortSetting.h"
 #include "RelayBackend.h"
+
+#ifdef LAMPOTRON_WITH_OLA
+#include "OlaBackend.h"
+#endif
 
 #include <QTest>
 
@@ -15,19 +21,19 @@
 
 namespace {
 
-// What the hardware behind a backend sees, whichever backend it is.
+// What the hardware behind a backend sees, whichever backend it is. A text
+// in refuseOpen or failWrites makes the next opens or writes fail.
 struct Hardware {
     bool held = false;
     std::uint8_t lines = 0xa5; // whatever the last user left
     int writes = 0;
-    std::string refuseOpen;   // the next opens fail with this
-    std::string failWrites;   // the next writes fail with this
+    std::string refuseOpen, failWrites;
 };
 
 // ppdev as the kernel answers it; errors come back as -errno.
 class FakeParport final : public SystemCalls {
 public:
-    explicit FakeParport(Hardware &hardware) : hw_(hardware) {}
+    explicit FakeParport(Hardware &hardware) : hw(hardware) {}
 
     int open(const char *, int flags) override
     {
@@ -37,14 +43,14 @@ public:
     int ioctl(int, unsigned long request, void *argument) override
     {
         if (request == PPWDATA) {
-            ++hw_.writes;
-            if (hw_.failWrites.empty())
-                hw_.lines = *static_cast<unsigned char *>(argument);
-            return hw_.failWrites.empty() ? 0 : -ENODEV;
+            ++hw.writes;
+            if (hw.failWrites.empty())
+                hw.lines = *static_cast<unsigned char *>(argument);
+            return hw.failWrites.empty() ? 0 : -ENODEV;
         }
         log << (request == PPEXCL ? "excl" : request == PPCLAIM ? "claim" : "release");
-        hw_.held = request == PPCLAIM && hw_.refuseOpen.empty();
-        return request == PPEXCL ? exclError : hw_.held || request == PPRELEASE ? 0 : -EIO;
+        hw.held = request == PPCLAIM && hw.refuseOpen.empty();
+        return request == PPEXCL ? exclError : hw.held || request == PPRELEASE ? 0 : -EIO;
     }
     int close(int) override
     {
@@ -52,12 +58,9 @@ public:
         return 0;
     }
 
-    int openError = 0;
-    int exclError = 0;
+    Hardware &hw;
+    int openError = 0, exclError = 0;
     QStringList log;
-
-private:
-    Hardware &hw_;
 };
 
 // A chip with eight free lines at fixed offsets, so that lines asked for in
@@ -66,68 +69,66 @@ class FakeGpio final : public GpioLines {
 public:
     static constexpr std::array<unsigned, 8> Offsets{17, 18, 27, 22, 23, 24, 25, 4};
 
-    explicit FakeGpio(Hardware &hardware) : hw_(hardware) {}
+    explicit FakeGpio(Hardware &hardware) : hw(hardware) {}
 
     std::string request(const std::string &, const std::vector<unsigned> &offsets, const std::string &) override
     {
-        hw_.held = hw_.refuseOpen.empty() && std::equal(offsets.begin(), offsets.end(), Offsets.begin(), Offsets.end());
-        return hw_.held ? "" : "refused";
+        hw.held = hw.refuseOpen.empty() && std::equal(offsets.begin(), offsets.end(), Offsets.begin(), Offsets.end());
+        return hw.held ? "" : "refused";
     }
     std::string setValues(const std::vector<int> &values) override
     {
-        ++hw_.writes;
-        if (!hw_.failWrites.empty())
-            return hw_.failWrites;
-        hw_.lines = 0;
+        ++hw.writes;
+        if (!hw.failWrites.empty())
+            return hw.failWrites;
+        hw.lines = 0;
         for (std::size_t k = 0; k < values.size(); ++k)
-            hw_.lines |= static_cast<std::uint8_t>(values[k] << k);
+            hw.lines |= static_cast<std::uint8_t>(values[k] << k);
         return {};
     }
-    void release() override { hw_.held = false; }
+    void release() override { hw.held = false; }
 
-private:
-    Hardware &hw_;
+    Hardware &hw;
 };
 
 // Relay boards as hidraw shows them, "USBRelay8:AAAAA" (product, serial),
 // "!" in front for one that refuses to open. They answer like real boards.
 class FakeRelayHid final : public RelayHid {
 public:
-    FakeRelayHid(Hardware &hardware, QStringList boards) : hw_(hardware), boards_(std::move(boards)) {}
+    FakeRelayHid(Hardware &hardware, QStringList present) : hw(hardware), boards(std::move(present)) {}
 
     std::vector<Device> devices() override
     {
         std::vector<Device> devices;
-        for (const QString &board : boards_)
+        for (const QString &board : boards)
             devices.push_back({board.toStdString(), board.section(':', 0, 0).remove('!').toStdString()});
         return devices;
     }
     int open(const std::string &path) override
     {
-        opened_ = QString::fromStdString(path);
-        hw_.held = hw_.refuseOpen.empty() && !opened_.startsWith('!');
-        return opened_.startsWith('!') ? -EACCES : hw_.held ? 0 : -EBUSY;
+        opened = QString::fromStdString(path);
+        hw.held = hw.refuseOpen.empty() && !opened.startsWith('!');
+        return opened.startsWith('!') ? -EACCES : hw.held ? 0 : -EBUSY;
     }
     int getFeatureReport(Report &report) override
     {
-        const std::string serial = opened_.section(':', 1).toStdString();
+        const std::string serial = opened.section(':', 1).toStdString();
         std::copy(serial.begin(), serial.end(), report.begin());
         return 0;
     }
     int sendFeatureReport(const Report &report) override
     {
-        ++hw_.writes;
+        ++hw.writes;
         const auto bit = static_cast<std::uint8_t>((1u << report[1]) >> 1); // relays count from 1
-        if (hw_.failWrites.empty())
-            hw_.lines = report[0] == 0xfc ? 0 : report[0] == 0xff ? hw_.lines | bit : hw_.lines & ~bit;
-        return hw_.failWrites.empty() ? 0 : -ENODEV;
+        if (hw.failWrites.empty())
+            hw.lines = report[0] == 0xfc ? 0 : report[0] == 0xff ? hw.lines | bit : hw.lines & ~bit;
+        return hw.failWrites.empty() ? 0 : -ENODEV;
     }
-    void close() override { hw_.held = false; }
+    void close() override { hw.held = false; }
 
-private:
-    Hardware &hw_;
-    QStringList boards_;
-    QString opened_;
+    Hardware &hw;
+    QStringList boards;
+    QString opened;
 };
 
 using BackendMaker = std::function<std::unique_ptr<PortBackend>(Hardware &)>;
@@ -136,7 +137,7 @@ using BackendMaker = std::function<std::unique_ptr<PortBackend>(Hardware &)>;
 
 Q_DECLARE_METATYPE(BackendMaker)
 
-class TestPortDevice : public QObject {
+class TestPort : public QObject {
     Q_OBJECT
 
 private slots:
@@ -193,8 +194,7 @@ private slots:
         QTest::addColumn<int>("exclError");
         QTest::addColumn<QString>("reasonPart");
         QTest::addColumn<QStringList>("calls");
-        const QStringList openOnly{"open"};
-        const QStringList refusedClaim{"open", "excl", "close"};
+        const QStringList openOnly{"open"}, refusedClaim{"open", "excl", "close"};
         QTest::newRow("no node") << -ENOENT << 0 << "no parallel port device /dev/parport0" << openOnly;
         QTest::newRow("no permission") << -EACCES << 0 << "lp group" << openOnly;
         QTest::newRow("absent") << -ENXIO << 0 << "absent or in use" << openOnly;
@@ -262,7 +262,62 @@ private slots:
         const std::string text = port.SelectPort() == 1 ? port.notice() : port.failureReason();
         QVERIFY2(QString::fromStdString(text).contains(said) && text.empty() == said.isEmpty(), text.c_str());
     }
+
+    // `output` is the kind (0 parport, 1 gpio, 2 ola, 3 relay, 4 refused),
+    // the device and the universe.
+    void settingNamesAnOutput_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("default") << DefaultPortSetting << "0 /dev/parport0 0";
+        QTest::newRow("gpio") << "gpio:gpiochip0:17,18,27,22,23,24,25,4" << "1 gpiochip0 0";
+        QTest::newRow("gpio by path") << "gpio:/dev/gpiochip1:0,1,2,3,4,5,6,7" << "1 /dev/gpiochip1 0";
+        QTest::newRow("ola") << "ola:3" << "2  3";
+        QTest::newRow("relay by serial") << "relay:QAAMZ" << "3 QAAMZ 0";
+        QTest::newRow("first relay") << "relay:" << "3  0";
+        for (const char *refused : {"", "LPT1", "/dev/ttyS0", "/dev/parport", "gpio:gpiochip0:0,1,2,3,4,5,6",
+                                    "gpio:gpiochip0:0,1,2,3,4,5,6,7,8", "gpio:gpiochip0:0,1,2,x,4,5,6,7",
+                                    "gpio:gpiochip0:0,1,2,-3,4,5,6,7", "gpio::0,1,2,3,4,5,6,7", "ola:", "ola:one",
+                                    "relay:AB/CD"})
+            QTest::newRow(refused) << refused << "4  0";
+        QTest::newRow("endless number") << "/dev/parport" + QString(25000, '9') << "4  0";
+    }
+
+    // A refused setting gives a port that never opens and quotes the setting,
+    // shortened, in its reason.
+    void settingNamesAnOutput()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, output);
+        const PortSetting setting = parsePortSetting(text.toStdString());
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(int(setting.kind)).arg(QString::fromStdString(setting.device)).arg(setting.universe),
+                 output);
+        if (text.startsWith("gpio:gpiochip0:17"))
+            QCOMPARE(setting.offsets, (std::array<unsigned, 8>{17, 18, 27, 22, 23, 24, 25, 4}));
+        if (setting.kind != PortSetting::Kind::Invalid)
+            return;
+        QVERIFY(setting.error.find('"' + text.left(40).toStdString()) != std::string::npos && setting.error.size() < 300);
+        PortDevice port(makeBackend(text.toStdString()));
+        port.SelectPort(1);
+        QCOMPARE(port.SelectPort(), std::int16_t(0));
+        QCOMPARE(port.failureReason(), setting.error);
+    }
+
+    void outputsThatAreNotThereSaySo()
+    {
+#ifdef LAMPOTRON_WITH_GPIO
+        PortDevice gpio(makeBackend("gpio:gpiochip-lampotron-absent:0,1,2,3,4,5,6,7"));
+        gpio.SelectPort(1);
+        QVERIFY2(QString::fromStdString(gpio.failureReason()).contains("no GPIO chip"), gpio.failureReason().c_str());
+#endif
+#ifdef LAMPOTRON_WITH_OLA
+        // Nothing listens on this port; the client must not start a daemon.
+        PortDevice ola(std::make_unique<OlaBackend>(1, 1));
+        ola.SelectPort(1);
+        QVERIFY2(QString::fromStdString(ola.failureReason()).contains("does not answer"), ola.failureReason().c_str());
+#endif
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPortDevice)
-#include "tst_portdevice.moc"
+QTEST_GUILESS_MAIN(TestPort)
+#include "tst_port.moc"
