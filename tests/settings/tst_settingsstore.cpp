@@ -37,10 +37,6 @@ private slots:
         const QByteArray gpio = "gpio:gpiochip0:17,18,27,22,23,24,25,4";
         QTest::newRow("commas unquoted") << "[Setting]\nPort=" + gpio + "\nSpeed=250\n" << QString(gpio) << 250;
         QTest::newRow("commas quoted") << "[Setting]\nPort=\"" + gpio + "\"\n" << QString(gpio) << 100;
-        QByteArray garbage;
-        for (int i = 0; i < 4096; ++i)
-            garbage += static_cast<char>((i * 131) % 256);
-        QTest::newRow("damaged") << garbage << "/dev/parport0" << 100;
     }
 
     void valuesReadAsWrittenByHand()

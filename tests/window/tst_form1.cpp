@@ -150,24 +150,6 @@ private slots:
         QCOMPARE(stored("Sheme/NumRetry5"), QStringLiteral("-"));
     }
 
-    void startPlaysUntilStop()
-    {
-        open();
-        tickOnly({});
-        click("Command3");
-        click("Command4");
-        QVERIFY(shown().startsWith("------------ 111111111111 010010010 effects started"));
-        QTRY_VERIFY(port->backend->writes().size() >= 4);
-        QVERIFY(shown().endsWith(lastWrite()));
-        click("Command5");
-        // The setup button too, even with nothing ticked.
-        QCOMPARE(shown(), QStringLiteral("000000000000 111111111111 010100011 effects stopped 12 100 00000000"));
-        QCOMPARE(lastWrite(), QStringLiteral("00000000"));
-        const std::size_t writesAtStop = port->backend->writes().size();
-        QTest::qWait(200);
-        QCOMPARE(port->backend->writes().size(), writesAtStop);
-    }
-
     void collapseShowsOnlyTheTopBand()
     {
         open();
@@ -305,10 +287,23 @@ private slots:
         QVERIFY2(said.startsWith("|The program is damaged, please reinstall.|"), qPrintable(said));
     }
 
-    void unloadLeavesTheLinesLowAndThePortReleased()
+    void startPlaysUntilStop()
     {
         open();
+        tickOnly({});
         click("Command3");
+        click("Command4");
+        QVERIFY(shown().startsWith("------------ 111111111111 010010010 effects started"));
+        QTRY_VERIFY(port->backend->writes().size() >= 4);
+        QVERIFY(shown().endsWith(lastWrite()));
+        click("Command5");
+        // The setup button too, even with nothing ticked.
+        QCOMPARE(shown(), QStringLiteral("000000000000 111111111111 010100011 effects stopped 12 100 00000000"));
+        QCOMPARE(lastWrite(), QStringLiteral("00000000"));
+        const std::size_t writesAtStop = port->backend->writes().size();
+        QTest::qWait(200);
+        QCOMPARE(port->backend->writes().size(), writesAtStop);
+        // Leaving while playing: the lines low, then the port released.
         click("Command4");
         form->close();
         const auto &calls = port->backend->calls;
