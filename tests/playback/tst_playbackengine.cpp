@@ -3,7 +3,6 @@
 #include "RecordingBackend.h"
 
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -97,17 +96,6 @@ private slots:
         rig.timer.runFor(50ms * 999 + 1ms, 1ms);
         QCOMPARE(rig.shown.size(), 1000);
         QCOMPARE(rig.shown.last(), QStringLiteral("49951:01000000"));
-    }
-
-    void lostPortIsReportedOnceAndPlaybackGoesOn()
-    {
-        Rig rig({"10000000", "01000000"});
-        QSignalSpy lost(&rig.engine, &PlaybackEngine::portLost);
-        rig.port.backend->writeFailure = "unplugged";
-        rig.timer.runFor(200ms);
-        QCOMPARE(lost.count(), 1);
-        QCOMPARE(lost.first().first().toString() + QString::number(rig.shown.size()), QStringLiteral("unplugged5"));
-        QCOMPARE(rig.port.backend->calls.back(), std::string("close"));
     }
 };
 
