@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "SelectionStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,9 +7,8 @@
 #include <cstdint>
 
 // Any bytes as the user's settings file: every key the program reads, then
-// one write, which must take and must leave the user's own text kept aside.
-// QSettings remembers the files it parsed by their path, so every input gets
-// a folder of its own, removed afterwards.
+// one write, which must take and must keep the user's own text aside. Each
+// input gets a folder of its own, as QSettings caches files by path.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const QTemporaryDir home;
@@ -24,11 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const SettingsStore store(path);
     store.read(settings::Port);
-    store.read(settings::NumEffects);
-    for (int effect = 0; effect < settings::EffectCount; ++effect) {
-        store.read(settings::effectTicked(effect));
-        store.read(settings::effectRepeats(effect));
-    }
+    SelectionStore(store).read();
     if (const auto failure = store.write({{"Setting", "Speed", "300"}}))
         qFatal("%s", qPrintable(*failure));
     if (store.read(settings::Speed) != 300)
