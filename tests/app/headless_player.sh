@@ -1,52 +1,44 @@
 #!/usr/bin/env bash
 # Plays through a private olad with no display at all, as a service does:
-# checks the frames, that SIGHUP brings in a changed scheme and keeps the
-# old one when the new one is unusable, and that SIGTERM leaves every
-# channel at 0 and exit code 0.
+# checks the frames, that SIGHUP brings in a changed scheme and keeps the old
+# one when the new one is unusable, and that SIGTERM leaves every channel at 0
+# and exit code 0.
 #   headless_player.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE LIBRARY   (beside a private olad)
 set -euo pipefail
-program=$1
-probe=$2
-work=$(mktemp -d)
+probe=$2 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=../../bench/ola/x_and_listener.sh
 . "$3"
 fail() { echo "FAIL: $*" >&2; cat "$work/player.log" >&2 || true; exit 1; }
 play=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work"
-      "$program" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --speed 50)
+      "$1" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --speed 50)
+# reload SCHEME: the scheme file (backslash escapes allowed) is rewritten, then SIGHUP.
+reload() { printf '%b' "$1" > "$work/scheme.inf"; kill -HUP "$player"; sleep 0.5; }
 
 printf '11000000\r\n00110000\r\n' > "$work/scheme.inf"
 listen heard
 "${play[@]}" 2> "$work/player.log" &
 player=$!
 sleep 1
-[ "$(rows_heard heard | sort -u | tr '\n' ' ')" = "00000000 00110000 11000000 " ] ||
-  fail "unexpected rows: $(rows_heard heard | sort -u | tr '\n' ' ')"
+rows=$(rows_heard heard | sort -u | tr '\n' ' ')
+[ "$rows" = "00000000 00110000 11000000 " ] || fail "unexpected rows: $rows"
 
-printf '00001111\r\n' > "$work/scheme.inf"
-kill -HUP "$player"
-sleep 0.5
+reload '00001111\r\n'
 [ "$(rows_heard heard | tail -n 1)" = 00001111 ] || fail "the new scheme did not arrive after SIGHUP"
-: > "$work/scheme.inf"
-kill -HUP "$player"
 frames_then=$(wc -l < "$work/heard.frames")
-sleep 0.5
+reload ''
 grep -q "Not reloaded" "$work/player.log" || fail "an empty scheme on SIGHUP was not logged"
 [ "$(wc -l < "$work/heard.frames")" -gt "$frames_then" ] || fail "playing stopped after an empty scheme on SIGHUP"
 
 kill -TERM "$player"
-status=0
-wait "$player" || status=$?
+status=0; wait "$player" || status=$?
 sleep 0.2
 stop_listening
 [ "$status" -eq 0 ] || fail "exit code $status after SIGTERM"
 [ "$(rows_heard heard | tail -n 1)" = 00000000 ] || fail "the last frame after SIGTERM was not all zero"
 cat "$work/player.log"
-for event in "started" "opened" "loaded: 2 rows" "Reloaded" "Stopped"; do
-  grep -q "$event" "$work/player.log" || fail "no \"$event\" in the log"
-done
+for event in "started" "opened" "loaded: 2 rows" "Reloaded" "Stopped"; do grep -q "$event" "$work/player.log" || fail "no \"$event\" in the log"; done
 
-status=0
-"${play[@]}" 2> "$work/player.log" || status=$?
+status=0; "${play[@]}" 2> "$work/player.log" || status=$?
 [ "$status" -eq 1 ] || fail "an empty scheme at start gave exit code $status, not 1"
 echo PASS

@@ -1,21 +1,17 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree, checks what it holds and what
-# it depends on, unpacks it and runs the unpacked program.
+# Builds the Debian package from a build tree, checks what it holds and what it
+# depends on, unpacks it and runs the unpacked program. Exits 77 (skipped) when
+# dpkg-shlibdeps is missing.
 #   deb_package.sh BUILD_DIR DEPENDENCY...
-# Exits 77 (skipped) when dpkg-shlibdeps is missing.
 set -euo pipefail
-
-build=$1
-shift
 command -v dpkg-shlibdeps >/dev/null || { echo "SKIPPED: dpkg-shlibdeps is not installed (package dpkg-dev)" >&2; exit 77; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+(cd "$1" && cpack -G DEB -B "$work/out" >/dev/null)
 deb=$(ls "$work"/out/lampotron_*.deb)
 echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' > "$work/files"
 for file in /usr/bin/lampotron /usr/share/lampotron/Data.inf /usr/share/applications/lampotron.desktop \
             /usr/share/icons/hicolor/32x32/apps/lampotron.png /usr/lib/systemd/system/lampotron.service; do
@@ -23,9 +19,7 @@ for file in /usr/bin/lampotron /usr/share/lampotron/Data.inf /usr/share/applicat
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for package; do
-  [[ ", $depends" == *", $package"* ]] || fail "the package does not depend on $package"
-done
+for package in "${@:2}"; do [[ ", $depends" == *", $package"* ]] || fail "the package does not depend on $package"; done
 
 dpkg -x "$deb" "$work/root"
 grep -qx 'Exec=/usr/bin/lampotron' "$work/root/usr/share/applications/lampotron.desktop" || fail "the desktop entry does not start /usr/bin/lampotron"

@@ -1,6 +1,5 @@
 // Drives the ppdev backend inside the emulated PC: every line up one by one,
-// then a running light of eight rows, one write each, 50 ms apart, then
-// every line low, and the port released.
+// then a running light of eight rows 50 ms apart, every line low, release.
 
 #include "ParportBackend.h"
 #include "PortDevice.h"

@@ -25,14 +25,12 @@ int main()
         failure = port.failureReason();
         std::printf("guest: port %s %s\n", failure.empty() ? "claimed" : "refused", failure.c_str());
         for (const std::uint8_t row : Rows) {
-            std::printf("guest: row 0x%02x\n", row);
-            std::fflush(stdout);
+            std::printf("guest: row 0x%02x = %u\n", row, row);
             port.WriteLines(row);
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         // Leaving the scope sets every line low and lets the board go.
         std::printf("guest: letting go\n");
-        std::fflush(stdout);
     }
     std::printf("guest: port released\n");
     return failure.empty() ? 0 : 1;
