@@ -33,6 +33,7 @@ const QColor Dark(0, 0, 0);
 const QColor PanelBlue(0, 0, 64);
 const QColor FixedText(255, 255, 0);
 const QColor ValueText(255, 0, 0);
+constexpr int SpeedStepMs = 50;
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -175,10 +176,10 @@ void Form1::styleControls()
     lblSpeed->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblNumEffects->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    VScroll1->setRange(50, 1000);
-    VScroll1->setSingleStep(50);
-    VScroll1->setPageStep(50);
-    VScroll1->setValue(100);
+    VScroll1->setRange(settings::Speed.minimum, settings::Speed.maximum);
+    VScroll1->setSingleStep(SpeedStepMs);
+    VScroll1->setPageStep(SpeedStepMs);
+    VScroll1->setValue(settings::Speed.fallback);
     for (int i = 0; i < layout::EffectRows; ++i) {
         const auto at = static_cast<std::size_t>(i);
         scrCycle[at]->setRange(1, mdlEffects::MaxRepeats);
@@ -220,7 +221,7 @@ void Form1::connectHandlers()
 void Form1::createTrayIcon()
 {
     trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    trayIcon->setToolTip(QStringLiteral("Lampotron (%1)").arg(portSetting_));
+    showOutputInTip();
     // A right press opens the menu; other clicks on the icon do nothing.
     trayIcon->setContextMenu(mnuMenu);
     trayIcon->show();
@@ -255,6 +256,11 @@ void Form1::chooseOutput(const QString &portSetting)
     portSetting_ = portSetting;
     settingsWriter_->store({settings::Port.section, settings::Port.key, portSetting});
     Command3->setEnabled(true);
+    showOutputInTip();
+}
+
+void Form1::showOutputInTip()
+{
     trayIcon->setToolTip(QStringLiteral("Lampotron (%1)").arg(portSetting_));
 }
 

@@ -70,6 +70,7 @@ private:
     void createTrayIcon();
     void fillOutputMenu();
     void chooseOutput(const QString &portSetting);
+    void showOutputInTip();
     void setClientHeightTwips(int height);
     void setBuildLock(bool locked);
     void finishBuild();
