@@ -22,11 +22,6 @@ bool allDigits(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
-bool startsWith(std::string_view text, std::string_view prefix)
-{
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 PortSetting refuse(std::string_view text, const std::string &why)
 {
     std::string quoted(text.substr(0, LongestQuote));
@@ -65,25 +60,25 @@ PortSetting parsePortSetting(std::string_view text)
     if (text.size() > LongestSetting)
         return refuse(text, "is longer than " + std::to_string(LongestSetting) + " characters.");
     PortSetting setting;
-    if (startsWith(text, "/dev/parport") && allDigits(text.substr(12))) {
+    if (text.starts_with("/dev/parport") && allDigits(text.substr(12))) {
         setting.kind = PortSetting::Kind::Parport;
         setting.device = std::string(text);
         return setting;
     }
-    if (startsWith(text, "ola:")) {
+    if (text.starts_with("ola:")) {
         if (!parseNumber(text.substr(4), setting.universe))
             return refuse(text, "does not name a DMX universe number.");
         setting.kind = PortSetting::Kind::Ola;
         return setting;
     }
-    if (startsWith(text, "relay:")) {
+    if (text.starts_with("relay:")) {
         setting.device = std::string(text.substr(6));
         if (!std::all_of(setting.device.begin(), setting.device.end(), [](unsigned char c) { return std::isalnum(c); }))
             return refuse(text, "does not name a relay board's serial (letters and digits, or nothing for the first board).");
         setting.kind = PortSetting::Kind::Relay;
         return setting;
     }
-    if (startsWith(text, "gpio:"))
+    if (text.starts_with("gpio:"))
         return parseGpio(text);
     return refuse(text, "is not understood.");
 }

@@ -14,7 +14,7 @@ constexpr std::size_t SerialLength = 5;
 // other device.
 int relayCount(std::string_view product)
 {
-    if (product.substr(0, ProductPrefix.size()) != ProductPrefix)
+    if (!product.starts_with(ProductPrefix))
         return 0;
     const std::string_view number = product.substr(ProductPrefix.size());
     int count = 0;
