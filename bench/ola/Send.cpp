@@ -53,7 +53,7 @@ int probe::send(unsigned universe, int periodMs, int seconds)
         frame.Blackout();
         frame.SetChannel(static_cast<unsigned>(row) % Lamps, Lit);
         link.client().SendDMX(universe, frame, ola::client::SendDMXArgs());
-        link.events().RunOnce(ola::TimeInterval(0, 0));
+        link.poll();
         addMilliseconds(due, periodMs);
     }
     if (!link.roundTrip(universe)) {
