@@ -45,10 +45,9 @@ std::optional<int> HeadlessPlayer::start()
     if (const std::string notice = port_.notice(); !notice.empty())
         log(QString::fromStdString(notice));
     log(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(choices_.schemePath).arg(loaded.table->rowCount()));
-    engine_.loadTable(std::move(*loaded.table));
-    engine_.setDelay(std::chrono::milliseconds(storedOrChosenSpeed()));
+    const int speed = loadAtSpeed(std::move(*loaded.table));
     engine_.start();
-    log(QStringLiteral("Playing, one row every %1 ms.").arg(storedOrChosenSpeed()));
+    log(QStringLiteral("Playing, one row every %1 ms.").arg(speed));
     return std::nullopt;
 }
 
@@ -70,9 +69,8 @@ void HeadlessPlayer::reload()
         return;
     }
     const int rows = loaded.table->rowCount();
-    engine_.loadTable(std::move(*loaded.table));
-    engine_.setDelay(std::chrono::milliseconds(storedOrChosenSpeed()));
-    log(QStringLiteral("Reloaded %1: %2 rows, one every %3 ms.").arg(choices_.schemePath).arg(rows).arg(storedOrChosenSpeed()));
+    const int speed = loadAtSpeed(std::move(*loaded.table));
+    log(QStringLiteral("Reloaded %1: %2 rows, one every %3 ms.").arg(choices_.schemePath).arg(rows).arg(speed));
     if (!choices_.port && settings_.read(settings::Port) != portSetting_)
         log(QStringLiteral("The Port setting now names %1; restart to use it.").arg(settings_.read(settings::Port)));
 }
@@ -91,7 +89,12 @@ void HeadlessPlayer::end(int code)
     QCoreApplication::exit(code);
 }
 
-int HeadlessPlayer::storedOrChosenSpeed() const
+// Hands the table to the engine at the chosen or stored speed, read once so
+// that the log tells the delay in force; returns that speed.
+int HeadlessPlayer::loadAtSpeed(pattern::PatternTable table)
 {
-    return choices_.speed.value_or(settings_.read(settings::Speed));
+    const int speed = choices_.speed.value_or(settings_.read(settings::Speed));
+    engine_.loadTable(std::move(table));
+    engine_.setDelay(std::chrono::milliseconds(speed));
+    return speed;
 }

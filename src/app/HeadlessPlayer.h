@@ -38,7 +38,7 @@ private:
     void reload();
     void end(int code);
     void onPortLost(const QString &reason);
-    int storedOrChosenSpeed() const;
+    int loadAtSpeed(pattern::PatternTable table);
 
     Choices choices_;
     const SettingsStore &settings_;
