@@ -11,6 +11,4 @@ struct Selection {
     std::array<bool, settings::EffectCount> ticked{};
     std::array<int, settings::EffectCount> repeats{};
     QString numEffects; // the effect count as shown
-
-    bool operator==(const Selection &) const = default;
 };
