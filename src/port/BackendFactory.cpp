@@ -1,12 +1,12 @@
 #include "BackendFactory.h"
 
-#include "GpioBackend.h"
 #include "ParportBackend.h"
 #include "PortSetting.h"
 #include "PosixSystemCalls.h"
 #include "UnavailableBackend.h"
 
 #ifdef LAMPOTRON_WITH_GPIO
+#include "GpioBackend.h"
 #include "LibgpiodLines.h"
 #endif
 #ifdef LAMPOTRON_WITH_OLA
