@@ -1,5 +1,8 @@
 #pragma once
 
+#include "EffectCatalogue.h"
+#include "mdlEffects.h"
+
 #include <QString>
 
 // Every stored setting in one place: where it lives, what it reads as when
@@ -20,7 +23,7 @@ struct TextKey {
     QString fallback;
 };
 
-inline constexpr int EffectCount = 12;
+using pattern::EffectCount;
 
 inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
 inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
@@ -32,7 +35,7 @@ inline IntKey effectTicked(int effect)
 
 inline IntKey effectRepeats(int effect)
 {
-    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, 10};
+    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, mdlEffects::MaxRepeats};
 }
 
 inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), EffectCount, 0, EffectCount};
