@@ -29,14 +29,18 @@ std::optional<QString> syncToDisk(const QString &path, bool folder)
 
 namespace {
 
-// Hidden, beside the target, so that the rename stays on one file system.
+// Beside the target, so that the rename stays on one file system.
 QString draftTemplate(const QString &target)
 {
-    const QFileInfo info(target);
-    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX");
+    return QFileInfo(target).absolutePath() + QLatin1Char('/') + draftNamePrefix(target) + QStringLiteral("XXXXXX");
 }
 
 } // namespace
+
+QString draftNamePrefix(const QString &target)
+{
+    return QLatin1Char('.') + QFileInfo(target).fileName() + QLatin1Char('.');
+}
 
 SchemeDraft::SchemeDraft(QString target, DiskSync sync)
     : target_(std::move(target)), sync_(std::move(sync)), draft_(draftTemplate(target_))

@@ -19,6 +19,9 @@ struct EffectChoice {
 using DiskSync = std::function<std::optional<QString>(const QString &path, bool folder)>;
 std::optional<QString> syncToDisk(const QString &path, bool folder);
 
+// Drafts are hidden files named after their target: ".Data.inf." and a suffix.
+QString draftNamePrefix(const QString &target);
+
 // A new scheme file, written beside the one it is to replace and put in its
 // place only once it is complete and on disk. Until then the old file stays
 // as it was; a draft that is never put in place is removed.

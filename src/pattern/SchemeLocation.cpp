@@ -1,5 +1,7 @@
 #include "SchemeLocation.h"
 
+#include "SchemeBuilder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,10 +38,8 @@ QString schemeLocation(const QString &programFolder, const QString &userDataFold
 
 void removeStaleDrafts(const QString &schemePath, const QDateTime &before)
 {
-    const QFileInfo scheme(schemePath);
-    const QDir folder = scheme.absoluteDir();
-    const QStringList drafts = folder.entryList({QStringLiteral(".") + scheme.fileName() + QStringLiteral(".*")},
-                                                QDir::Files | QDir::Hidden);
+    const QDir folder = QFileInfo(schemePath).absoluteDir();
+    const QStringList drafts = folder.entryList({draftNamePrefix(schemePath) + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
     for (const QString &draft : drafts)
         if (QFileInfo(folder.filePath(draft)).lastModified() < before)
             QFile::remove(folder.filePath(draft));
