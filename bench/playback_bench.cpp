@@ -78,7 +78,7 @@ void measurePeriod(int delayMs, int rows, SpeedClicks clicks = SpeedClicks::None
         clicking.start(120);
 
     RecordedPort port;
-    port.device.SelectPort(1);
+    port.device.open();
     TimerfdDeadlineTimer timer;
     PlaybackEngine engine(port.device, timer);
     engine.loadTable(runningLight());

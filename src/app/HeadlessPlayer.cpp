@@ -35,8 +35,8 @@ std::optional<int> HeadlessPlayer::start()
                 .arg(choices_.schemePath, pattern::describe(*loaded.failure)));
         return SchemeUnusable;
     }
-    port_.SelectPort(1);
-    if (port_.SelectPort() != 1) {
+    port_.open();
+    if (!port_.isOpen()) {
         log(QStringLiteral("Cannot open the output %1: %2")
                 .arg(portSetting_, QString::fromStdString(port_.failureReason())));
         return PortUnavailable;
@@ -84,7 +84,7 @@ void HeadlessPlayer::onPortLost(const QString &reason)
 void HeadlessPlayer::end(int code)
 {
     engine_.stop();
-    port_.SelectPort(0);
+    port_.close();
     log(QStringLiteral("Stopped; every line is low and the output is released."));
     QCoreApplication::exit(code);
 }

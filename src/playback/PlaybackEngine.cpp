@@ -78,7 +78,7 @@ void PlaybackEngine::playRow()
 // The port first, so that the lines are on time; the drawing follows.
 void PlaybackEngine::show(std::uint8_t lines)
 {
-    if (!port_.WriteLines(lines))
+    if (!port_.writeLines(lines))
         emit portLost(QString::fromStdString(port_.failureReason()));
     emit rowShown(lines);
 }

@@ -7,36 +7,33 @@ PortDevice::~PortDevice()
     release();
 }
 
-void PortDevice::SelectPort(std::int16_t value)
+bool PortDevice::open()
 {
-    if (value == 0) {
-        if (open_)
-            backend_->close();
-        open_ = false;
-        return;
-    }
-    if (value != 1 || open_)
-        return;
+    if (open_)
+        return true;
     failure_ = backend_->open();
     open_ = failure_.empty();
     // The lines keep whatever the last user left on them.
-    WriteLines(0);
+    writeLines(0);
+    return open_;
 }
 
-std::int16_t PortDevice::SelectPort() const
+void PortDevice::close()
 {
-    return open_ ? 1 : 0;
+    if (open_)
+        backend_->close();
+    open_ = false;
 }
 
-void PortDevice::SetLine(std::int16_t line, std::int16_t level)
+void PortDevice::setLine(int line, bool high)
 {
     if (line < 0 || line > 7)
         return;
     const auto bit = static_cast<std::uint8_t>(1u << line);
-    WriteLines(level != 0 ? (lines_ | bit) : (lines_ & ~bit));
+    writeLines(high ? (lines_ | bit) : (lines_ & ~bit));
 }
 
-bool PortDevice::WriteLines(std::uint8_t lines)
+bool PortDevice::writeLines(std::uint8_t lines)
 {
     if (!open_)
         return true;
@@ -59,6 +56,6 @@ void PortDevice::replaceBackend(std::unique_ptr<PortBackend> backend)
 
 void PortDevice::release()
 {
-    WriteLines(0);
-    SelectPort(0);
+    writeLines(0);
+    close();
 }

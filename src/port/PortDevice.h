@@ -7,9 +7,8 @@
 #include <string>
 
 // The eight output lines that the lamps hang on, over whichever backend the
-// user chose. Selecting the port with 1 opens it and sets every line low;
-// reading it gives 1 while it is open. A backend that fails closes at once,
-// keeps its reason, and can be opened again.
+// user chose. Opening it sets every line low. A backend that fails closes at
+// once, keeps its reason, and can be opened again.
 class PortDevice {
 public:
     explicit PortDevice(std::unique_ptr<PortBackend> backend);
@@ -19,16 +18,18 @@ public:
     PortDevice(const PortDevice &) = delete;
     PortDevice &operator=(const PortDevice &) = delete;
 
-    // 1 opens the port, 0 releases it; other values do nothing.
-    void SelectPort(std::int16_t value);
-    std::int16_t SelectPort() const;
+    // Returns whether the port is open; failureReason() says why not.
+    bool open();
+    // Releases the port as the lines are.
+    void close();
+    bool isOpen() const { return open_; }
 
-    // Line 0..7 to level 0 (low) or anything else (high); one write.
-    void SetLine(std::int16_t line, std::int16_t level);
+    // Line 0..7 high or low; one write.
+    void setLine(int line, bool high);
 
     // Line k to bit k of `lines`, in one write. Returns false only when this
     // write found the output gone; the port is then closed.
-    bool WriteLines(std::uint8_t lines);
+    bool writeLines(std::uint8_t lines);
 
     // Why the last open failed, or why the port stopped answering; empty
     // when nothing went wrong.

@@ -378,9 +378,9 @@ void Form1::VScroll1_Change()
 
 void Form1::Command3_Click()
 {
-    LPT1.SelectPort(1);
+    LPT1.open();
     // Opening the port has set every line low.
-    if (LPT1.SelectPort() == 1) {
+    if (LPT1.isOpen()) {
         Command3->setEnabled(false);
         lblStatusLabel->setText(QStringLiteral("Port is active"));
         if (const std::string notice = LPT1.notice(); !notice.empty())
@@ -455,7 +455,7 @@ void Form1::releaseAndExit(int code)
         return;
     unloaded_ = true;
     engine_->stop();
-    LPT1.SelectPort(0);
+    LPT1.close();
     if (trayIcon)
         trayIcon->hide();
     QCoreApplication::exit(code);

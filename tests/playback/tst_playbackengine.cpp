@@ -24,7 +24,7 @@ struct Rig {
     {
         engine.loadTable(tableOf(rows));
         engine.setDelay(50ms);
-        port.device.SelectPort(1);
+        port.device.open();
         QObject::connect(&engine, &PlaybackEngine::rowShown, [this](std::uint8_t lamps) {
             shown << QStringLiteral("%1:%2").arg((timer.now() - start) / 1ms).arg(QString::fromStdString(lineText(lamps)));
         });

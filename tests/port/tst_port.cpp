@@ -161,29 +161,29 @@ private slots:
         Hardware hw;
         {
             PortDevice port(make(hw));
-            port.SetLine(2, 1); // not open yet: nothing
+            port.setLine(2, 1); // not open yet: nothing
             hw.refuseOpen = "refused";
-            port.SelectPort(1);
-            QVERIFY(port.SelectPort() == 0 && !port.failureReason().empty() && !hw.held && hw.writes == 0);
+            port.open();
+            QVERIFY(!port.isOpen() && !port.failureReason().empty() && !hw.held && hw.writes == 0);
             hw.refuseOpen.clear();
-            port.SelectPort(1);
-            QVERIFY(port.SelectPort() == 1 && port.failureReason().empty() && hw.held);
+            port.open();
+            QVERIFY(port.isOpen() && port.failureReason().empty() && hw.held);
             QCOMPARE(hw.lines, std::uint8_t(0)); // every line low on opening
-            port.SetLine(2, 1);
+            port.setLine(2, 1);
             const int writes = hw.writes;
-            port.SetLine(9, 1); // no such line: nothing
+            port.setLine(9, 1); // no such line: nothing
             QCOMPARE(hw.writes, writes);
-            QVERIFY(port.WriteLines(0x81));
-            port.SetLine(0, 0);
+            QVERIFY(port.writeLines(0x81));
+            port.setLine(0, 0);
             QCOMPARE(hw.lines, std::uint8_t(0x80));
 
             hw.failWrites = "gone";
-            QVERIFY(!port.WriteLines(0x01) && !hw.held && port.SelectPort() == 0 && !port.failureReason().empty());
+            QVERIFY(!port.writeLines(0x01) && !hw.held && !port.isOpen() && !port.failureReason().empty());
             const int writesWhenLost = hw.writes;
-            QVERIFY(port.WriteLines(0x02) && hw.writes == writesWhenLost); // closed: nothing to lose
+            QVERIFY(port.writeLines(0x02) && hw.writes == writesWhenLost); // closed: nothing to lose
             hw.failWrites.clear();
-            port.SelectPort(1);
-            port.WriteLines(0xff);
+            port.open();
+            port.writeLines(0xff);
         }
         QVERIFY(!hw.held && hw.lines == 0); // lines low before the release
     }
@@ -212,15 +212,15 @@ private slots:
         auto kernel = std::make_unique<FakeParport>(hw);
         FakeParport &seen = *kernel;
         PortDevice port(std::make_unique<ParportBackend>("/dev/parport0", std::move(kernel)));
-        port.SelectPort(1);
-        port.SelectPort(0);
+        port.open();
+        port.close();
         QCOMPARE(seen.log, QStringList({"open", "excl", "claim", "release", "close"}));
         seen.log.clear();
         seen.openError = openError;
         seen.exclError = exclError;
-        port.SelectPort(1);
+        port.open();
         QCOMPARE(seen.log, calls);
-        QVERIFY2(port.SelectPort() == 0 && QString::fromStdString(port.failureReason()).contains(reasonPart),
+        QVERIFY2(!port.isOpen() && QString::fromStdString(port.failureReason()).contains(reasonPart),
                  port.failureReason().c_str());
     }
 
@@ -252,14 +252,14 @@ private slots:
         QFETCH(QString, said);
         Hardware hw;
         PortDevice port(std::make_unique<RelayBackend>(wanted.toStdString(), std::make_unique<FakeRelayHid>(hw, boards)));
-        port.SelectPort(1);
-        port.WriteLines(0x0f);
+        port.open();
+        port.writeLines(0x0f);
         const int writes = hw.writes;
         const std::uint8_t before = hw.lines;
-        port.WriteLines(0xf3);
+        port.writeLines(0xf3);
         QCOMPARE(hw.lines, relays);
         QCOMPARE(hw.writes - writes, std::popcount(unsigned(before ^ relays)));
-        const std::string text = port.SelectPort() == 1 ? port.notice() : port.failureReason();
+        const std::string text = port.isOpen() ? port.notice() : port.failureReason();
         QVERIFY2(QString::fromStdString(text).contains(said) && text.empty() == said.isEmpty(), text.c_str());
     }
 
@@ -298,8 +298,8 @@ private slots:
             return;
         QVERIFY(setting.error.find('"' + text.left(40).toStdString()) != std::string::npos && setting.error.size() < 300);
         PortDevice port(makeBackend(text.toStdString()));
-        port.SelectPort(1);
-        QCOMPARE(port.SelectPort(), std::int16_t(0));
+        port.open();
+        QVERIFY(!port.isOpen());
         QCOMPARE(port.failureReason(), setting.error);
     }
 
@@ -307,13 +307,13 @@ private slots:
     {
 #ifdef LAMPOTRON_WITH_GPIO
         PortDevice gpio(makeBackend("gpio:gpiochip-lampotron-absent:0,1,2,3,4,5,6,7"));
-        gpio.SelectPort(1);
+        gpio.open();
         QVERIFY2(QString::fromStdString(gpio.failureReason()).contains("no GPIO chip"), gpio.failureReason().c_str());
 #endif
 #ifdef LAMPOTRON_WITH_OLA
         // Nothing listens on this port; the client must not start a daemon.
         PortDevice ola(std::make_unique<OlaBackend>(1, 1));
-        ola.SelectPort(1);
+        ola.open();
         QVERIFY2(QString::fromStdString(ola.failureReason()).contains("does not answer"), ola.failureReason().c_str());
 #endif
     }

@@ -12,19 +12,19 @@
 int main()
 {
     PortDevice port(std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<PosixSystemCalls>()));
-    port.SelectPort(1);
-    if (port.SelectPort() != 1) {
+    port.open();
+    if (!port.isOpen()) {
         std::printf("guest: port not present: %s\n", port.failureReason().c_str());
         return 1;
     }
     for (std::int16_t line = 0; line < 8; ++line)
-        port.SetLine(line, 1);
+        port.setLine(line, 1);
     for (unsigned row = 0; row < 8; ++row) {
-        port.WriteLines(static_cast<std::uint8_t>(1u << row));
+        port.writeLines(static_cast<std::uint8_t>(1u << row));
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    port.WriteLines(0);
-    port.SelectPort(0);
+    port.writeLines(0);
+    port.close();
     std::printf("guest: port released\n");
     return 0;
 }

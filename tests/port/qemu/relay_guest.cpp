@@ -21,12 +21,12 @@ int main()
     std::string failure;
     {
         PortDevice port(std::make_unique<RelayBackend>("QEMU8", std::make_unique<HidapiRelayHid>()));
-        port.SelectPort(1);
+        port.open();
         failure = port.failureReason();
         std::printf("guest: port %s %s\n", failure.empty() ? "claimed" : "refused", failure.c_str());
         for (const std::uint8_t row : Rows) {
             std::printf("guest: row 0x%02x = %u\n", row, row);
-            port.WriteLines(row);
+            port.writeLines(row);
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         // Leaving the scope sets every line low and lets the board go.
