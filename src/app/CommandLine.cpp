@@ -2,8 +2,11 @@
 
 #include "SettingsKeys.h"
 
+#include <QCoreApplication>
+
 CommandLine::CommandLine()
-    : help_(parser_.addHelpOption()), version_(parser_.addVersionOption()),
+    : help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
+      version_({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")),
       port_(QStringLiteral("port"),
             QStringLiteral("Use this output for this run: /dev/parportN, gpio:CHIP:O0,...,O7, ola:UNIVERSE or "
                            "relay:SERIAL (see --list-ports)."),
@@ -19,11 +22,29 @@ CommandLine::CommandLine()
       scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE"))
 {
     parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
-    for (const QCommandLineOption *option : {&port_, &listPorts_, &play_, &speedOption_, &scheme_})
+    for (const QCommandLineOption *option : {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_})
         parser_.addOption(*option);
 }
 
 std::optional<QString> CommandLine::read(const QStringList &arguments)
+{
+    mistake_ = check(arguments);
+    return mistake_;
+}
+
+std::optional<CommandLine::Reply> CommandLine::reply() const
+{
+    if (mistake_)
+        return Reply{UsageError, QStringLiteral("%1\nTry: lampotron --help\n").arg(*mistake_)};
+    if (wantsHelp())
+        return Reply{0, parser_.helpText()};
+    if (wantsVersion())
+        return Reply{0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                      QCoreApplication::applicationVersion())};
+    return std::nullopt;
+}
+
+std::optional<QString> CommandLine::check(const QStringList &arguments)
 {
     if (!parser_.parse(arguments))
         return parser_.errorText();
@@ -54,9 +75,3 @@ std::optional<QString> CommandLine::scheme() const
     return parser_.isSet(scheme_) ? std::optional(parser_.value(scheme_)) : std::nullopt;
 }
 
-void CommandLine::answerHelpOrVersion()
-{
-    if (wantsVersion())
-        parser_.showVersion();
-    parser_.showHelp(0);
-}

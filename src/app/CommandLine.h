@@ -12,23 +12,32 @@ class CommandLine {
 public:
     CommandLine();
 
+    // What to print, and the code to end with, instead of running.
+    struct Reply {
+        int exitCode;
+        QString text;
+    };
+    enum { UsageError = 64 };
+
     // Returns what is wrong with the arguments, or nothing.
     std::optional<QString> read(const QStringList &arguments);
+    // The help, the version, or what is wrong: what to say and end with.
+    // Needs the application object, which names the program.
+    std::optional<Reply> reply() const;
 
-    bool wantsHelp() const { return parser_.isSet(help_); }
-    bool wantsVersion() const { return parser_.isSet(version_); }
     bool wantsPortList() const { return parser_.isSet(listPorts_); }
     bool wantsPlayer() const { return parser_.isSet(play_); }
-    bool needsWindow() const { return !wantsHelp() && !wantsVersion() && !wantsPortList() && !wantsPlayer(); }
+    bool needsWindow() const { return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !wantsPlayer(); }
 
     std::optional<QString> port() const;
     std::optional<int> speed() const { return speed_; }
     std::optional<QString> scheme() const;
 
-    // Prints the help or the version and ends the program.
-    [[noreturn]] void answerHelpOrVersion();
-
 private:
+    std::optional<QString> check(const QStringList &arguments);
+    bool wantsHelp() const { return parser_.isSet(help_); }
+    bool wantsVersion() const { return parser_.isSet(version_); }
+
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;
@@ -38,4 +47,5 @@ private:
     QCommandLineOption speedOption_;
     QCommandLineOption scheme_;
     std::optional<int> speed_;
+    std::optional<QString> mistake_;
 };

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "PlaybackEngine.h"
-#include "PortDevice.h"
+#include "Player.h"
 #include "SettingsStore.h"
-#include "TimerfdDeadlineTimer.h"
 
 #include <QObject>
 
@@ -20,13 +18,9 @@ public:
     // Exit codes a service manager can act on.
     enum ExitCode { Stopped = 0, SchemeUnusable = 1, PortUnavailable = 69 };
 
-    struct Choices {
-        QString schemePath;
-        std::optional<int> speed;   // over the stored one
-        std::optional<QString> port; // over the stored one
-    };
-
-    HeadlessPlayer(Choices choices, const SettingsStore &settings, QObject *parent = nullptr);
+    // `speedChosen` is the speed given for this run, over the stored one.
+    HeadlessPlayer(Player &player, std::optional<int> speedChosen, bool outputChosen, const SettingsStore &settings,
+                   QObject *parent = nullptr);
 
     // Opens the port and starts playing. Returns the exit code at once when
     // that cannot be done.
@@ -36,14 +30,11 @@ public:
 
 private:
     void reload();
-    void end(int code);
     void onPortLost(const QString &reason);
-    int loadAtSpeed(pattern::PatternTable table);
+    int storedSpeed() const;
 
-    Choices choices_;
+    Player &player_;
+    std::optional<int> speedChosen_;
+    bool outputChosen_;
     const SettingsStore &settings_;
-    QString portSetting_;
-    PortDevice port_;
-    TimerfdDeadlineTimer timer_;
-    PlaybackEngine engine_;
 };

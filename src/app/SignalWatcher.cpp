@@ -2,9 +2,11 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +23,15 @@ void writeNumber(int signalNumber)
 
 } // namespace
 
+void SignalWatcher::hold(std::initializer_list<int> signalNumbers)
+{
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signalNumber : signalNumbers)
+        sigaddset(&held, signalNumber);
+    ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
+}
+
 SignalWatcher::SignalWatcher(std::initializer_list<int> signalNumbers, QObject *parent)
     : QObject(parent), signalNumbers_(signalNumbers)
 {
@@ -35,6 +46,12 @@ SignalWatcher::SignalWatcher(std::initializer_list<int> signalNumbers, QObject *
         action.sa_flags = SA_RESTART;
         ::sigaction(signalNumber, &action, nullptr);
     }
+    // Whatever came while they were held is delivered now, into the pipe.
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signalNumber : signalNumbers)
+        sigaddset(&held, signalNumber);
+    ::pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 SignalWatcher::~SignalWatcher()
@@ -47,9 +64,17 @@ SignalWatcher::~SignalWatcher()
     pipeEnds[0] = pipeEnds[1] = -1;
 }
 
+// A burst of the same signal counts once: a hundred reloads asked for at once
+// are one reload.
 void SignalWatcher::readPipe()
 {
-    unsigned char number = 0;
-    while (::read(pipeEnds[0], &number, 1) == 1)
-        emit received(number);
+    unsigned char numbers[256];
+    std::vector<int> arrived;
+    ssize_t count = 0;
+    while ((count = ::read(pipeEnds[0], numbers, sizeof numbers)) > 0)
+        for (ssize_t k = 0; k < count; ++k)
+            if (std::find(arrived.begin(), arrived.end(), numbers[k]) == arrived.end())
+                arrived.push_back(numbers[k]);
+    for (int signalNumber : arrived)
+        emit received(signalNumber);
 }

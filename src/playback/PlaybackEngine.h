@@ -37,8 +37,6 @@ public:
     // Every line low and every lamp dark.
     void allOff();
 
-    bool isRunning() const { return running_; }
-
 signals:
     // Once per row: bit k is lamp k, lit or dark.
     void rowShown(std::uint8_t lamps);

@@ -26,11 +26,18 @@ void SettingsWriter::store(const SettingsStore::Value &value)
     quiet_.start();
 }
 
-void SettingsWriter::flush()
+std::optional<QString> SettingsWriter::flush()
 {
     quiet_.stop();
-    writePending();
-    QMetaObject::invokeMethod(&inThread_, [] {}, Qt::BlockingQueuedConnection);
+    std::optional<QString> failure;
+    QMetaObject::invokeMethod(
+        &inThread_,
+        [this, &failure, values = std::exchange(pending_, {})] {
+            if (!values.isEmpty())
+                failure = store_.write(values);
+        },
+        Qt::BlockingQueuedConnection);
+    return failure;
 }
 
 void SettingsWriter::writePending()

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 // Stores settings away from the event loop that plays the rows. Values that
 // come in quick succession, such as the steps of a bar being clicked, are
@@ -21,8 +22,9 @@ public:
     ~SettingsWriter() override;
 
     void store(const SettingsStore::Value &value);
-    // Writes what is pending now and waits until it is on disk.
-    void flush();
+    // Writes what is pending now and waits until it is on disk. Returns what
+    // went wrong with that last write; nobody may be left to hear `failed`.
+    std::optional<QString> flush();
 
 signals:
     // Each failed write, with the file and the reason.

@@ -67,23 +67,6 @@ const std::vector<Control> &controls()
     return table;
 }
 
-const Control *find(const QString &name, int index)
-{
-    for (const Control &control : controls())
-        if (control.name == name && control.index == index)
-            return &control;
-    return nullptr;
-}
-
-QRect clientRect(const Control &control)
-{
-    QRect rect = control.twips;
-    for (const Control *outer = find(control.container, control.containerIndex); outer;
-         outer = find(outer->container, outer->containerIndex))
-        rect.translate(outer->twips.topLeft());
-    return rect;
-}
-
 QString displayName(const Control &control)
 {
     return control.index < 0 ? control.name : QStringLiteral("%1(%2)").arg(control.name).arg(control.index);

@@ -32,11 +32,6 @@ struct Control {
 // above the controls before it.
 const std::vector<Control> &controls();
 
-const Control *find(const QString &name, int index = -1);
-
-// The control's rectangle in the window's client area, in twips.
-QRect clientRect(const Control &control);
-
 // "chkEffect(3)" or "Command4".
 QString displayName(const Control &control);
 

@@ -1,5 +1,6 @@
-#include "Form1.h"
+#include "FakeDeadlineTimer.h"
 #include "Layout.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "RecordingBackend.h"
 #include "TestFiles.h"
@@ -10,19 +11,24 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
+using namespace std::chrono_literals;
 using Stored = QMap<QString, QString>;
 Q_DECLARE_METATYPE(Stored)
 
-class TestForm1 : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<RecordedPort> port;
+    std::shared_ptr<PortRecord> port;
+    FakeDeadlineTimer *clock = nullptr;
     std::unique_ptr<SettingsStore> settings;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Player> player;
+    std::unique_ptr<MainWindow> form;
 
     QString dataPath() const { return folder->filePath("Data.inf"); }
     static QString stored(const QString &key) { return QSettings("Lampotron", "Lampotron").value(key, "-").toString(); }
@@ -35,13 +41,19 @@ class TestForm1 : public QObject {
             direct.setValue(value.key(), value.value());
         direct.sync();
         QVERIFY(writeFile(dataPath(), "10000000\r\n01000000\r\n00100000\r\n"));
-        port = std::make_unique<RecordedPort>();
+        port = std::make_shared<PortRecord>();
         settings = std::make_unique<SettingsStore>();
-        form = std::make_unique<Form1>(port->device, "/dev/parport0", *settings, dataPath(), [] {
+        auto timer = std::make_unique<FakeDeadlineTimer>();
+        clock = timer.get();
+        player = std::make_unique<Player>(Player::Choices{"/dev/parport0", dataPath(), settings->read(settings::Speed)},
+                                          std::move(timer),
+                                          [this](const QString &) { return std::make_unique<RecordingBackend>(port); });
+        const auto findPorts = [] {
             return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""}, {"/dev/parport0", "parallel port", ""}};
-        });
+        };
+        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms});
         if (load) {
-            QVERIFY(form->Form_Load());
+            QVERIFY(form->startUp());
             form->show();
         }
     }
@@ -55,7 +67,7 @@ class TestForm1 : public QObject {
     QScrollBar *bar(int i) const { return w<QScrollBar>("scrCycle", i); }
     void click(const char *name) const { QTest::mouseClick(w<QPushButton>(name), Qt::LeftButton); }
     QPoint at(QWidget *widget) const { return widget->mapTo(form.get(), QPoint()); }
-    QString lastWrite() const { return QString::fromStdString(port->backend->writes().back()); }
+    QString lastWrite() const { return QString::fromStdString(port->writes().back()); }
     void tickOnly(std::initializer_list<int> effects) const
     {
         for (int i = 0; i < 12; ++i)
@@ -84,6 +96,13 @@ class TestForm1 : public QObject {
 public:
     static void initMain() { useTemporaryHome(); }
 
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange && (port->calls.empty() || port->calls.back() != "drawn"))
+            port->calls.push_back("drawn");
+        return QObject::eventFilter(watched, event);
+    }
+
 private slots:
     void init()
     {
@@ -91,13 +110,18 @@ private slots:
         folder = std::make_unique<QTemporaryDir>();
     }
 
-    void cleanup() { form.reset(); }
+    void cleanup()
+    {
+        form.reset();
+        player.reset();
+    }
 
     void newWindowBeforeStartUp()
     {
         open({}, false);
         QCOMPARE(shown(), QStringLiteral("000000000000 111111111111 011100010 stopped 0 100 11111111"));
         QCOMPARE(form->windowTitle() + QString::number(w<QCheckBox>("chkPause")->isChecked()), QStringLiteral(" Flickwerk0"));
+        QVERIFY(form->objectName() == "Form1" && !w<QLabel>("Image1")->pixmap().isNull());
         // Lamp 0 at the left; the right frame holds effects 6..11 bottom-up.
         QCOMPARE(w("lamp", 7)->x() - w("lamp", 0)->x(), twips::toPixels(7 * 360));
         QVERIFY(at(box(0)).y() < at(box(5)).y() && at(box(11)).y() < at(box(6)).y() && at(box(5)).x() < at(box(6)).x());
@@ -125,8 +149,8 @@ private slots:
         open(values);
         const QDateTime written = QFileInfo(settings->fileName()).lastModified();
         QCOMPARE(shown(), expected);
-        QCOMPARE(form->LastRow(), qint16(2));
-        QTest::qWait(400);
+        QCOMPARE(player->state().rows, 3);
+        form->close(); // writes whatever is pending
         QCOMPARE(QFileInfo(settings->fileName()).lastModified(), written);
     }
 
@@ -170,23 +194,29 @@ private slots:
     void portOpensOrSaysWhyAndALostOneCanBeOpenedAgain()
     {
         open();
-        port->backend->openFailure = "join the lp group";
+        port->openFailure = "join the lp group";
         QCOMPARE(answerMessageBoxes([&] { click("Command3"); }), QStringLiteral("Error|Port not presents|join the lp group\n"));
         QVERIFY(shown().contains(" 011100011 stopped "));
-        port->backend->openFailure.clear();
-        port->backend->calls.clear();
+        port->openFailure.clear();
+        port->calls.clear();
         click("Command3");
         QVERIFY(shown().contains(" 010100011 Port is active "));
-        QCOMPARE(port->backend->calls, std::vector<std::string>({"open", "write 00000000"}));
+        QCOMPARE(port->calls, std::vector<std::string>({"open", "write 00000000"}));
         click("Command4");
-        port->backend->writeFailure = "unplugged";
-        QCOMPARE(answerMessageBoxes([&] { QTest::qWait(300); }), QStringLiteral("Error|Port lost|unplugged\n"));
+        port->writeFailure = "unplugged";
+        QCOMPARE(answerMessageBoxes([&] {
+                     clock->runFor(300ms);
+                     QTest::qWait(20);
+                 }),
+                 QStringLiteral("Error|Port lost|unplugged\n"));
         QVERIFY(shown().contains(" 011010010 Port lost "));
         const QString lampsNow = shown().right(8);
-        QTRY_VERIFY(shown().right(8) != lampsNow); // the lamps go on
-        port->backend->writeFailure.clear();
+        clock->runFor(100ms);
+        QVERIFY(shown().right(8) != lampsNow); // the lamps go on
+        port->writeFailure.clear();
         click("Command3");
-        QTRY_VERIFY(lastWrite() != "00000000");
+        clock->runFor(100ms);
+        QVERIFY(lastWrite() != "00000000");
     }
 
     void outputChosenFromTheTrayMenu()
@@ -195,15 +225,15 @@ private slots:
         click("Command3");
         auto *output = form->findChild<QMenu *>()->actions().first()->menu();
         emit output->aboutToShow();
-        QCOMPARE(output->actions().size(), 2);
+        QTRY_COMPARE(output->actions().size(), 2);
         QVERIFY(output->actions().last()->isChecked());
         output->actions().first()->trigger();
-        const auto &calls = port->backend->calls;
+        const auto &calls = port->calls;
         QCOMPARE(calls[calls.size() - 2] + ", " + calls.back(), std::string("write 00000000, close"));
-        QVERIFY(w("Command3")->isEnabled());
+        QVERIFY(w("Command3")->isEnabled() && !shown().contains("Port is active"));
         QTRY_COMPARE(stored("Setting/Port"), QStringLiteral("ola:1"));
         emit output->aboutToShow();
-        QVERIFY(output->actions().first()->isChecked());
+        QTRY_VERIFY(output->actions().first()->isChecked());
     }
 
     // Once, with the file; the window goes on as before.
@@ -215,7 +245,7 @@ private slots:
         const QString said = answerMessageBoxes([&] {
             for (int speed : {150, 200}) {
                 w<QScrollBar>("VScroll1")->setValue(speed);
-                QTest::qWait(600);
+                QTest::qWait(50);
             }
         });
         QVERIFY(QDir().rmdir(settings->fileName()));
@@ -233,14 +263,14 @@ private slots:
         // Locked until the new table is loaded a second later.
         QCOMPARE(shown().section(' ', 0, 4), QStringLiteral("1---1------- 211111151111 011000010 stopped 2"));
         QVERIFY(!bar(2)->isEnabled());
-        QTRY_COMPARE(form->LastRow(), qint16(19));
+        QTRY_COMPARE(player->state().rows, 20);
         QVERIFY(readFile(dataPath()).endsWith("00000001\r\n10000001\r\n01000010\r\n00100100\r\n00011000\r\n"));
         QString selection;
         for (const char *key : {"Effect0", "Effect1", "Effect4", "NumRetry0", "NumRetry7", "NumEffects"})
             selection += stored(QStringLiteral("Sheme/") + key);
         QCOMPARE(selection, QStringLiteral("101252"));
         QCOMPARE(shown(), QStringLiteral("100010000000 211111151111 011100010 stopped 2 100 00000000"));
-        QVERIFY(port->backend->calls.empty());
+        QVERIFY(port->calls.empty());
     }
 
     void buildFailuresKeepTheOldScheme_data()
@@ -270,20 +300,20 @@ private slots:
         if (!blocked.isEmpty())
             QVERIFY(QDir().rmdir(path) && writeFile(dataPath(), "10000000\r\n01000000\r\n00100000\r\n"));
         QVERIFY2(answer.contains(said), qPrintable(answer));
-        QCOMPARE(form->LastRow(), qint16(2));
+        QCOMPARE(player->state().rows, 3);
         QCOMPARE(shown().section(' ', 2, 5), blocked.isEmpty() ? "011100010 effects stopped 12" : "011100011 effects stopped 12");
         QVERIFY(bar(4)->isEnabled() && stored("Sheme/Effect4") == "-");
         QCOMPARE(QDir(folder->path()).entryList({".Data.inf*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
-    // Last: the exits they ask for end every event loop after them.
     void unusableSchemeEndsStartUp()
     {
         open({}, false);
         QVERIFY(writeFile(dataPath(), QByteArray()));
         bool loaded = true;
-        const QString said = answerMessageBoxes([&] { loaded = form->Form_Load(); });
-        QVERIFY(!loaded);
+        QSignalSpy finished(player.get(), &Player::finished);
+        const QString said = answerMessageBoxes([&] { loaded = form->startUp(); });
+        QVERIFY(!loaded && finished.size() == 1 && finished[0][0] == 1);
         QVERIFY2(said.startsWith("|The program is damaged, please reinstall.|"), qPrintable(said));
     }
 
@@ -292,24 +322,33 @@ private slots:
         open();
         tickOnly({});
         click("Command3");
+        // The lamps are drawn after the port is written, never before.
+        const QList<QFrame *> lamps = form->findChildren<QFrame *>(QRegularExpression("^lamp"));
+        for (QWidget *lamp : lamps)
+            lamp->installEventFilter(this);
         click("Command4");
         QVERIFY(shown().startsWith("------------ 111111111111 010010010 effects started"));
-        QTRY_VERIFY(port->backend->writes().size() >= 4);
+        clock->runFor(160ms);
+        QCOMPARE(port->calls.back(), std::string("drawn"));
+        QVERIFY(std::find(port->calls.begin(), port->calls.end(), "write 10000000") + 1
+                == std::find(port->calls.begin(), port->calls.end(), "drawn"));
+        for (QWidget *lamp : lamps)
+            lamp->removeEventFilter(this);
         QVERIFY(shown().endsWith(lastWrite()));
         click("Command5");
         // The setup button too, even with nothing ticked.
         QCOMPARE(shown(), QStringLiteral("000000000000 111111111111 010100011 effects stopped 12 100 00000000"));
         QCOMPARE(lastWrite(), QStringLiteral("00000000"));
-        const std::size_t writesAtStop = port->backend->writes().size();
-        QTest::qWait(200);
-        QCOMPARE(port->backend->writes().size(), writesAtStop);
+        const std::size_t writesAtStop = port->writes().size();
+        clock->runFor(200ms);
+        QCOMPARE(port->writes().size(), writesAtStop);
         // Leaving while playing: the lines low, then the port released.
         click("Command4");
         form->close();
-        const auto &calls = port->backend->calls;
+        const auto &calls = port->calls;
         QCOMPARE(calls[calls.size() - 2] + ", " + calls.back(), std::string("write 00000000, close"));
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,129 @@
+#include "Program.h"
+
+#include "BackendFactory.h"
+#include "HeadlessPlayer.h"
+#include "MainWindow.h"
+#include "PortDiscovery.h"
+#include "SchemeFile.h"
+#include "SettingsStore.h"
+#include "SignalWatcher.h"
+#include "TimerfdDeadlineTimer.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+#include <QStyle>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Lampotron"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LAMPOTRON_VERSION));
+}
+
+int listPorts()
+{
+    const std::vector<FoundPort> ports = findPorts();
+    if (ports.empty())
+        std::puts("No output found.");
+    for (const FoundPort &port : ports)
+        std::printf("%-40s %s: %s\n", port.setting.c_str(), port.description.c_str(),
+                    port.problem.empty() ? "can be opened" : port.problem.c_str());
+    return EXIT_SUCCESS;
+}
+
+// The player every face drives, on the output and at the speed chosen for
+// this run or stored.
+Player::Choices choicesFor(const CommandLine &commandLine, const SettingsStore &settings, QString schemePath)
+{
+    return {commandLine.port().value_or(settings.read(settings::Port)), std::move(schemePath),
+            commandLine.speed().value_or(settings.read(settings::Speed))};
+}
+
+std::unique_ptr<PortBackend> backendFor(const QString &output)
+{
+    return makeBackend(output.toStdString());
+}
+
+// Qt ends the program with a long message when it cannot reach a display,
+// whether none is set or the one set does not answer. Say it plainly, and
+// keep what Qt says on the way for a start that works.
+QStringList messagesWhileStarting;
+
+void explainMissingDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        messagesWhileStarting << message;
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    std::fprintf(stderr, "Lampotron needs a graphical desktop, and none could be reached (%s). "
+                         "Without one, play with: lampotron --play\n",
+                 display.isEmpty() ? "DISPLAY is not set" : qPrintable("DISPLAY is " + display));
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, const QDateTime &started)
+{
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    if (const auto reply = commandLine.reply()) {
+        std::fputs(qPrintable(reply->text), reply->exitCode == 0 ? stdout : stderr);
+        return reply->exitCode;
+    }
+    if (commandLine.wantsPortList())
+        return listPorts();
+    const SettingsStore settings;
+    // A scheme named for this run is played as it is; nothing else is touched.
+    const QString scheme = commandLine.scheme() ? *commandLine.scheme() : schemeFile(started);
+    Player player(choicesFor(commandLine, settings, scheme), std::make_unique<TimerfdDeadlineTimer>(), backendFor);
+    QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    HeadlessPlayer face(player, commandLine.speed(), commandLine.port().has_value(), settings);
+    SignalWatcher signalsToHandle({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
+    if (const auto failed = face.start())
+        return *failed;
+    return app.exec();
+}
+
+int runWindow(int argc, char **argv, const CommandLine &commandLine, const QDateTime &started)
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // The narrow captions were sized for a font that Linux lacks.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // Drawing through shared memory costs an extra wake-up for every repaint
+    // while the X server reports it done; the lamps are a few pixels, cheaper
+    // to send as they are.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    qInstallMessageHandler(explainMissingDisplay);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+    for (const QString &message : std::as_const(messagesWhileStarting))
+        qWarning().noquote() << message;
+    nameTheProgram();
+    // The player says when the program ends, not the last window.
+    app.setQuitOnLastWindowClosed(false);
+
+    SettingsStore settings;
+    Player player(choicesFor(commandLine, settings, schemeFile(started)), std::make_unique<TimerfdDeadlineTimer>(),
+                  backendFor);
+    QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    MainWindow window(player, settings, {findPorts});
+    // Logging out, shutting down or kill end the program as its exit button does.
+    SignalWatcher endings({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);
+    if (!window.startUp())
+        return EXIT_FAILURE;
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           window.screen()->availableGeometry()));
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,133 @@
+#include "Player.h"
+
+#include "PatternLoader.h"
+
+Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMaker makeBackend, QObject *parent)
+    : QObject(parent), choices_(std::move(choices)), makeBackend_(std::move(makeBackend)), timer_(std::move(timer)),
+      port_(makeBackend_(choices_.output)), engine_(port_, *timer_)
+{
+    qRegisterMetaType<PlayerState>();
+    state_.output = choices_.output;
+    state_.speedMs = choices_.speedMs;
+    engine_.setDelay(std::chrono::milliseconds(choices_.speedMs));
+    connect(&engine_, &PlaybackEngine::rowShown, this, &Player::onRow);
+    connect(&engine_, &PlaybackEngine::portLost, this, &Player::onPortLost);
+}
+
+// The port's own destructor puts the lines low and releases it.
+Player::~Player() = default;
+
+std::optional<QString> Player::loadScheme()
+{
+    auto loaded = pattern::loadPatternFile(choices_.schemePath);
+    if (!loaded.table)
+        return pattern::describe(*loaded.failure);
+    const int rows = loaded.table->rowCount();
+    engine_.loadTable(std::move(*loaded.table));
+    update([rows](PlayerState &state) { state.rows = rows; });
+    return std::nullopt;
+}
+
+Player::OpenResult Player::openOutput()
+{
+    if (port_.open()) {
+        update([](PlayerState &state) {
+            state.outputState = PlayerState::Output::Open;
+            state.outputProblem.clear();
+        });
+        return {true, QString(), QString::fromStdString(port_.notice())};
+    }
+    const QString problem = QString::fromStdString(port_.failureReason());
+    update([&problem](PlayerState &state) {
+        state.outputState = PlayerState::Output::Closed;
+        state.outputProblem = problem;
+    });
+    return {false, problem, QString()};
+}
+
+void Player::chooseOutput(const QString &output)
+{
+    port_.replaceBackend(makeBackend_(output));
+    choices_.output = output;
+    update([&output](PlayerState &state) {
+        state.output = output;
+        state.outputState = PlayerState::Output::Closed;
+        state.outputProblem.clear();
+    });
+}
+
+void Player::setSpeed(int speedMs)
+{
+    engine_.setDelay(std::chrono::milliseconds(speedMs));
+    update([speedMs](PlayerState &state) { state.speedMs = speedMs; });
+}
+
+void Player::start()
+{
+    engine_.start();
+    if (state_.rows > 0)
+        update([this](PlayerState &state) {
+            state.playback = paused_ ? PlayerState::Playback::Paused : PlayerState::Playback::Running;
+        });
+}
+
+void Player::stop()
+{
+    engine_.stop();
+    update([](PlayerState &state) { state.playback = PlayerState::Playback::Stopped; });
+}
+
+void Player::setPaused(bool paused)
+{
+    paused_ = paused;
+    engine_.setPaused(paused);
+    if (state_.playback == PlayerState::Playback::Stopped)
+        return;
+    update([paused](PlayerState &state) {
+        state.playback = paused ? PlayerState::Playback::Paused : PlayerState::Playback::Running;
+    });
+}
+
+void Player::allOff()
+{
+    engine_.allOff();
+}
+
+void Player::shutDown(int exitCode)
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    engine_.stop();
+    port_.close();
+    update([](PlayerState &state) {
+        state.playback = PlayerState::Playback::Stopped;
+        state.outputState = PlayerState::Output::Closed;
+    });
+    emit finished(exitCode);
+}
+
+void Player::onRow(std::uint8_t lamps)
+{
+    lamps_ = lamps;
+    emit rowShown(lamps);
+}
+
+void Player::onPortLost(const QString &reason)
+{
+    update([&reason](PlayerState &state) {
+        state.outputState = PlayerState::Output::Lost;
+        state.outputProblem = reason;
+    });
+    emit portLost(reason);
+}
+
+void Player::update(const std::function<void(PlayerState &)> &change)
+{
+    PlayerState next = state_;
+    change(next);
+    if (next == state_)
+        return;
+    state_ = std::move(next);
+    emit stateChanged(state_);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "DeadlineTimer.h"
+#include "PlaybackEngine.h"
+#include "PlayerState.h"
+#include "PortDevice.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The one playback session behind every face: the window, the player without
+// a window and whatever drives it from afar. It owns the output, the engine
+// and its clock, knows where the scheme lives and the speed; the faces call
+// it and listen to it, so each sees what the others did.
+class Player : public QObject {
+    Q_OBJECT
+
+public:
+    using BackendMaker = std::function<std::unique_ptr<PortBackend>(const QString &output)>;
+
+    struct Choices {
+        QString output;     // the output's setting, such as "/dev/parport0"
+        QString schemePath;
+        int speedMs = 100;
+    };
+
+    struct OpenResult {
+        bool opened = false;
+        QString problem; // why not
+        QString notice;  // what the user should know about an output that did open
+    };
+
+    Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMaker makeBackend,
+           QObject *parent = nullptr);
+    ~Player() override;
+
+    // Reads the scheme file into the engine. Returns why it could not; the
+    // table in use then stays.
+    std::optional<QString> loadScheme();
+    QString schemePath() const { return choices_.schemePath; }
+
+    OpenResult openOutput();
+    // The open output lets go with its lines low; the new one stays closed
+    // until it is opened.
+    void chooseOutput(const QString &output);
+
+    void setSpeed(int speedMs);
+    void start();
+    void stop();
+    void setPaused(bool paused);
+    void allOff();
+
+    // Lines low, the output released; `finished` follows with the code.
+    void shutDown(int exitCode);
+
+    const PlayerState &state() const { return state_; }
+    std::uint8_t lamps() const { return lamps_; }
+
+signals:
+    void rowShown(std::uint8_t lamps);
+    void portLost(const QString &reason);
+    void stateChanged(const PlayerState &state);
+    // The program should end with this code.
+    void finished(int exitCode);
+
+private:
+    void onRow(std::uint8_t lamps);
+    void onPortLost(const QString &reason);
+    void update(const std::function<void(PlayerState &)> &change);
+
+    Choices choices_;
+    BackendMaker makeBackend_;
+    std::unique_ptr<DeadlineTimer> timer_;
+    PortDevice port_;
+    PlaybackEngine engine_;
+    PlayerState state_;
+    std::uint8_t lamps_ = 0;
+    bool paused_ = false;
+    bool finished_ = false;
+};

@@ -1,0 +1,331 @@
+#include "MainWindow.h"
+
+#include "Layout.h"
+#include "SchemeBuilder.h"
+#include "SelectionStore.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// A box with the main text, the details under it, and an OK button.
+void showMessage(QMessageBox::Icon icon, const QString &title, const QString &text, const QString &details,
+                 QWidget *parent)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+} // namespace
+
+MainWindow::MainWindow(Player &player, SettingsStore &settings, Options options, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint),
+      player_(player), settings_(settings), options_(std::move(options)), controls_(this),
+      tray_(new TrayIcon(options_.findPorts, this)),
+      settingsWriter_(new SettingsWriter(settings, options_.settingsQuiet, this)), shown_(player.state())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Flickwerk"));
+    setWindowIcon(QIcon(QStringLiteral(":/lampotron/lampotron.png")));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    setFont(font);
+    setClientHeightTwips(layout::ExpandedClientHeight);
+    connectControls();
+}
+
+void MainWindow::connectControls()
+{
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        // toggled also fires when the program sets the value, as the restore needs.
+        connect(controls_.effectBoxes[at], &QCheckBox::toggled, this, [this, i] { tickEffect(i); });
+        connect(controls_.repeatBars[at], &QScrollBar::valueChanged, this, [this, i] { showRepeats(i); });
+    }
+    connect(controls_.speedBar, &QScrollBar::valueChanged, this, &MainWindow::changeSpeed);
+    connect(controls_.pauseBox, &QCheckBox::toggled, &player_, &Player::setPaused);
+    const std::pair<QPushButton *, void (MainWindow::*)()> buttons[] = {
+        {controls_.portButton, &MainWindow::openPort},  {controls_.startButton, &MainWindow::start},
+        {controls_.stopButton, &MainWindow::stop},      {controls_.expandButton, &MainWindow::expand},
+        {controls_.collapseButton, &MainWindow::collapse}, {controls_.buildButton, &MainWindow::buildScheme},
+    };
+    for (const auto &[button, action] : buttons)
+        connect(button, &QPushButton::clicked, this, action);
+    connect(controls_.exitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(tray_, &TrayIcon::closeRequested, this, &MainWindow::close);
+    connect(tray_, &TrayIcon::outputChosen, this, &MainWindow::chooseOutput);
+    connect(&player_, &Player::rowShown, this, [this](std::uint8_t lamps) { controls_.showLamps(lamps); });
+    connect(&player_, &Player::stateChanged, this, &MainWindow::showState);
+    connect(&player_, &Player::portLost, this, &MainWindow::showPortLost);
+    connect(settingsWriter_, &SettingsWriter::failed, this, &MainWindow::reportSettingsFailure);
+}
+
+bool MainWindow::startUp()
+{
+    tray_->show(player_.state().output);
+    if (!loadScheme())
+        return false;
+    const SelectionStore selections(settings_);
+    if (auto failure = selections.recover(pattern::fingerprint(player_.schemePath())))
+        reportSettingsFailure(*failure);
+
+    // Restoring a value is not a change: nothing is written back.
+    restoring_ = true;
+    controls_.speedBar->setValue(settings_.read(settings::Speed));
+    const Selection stored = selections.read();
+    for (std::size_t i = 0; i < controls_.effectBoxes.size(); ++i) {
+        // The box first: ticking it resets the repeat count, which the stored one must override.
+        controls_.effectBoxes[i]->setChecked(stored.ticked[i]);
+        controls_.repeatBars[i]->setValue(stored.repeats[i]);
+    }
+    controls_.effectCount->setText(stored.numEffects);
+    restoring_ = false;
+    return true;
+}
+
+bool MainWindow::loadScheme()
+{
+    if (auto failure = player_.loadScheme()) {
+        endAfterDamage(*failure);
+        return false;
+    }
+    controls_.showLamps(0);
+    return true;
+}
+
+void MainWindow::endAfterDamage(const QString &reason)
+{
+    showMessage(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
+                QStringLiteral("%1: %2").arg(reason, player_.schemePath()), nullptr);
+    tray_->hide();
+    player_.shutDown(EXIT_FAILURE);
+}
+
+// What any face changed shows here.
+void MainWindow::showState(const PlayerState &state)
+{
+    const bool wasStopped = shown_.playback == PlayerState::Playback::Stopped;
+    const bool stopped = state.playback == PlayerState::Playback::Stopped;
+    if (wasStopped != stopped) {
+        for (QCheckBox *box : controls_.effectBoxes)
+            box->setEnabled(stopped);
+        controls_.startButton->setEnabled(stopped);
+        controls_.stopButton->setEnabled(!stopped);
+        controls_.buildButton->setEnabled(stopped);
+        controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
+    }
+    if (state.playback != PlayerState::Playback::Stopped) {
+        const QSignalBlocker quiet(controls_.pauseBox);
+        controls_.pauseBox->setChecked(state.playback == PlayerState::Playback::Paused);
+    }
+    if (state.outputState != shown_.outputState || state.output != shown_.output) {
+        const bool open = state.outputState == PlayerState::Output::Open;
+        controls_.portButton->setEnabled(!open);
+        if (open)
+            controls_.statusValue->setText(QStringLiteral("Port is active"));
+    }
+    if (state.speedMs != controls_.speedBar->value()) {
+        const QSignalBlocker quiet(controls_.speedBar);
+        controls_.speedBar->setValue(state.speedMs);
+    }
+    controls_.speedValue->setText(QString::number(state.speedMs));
+    shown_ = state;
+}
+
+// Playback goes on, on screen; "порт" opens the port again.
+void MainWindow::showPortLost(const QString &reason)
+{
+    controls_.statusValue->setText(QStringLiteral("Port lost"));
+    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port lost"),
+                                QMessageBox::Ok, this);
+    box->setInformativeText(reason);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+// Once a run is enough: later writes that work put everything on disk.
+void MainWindow::reportSettingsFailure(const QString &reason)
+{
+    if (settingsFailureShown_)
+        return;
+    settingsFailureShown_ = true;
+    showMessage(QMessageBox::Warning, windowTitle(), QStringLiteral("The settings could not be saved."), reason, this);
+}
+
+// Controls cut off below the window's edge must not take the keyboard focus.
+void MainWindow::setClientHeightTwips(int height)
+{
+    setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(height));
+    for (QWidget *widget : controls_.lowerBand)
+        widget->setVisible(height > layout::CollapsedClientHeight);
+}
+
+void MainWindow::tickEffect(int index)
+{
+    const bool anyTicked = std::any_of(controls_.effectBoxes.begin(), controls_.effectBoxes.end(),
+                                       [](const QCheckBox *box) { return box->isChecked(); });
+    controls_.buildButton->setEnabled(anyTicked);
+    controls_.repeatBars[static_cast<std::size_t>(index)]->setValue(1);
+}
+
+void MainWindow::showRepeats(int index)
+{
+    const auto at = static_cast<std::size_t>(index);
+    controls_.repeatLabels[at]->setText(QString::number(controls_.repeatBars[at]->value()));
+}
+
+void MainWindow::changeSpeed()
+{
+    const int speedMs = controls_.speedBar->value();
+    player_.setSpeed(speedMs);
+    controls_.speedValue->setText(QString::number(speedMs));
+    if (!restoring_)
+        settingsWriter_->store({settings::Speed.section, settings::Speed.key, QString::number(speedMs)});
+}
+
+void MainWindow::openPort()
+{
+    const Player::OpenResult result = player_.openOutput();
+    if (!result.opened) {
+        showMessage(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
+                    result.problem, this);
+        return;
+    }
+    if (!result.notice.isEmpty())
+        showMessage(QMessageBox::Information, windowTitle(), QStringLiteral("Port is active"), result.notice, this);
+}
+
+void MainWindow::start()
+{
+    player_.start();
+}
+
+void MainWindow::stop()
+{
+    player_.stop();
+}
+
+void MainWindow::expand()
+{
+    setClientHeightTwips(layout::ExpandedClientHeight);
+    controls_.expandButton->setEnabled(false);
+}
+
+void MainWindow::collapse()
+{
+    setClientHeightTwips(layout::CollapsedClientHeight);
+    controls_.expandButton->setEnabled(true);
+}
+
+// The open port lets go with its lines low; "порт" then opens the new one.
+void MainWindow::chooseOutput(const QString &output)
+{
+    player_.chooseOutput(output);
+    settingsWriter_->store({settings::Port.section, settings::Port.key, output});
+    tray_->setOutput(output);
+    const bool stopped = player_.state().playback == PlayerState::Playback::Stopped;
+    controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // Nothing more is saved; settings still on their way are written first.
+    if (auto failure = settingsWriter_->flush())
+        std::fprintf(stderr, "The settings could not be saved: %s\n", qPrintable(*failure));
+    tray_->hide();
+    player_.shutDown(EXIT_SUCCESS);
+}
+
+void MainWindow::buildScheme()
+{
+    controls_.buildButton->setEnabled(false);
+    std::vector<pattern::EffectChoice> chosen;
+    for (int i = 0; i < layout::EffectRows; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (controls_.effectBoxes[at]->isChecked())
+            chosen.push_back({i, controls_.repeatBars[at]->value()});
+    }
+    if (chosen.empty()) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Tick at least one effect to build a scheme.\n"
+                                                "The current scheme is kept."));
+        return;
+    }
+
+    setBuildLock(true);
+    const QString previousCount = controls_.effectCount->text();
+    controls_.effectCount->setText(QStringLiteral("0"));
+    pattern::SchemeDraft draft(player_.schemePath());
+    std::optional<QString> failure = draft.write(chosen, [this](int written) {
+        controls_.effectCount->setText(QString::number(written));
+        controls_.effectCount->repaint();
+    });
+    const SelectionStore selections(settings_);
+    if (!failure)
+        failure = selections.stage(currentSelection(), pattern::fingerprint(draft.fileName()));
+    if (!failure) {
+        failure = draft.commit();
+        if (failure)
+            selections.dropStaged();
+    }
+    if (failure) {
+        controls_.effectCount->setText(previousCount);
+        setBuildLock(false);
+        controls_.buildButton->setEnabled(true);
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme could not be built. The previous scheme is kept."), *failure, this);
+        return;
+    }
+    if (auto notOnDisk = draft.syncFolder())
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme was built, but the disk reported an error: it may be lost if the "
+                                   "power fails now."),
+                    *notOnDisk, this);
+    if (auto notStored = selections.promote())
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The scheme was built, but the selection could not be saved."), *notStored, this);
+    // A short pause so the count can be read before the new table loads;
+    // the lock holds until then.
+    QTimer::singleShot(options_.buildPause, this, &MainWindow::finishBuild);
+}
+
+void MainWindow::finishBuild()
+{
+    if (loadScheme())
+        setBuildLock(false);
+}
+
+Selection MainWindow::currentSelection() const
+{
+    Selection selection;
+    for (std::size_t i = 0; i < controls_.effectBoxes.size(); ++i) {
+        selection.ticked[i] = controls_.effectBoxes[i]->isChecked();
+        selection.repeats[i] = controls_.repeatBars[i]->value();
+    }
+    selection.numEffects = controls_.effectCount->text();
+    return selection;
+}
+
+// While a scheme is built nothing may start playback or change the selection.
+void MainWindow::setBuildLock(bool locked)
+{
+    controls_.startButton->setEnabled(!locked);
+    for (std::size_t i = 0; i < controls_.effectBoxes.size(); ++i) {
+        controls_.effectBoxes[i]->setEnabled(!locked);
+        controls_.repeatBars[i]->setEnabled(!locked);
+    }
+}

@@ -1,0 +1,72 @@
+#include "TrayIcon.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+TrayIcon::TrayIcon(PortFinder findPorts, QWidget *window)
+    : QObject(window), findPorts_(std::move(findPorts)), menu_(new QMenu(QStringLiteral("Menu"), window)),
+      outputMenu_(menu_->addMenu(QStringLiteral("Output")))
+{
+    connect(outputMenu_, &QMenu::aboutToShow, this, &TrayIcon::searchOutputs);
+    connect(&search_, &QFutureWatcher<std::vector<FoundPort>>::finished, this,
+            [this] { listOutputs(search_.result()); });
+    QAction *close = menu_->addAction(QStringLiteral("Close"));
+    menu_->setDefaultAction(close);
+    connect(close, &QAction::triggered, this, &TrayIcon::closeRequested);
+}
+
+void TrayIcon::show(const QString &output)
+{
+    icon_ = new QSystemTrayIcon(menu_->parentWidget()->windowIcon(), this);
+    icon_->setContextMenu(menu_);
+    setOutput(output);
+    icon_->show();
+}
+
+void TrayIcon::hide()
+{
+    if (icon_)
+        icon_->hide();
+}
+
+void TrayIcon::setOutput(const QString &output)
+{
+    output_ = output;
+    if (icon_)
+        icon_->setToolTip(QStringLiteral("Lampotron (%1)").arg(output));
+}
+
+// Looked for each time the menu opens, since boards come and go; away from
+// the event loop, since asking a daemon or a bus can take seconds.
+void TrayIcon::searchOutputs()
+{
+    if (search_.isRunning())
+        return;
+    outputMenu_->clear();
+    outputMenu_->addAction(QStringLiteral("searching\u2026"))->setEnabled(false);
+    search_.setFuture(QtConcurrent::run(findPorts_));
+}
+
+void TrayIcon::listOutputs(std::vector<FoundPort> found)
+{
+    outputMenu_->clear();
+    const bool currentFound = std::any_of(found.begin(), found.end(), [this](const FoundPort &port) {
+        return QString::fromStdString(port.setting) == output_;
+    });
+    if (!currentFound)
+        found.insert(found.begin(), {output_.toStdString(), "not found now", ""});
+    for (const FoundPort &port : found) {
+        const QString setting = QString::fromStdString(port.setting);
+        QString text = QStringLiteral("%1 \u2014 %2").arg(setting, QString::fromStdString(port.description));
+        if (!port.problem.empty())
+            text += QStringLiteral(" (%1)").arg(QString::fromStdString(port.problem));
+        QAction *action = outputMenu_->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(setting == output_);
+        connect(action, &QAction::triggered, this, [this, setting] { emit outputChosen(setting); });
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "FoundPort.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class QWidget;
+
+// The tray icon and its menu: Output, to switch to another output found on
+// the machine, and Close. A right press opens the menu; other clicks on the
+// icon do nothing.
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+public:
+    using PortFinder = std::function<std::vector<FoundPort>()>;
+
+    TrayIcon(PortFinder findPorts, QWidget *window);
+
+    void show(const QString &output);
+    void hide();
+    // The output in use: the tip names it and the menu ticks it.
+    void setOutput(const QString &output);
+
+signals:
+    void outputChosen(const QString &output);
+    void closeRequested();
+
+private:
+    void searchOutputs();
+    void listOutputs(std::vector<FoundPort> found);
+
+    PortFinder findPorts_;
+    QString output_;
+    QMenu *menu_;
+    QMenu *outputMenu_;
+    QSystemTrayIcon *icon_ = nullptr;
+    QFutureWatcher<std::vector<FoundPort>> search_;
+};
