@@ -1,0 +1,47 @@
+#include "CommandLine.h"
+
+#include <QTest>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answersOrRuns_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode"); // -1: it runs
+        QTest::addColumn<QString>("said");
+        QTest::newRow("window") << QStringList{} << -1 << "";
+        QTest::newRow("player") << QStringList{"--play", "--speed", "150", "--scheme", "x"} << -1 << "";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--list-ports";
+        QTest::newRow("no help-all") << QStringList{"--help-all"} << 64 << "help-all";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Lampotron 1";
+        QTest::newRow("speed out of range") << QStringList{"--play", "--speed", "20"} << 64 << "50 to 1000";
+        QTest::newRow("speed not a number") << QStringList{"--play", "--speed", "fast"} << 64 << "\"fast\"";
+        QTest::newRow("scheme without play") << QStringList{"--scheme", "x"} << 64 << "go with --play";
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 64 << "colour";
+        QTest::newRow("stray argument") << QStringList{"x"} << 64 << "Unexpected argument";
+    }
+
+    void answersOrRuns()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        CommandLine commandLine;
+        commandLine.read(QStringList{"lampotron"} + arguments);
+        const auto reply = commandLine.reply();
+        QCOMPARE(reply ? reply->exitCode : -1, exitCode);
+        QVERIFY2(!reply || reply->text.contains(said), reply ? qPrintable(reply->text) : "");
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Lampotron");
+    QCoreApplication::setApplicationVersion("1.0");
+    TestCommandLine test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_commandline.moc"
