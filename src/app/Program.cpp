@@ -3,6 +3,7 @@
 #include "BackendFactory.h"
 #include "HeadlessPlayer.h"
 #include "MainWindow.h"
+#include "PlayerThread.h"
 #include "PortDiscovery.h"
 #include "SchemeFile.h"
 #include "SettingsStore.h"
@@ -113,10 +114,10 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine, const QDate
     app.setQuitOnLastWindowClosed(false);
 
     SettingsStore settings;
-    Player player(choicesFor(commandLine, settings, schemeFile(started)), std::make_unique<TimerfdDeadlineTimer>(),
-                  backendFor);
-    QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    MainWindow window(player, settings, {findPorts});
+    PlayerThread rows(std::make_unique<Player>(choicesFor(commandLine, settings, schemeFile(started)),
+                                               std::make_unique<TimerfdDeadlineTimer>(), backendFor));
+    QObject::connect(&rows.player(), &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    MainWindow window(rows.player(), settings, {findPorts});
     // Logging out, shutting down or kill end the program as its exit button does.
     SignalWatcher endings({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);

@@ -3,19 +3,24 @@
 #include "PatternLoader.h"
 
 Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMaker makeBackend, QObject *parent)
-    : QObject(parent), choices_(std::move(choices)), makeBackend_(std::move(makeBackend)), timer_(std::move(timer)),
-      port_(makeBackend_(choices_.output)), engine_(port_, *timer_)
+    : QObject(parent), choices_(std::move(choices)), makeBackend_(std::move(makeBackend)), timer_(timer.release()),
+      port_(makeBackend_(choices_.output)), engine_(new PlaybackEngine(port_, *timer_, this))
 {
+    timer_->setParent(this);
     qRegisterMetaType<PlayerState>();
     state_.output = choices_.output;
     state_.speedMs = choices_.speedMs;
-    engine_.setDelay(std::chrono::milliseconds(choices_.speedMs));
-    connect(&engine_, &PlaybackEngine::rowShown, this, &Player::onRow);
-    connect(&engine_, &PlaybackEngine::portLost, this, &Player::onPortLost);
+    engine_->setDelay(std::chrono::milliseconds(choices_.speedMs));
+    connect(engine_, &PlaybackEngine::rowShown, this, &Player::onRow);
+    connect(engine_, &PlaybackEngine::portLost, this, &Player::onPortLost);
 }
 
-// The port's own destructor puts the lines low and releases it.
-Player::~Player() = default;
+// The port's own destructor puts the lines low and releases it; the engine
+// that writes to it goes first.
+Player::~Player()
+{
+    delete engine_;
+}
 
 std::optional<QString> Player::loadScheme()
 {
@@ -23,7 +28,7 @@ std::optional<QString> Player::loadScheme()
     if (!loaded.table)
         return pattern::describe(*loaded.failure);
     const int rows = loaded.table->rowCount();
-    engine_.loadTable(std::move(*loaded.table));
+    engine_->loadTable(std::move(*loaded.table));
     update([rows](PlayerState &state) { state.rows = rows; });
     return std::nullopt;
 }
@@ -58,13 +63,13 @@ void Player::chooseOutput(const QString &output)
 
 void Player::setSpeed(int speedMs)
 {
-    engine_.setDelay(std::chrono::milliseconds(speedMs));
+    engine_->setDelay(std::chrono::milliseconds(speedMs));
     update([speedMs](PlayerState &state) { state.speedMs = speedMs; });
 }
 
 void Player::start()
 {
-    engine_.start();
+    engine_->start();
     if (state_.rows > 0)
         update([this](PlayerState &state) {
             state.playback = paused_ ? PlayerState::Playback::Paused : PlayerState::Playback::Running;
@@ -73,14 +78,14 @@ void Player::start()
 
 void Player::stop()
 {
-    engine_.stop();
+    engine_->stop();
     update([](PlayerState &state) { state.playback = PlayerState::Playback::Stopped; });
 }
 
 void Player::setPaused(bool paused)
 {
     paused_ = paused;
-    engine_.setPaused(paused);
+    engine_->setPaused(paused);
     if (state_.playback == PlayerState::Playback::Stopped)
         return;
     update([paused](PlayerState &state) {
@@ -90,7 +95,7 @@ void Player::setPaused(bool paused)
 
 void Player::allOff()
 {
-    engine_.allOff();
+    engine_->allOff();
 }
 
 void Player::shutDown(int exitCode)
@@ -98,7 +103,7 @@ void Player::shutDown(int exitCode)
     if (finished_)
         return;
     finished_ = true;
-    engine_.stop();
+    engine_->stop();
     port_.close();
     update([](PlayerState &state) {
         state.playback = PlayerState::Playback::Stopped;

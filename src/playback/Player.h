@@ -73,9 +73,9 @@ private:
 
     Choices choices_;
     BackendMaker makeBackend_;
-    std::unique_ptr<DeadlineTimer> timer_;
+    DeadlineTimer *timer_; // a child, so that it moves to the player's thread with it
     PortDevice port_;
-    PlaybackEngine engine_;
+    PlaybackEngine *engine_;
     PlayerState state_;
     std::uint8_t lamps_ = 0;
     bool paused_ = false;

@@ -34,7 +34,8 @@ MainWindow::MainWindow(Player &player, SettingsStore &settings, Options options,
                           | Qt::WindowCloseButtonHint),
       player_(player), settings_(settings), options_(std::move(options)), controls_(this),
       tray_(new TrayIcon(options_.findPorts, this)),
-      settingsWriter_(new SettingsWriter(settings, options_.settingsQuiet, this)), shown_(player.state())
+      settingsWriter_(new SettingsWriter(settings, options_.settingsQuiet, this)),
+      shown_(ask([](Player &player) { return player.state(); }))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Flickwerk"));
@@ -75,7 +76,7 @@ void MainWindow::connectControls()
 
 bool MainWindow::startUp()
 {
-    tray_->show(player_.state().output);
+    tray_->show(shown_.output);
     if (!loadScheme())
         return false;
     const SelectionStore selections(settings_);
@@ -98,7 +99,7 @@ bool MainWindow::startUp()
 
 bool MainWindow::loadScheme()
 {
-    if (auto failure = player_.loadScheme()) {
+    if (auto failure = ask([](Player &player) { return player.loadScheme(); })) {
         endAfterDamage(*failure);
         return false;
     }
@@ -111,7 +112,7 @@ void MainWindow::endAfterDamage(const QString &reason)
     showMessage(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
                 QStringLiteral("%1: %2").arg(reason, player_.schemePath()), nullptr);
     tray_->hide();
-    player_.shutDown(EXIT_FAILURE);
+    ask([](Player &player) { player.shutDown(EXIT_FAILURE); });
 }
 
 // What any face changed shows here.
@@ -190,7 +191,7 @@ void MainWindow::showRepeats(int index)
 void MainWindow::changeSpeed()
 {
     const int speedMs = controls_.speedBar->value();
-    player_.setSpeed(speedMs);
+    ask([speedMs](Player &player) { player.setSpeed(speedMs); });
     controls_.speedValue->setText(QString::number(speedMs));
     if (!restoring_)
         settingsWriter_->store({settings::Speed.section, settings::Speed.key, QString::number(speedMs)});
@@ -198,7 +199,7 @@ void MainWindow::changeSpeed()
 
 void MainWindow::openPort()
 {
-    const Player::OpenResult result = player_.openOutput();
+    const Player::OpenResult result = ask([](Player &player) { return player.openOutput(); });
     if (!result.opened) {
         showMessage(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
                     result.problem, this);
@@ -210,12 +211,12 @@ void MainWindow::openPort()
 
 void MainWindow::start()
 {
-    player_.start();
+    ask([](Player &player) { player.start(); });
 }
 
 void MainWindow::stop()
 {
-    player_.stop();
+    ask([](Player &player) { player.stop(); });
 }
 
 void MainWindow::expand()
@@ -233,10 +234,10 @@ void MainWindow::collapse()
 // The open port lets go with its lines low; "порт" then opens the new one.
 void MainWindow::chooseOutput(const QString &output)
 {
-    player_.chooseOutput(output);
+    ask([&output](Player &player) { player.chooseOutput(output); });
     settingsWriter_->store({settings::Port.section, settings::Port.key, output});
     tray_->setOutput(output);
-    const bool stopped = player_.state().playback == PlayerState::Playback::Stopped;
+    const bool stopped = shown_.playback == PlayerState::Playback::Stopped;
     controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
 }
 
@@ -247,7 +248,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (auto failure = settingsWriter_->flush())
         std::fprintf(stderr, "The settings could not be saved: %s\n", qPrintable(*failure));
     tray_->hide();
-    player_.shutDown(EXIT_SUCCESS);
+    ask([](Player &player) { player.shutDown(EXIT_SUCCESS); });
 }
 
 void MainWindow::buildScheme()

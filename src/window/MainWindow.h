@@ -7,6 +7,7 @@
 #include "TrayIcon.h"
 #include "WindowControls.h"
 
+#include <QThread>
 #include <QWidget>
 
 #include <chrono>
@@ -56,6 +57,9 @@ private:
     void setBuildLock(bool locked);
     Selection currentSelection() const;
     bool loadScheme();
+    // Runs a call on the player's own thread and waits for its answer.
+    template <typename Call>
+    auto ask(Call call);
     void endAfterDamage(const QString &reason);
 
     Player &player_;
@@ -68,3 +72,17 @@ private:
     bool restoring_ = false;
     bool settingsFailureShown_ = false;
 };
+
+template <typename Call>
+auto MainWindow::ask(Call call)
+{
+    const auto type = player_.thread() == QThread::currentThread() ? Qt::DirectConnection : Qt::BlockingQueuedConnection;
+    using Answer = decltype(call(player_));
+    if constexpr (std::is_void_v<Answer>) {
+        QMetaObject::invokeMethod(&player_, [&] { call(player_); }, type);
+    } else {
+        Answer answer{};
+        QMetaObject::invokeMethod(&player_, [&] { answer = call(player_); }, type);
+        return answer;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Player.h"
+
+#include <QThread>
+
+#include <memory>
+
+// Runs a player on a thread of its own, raised to real-time priority where
+// the system grants it, so that drawing the window never delays a row. Only
+// that thread touches the output; faces ask it through `call`.
+class PlayerThread {
+public:
+    explicit PlayerThread(std::unique_ptr<Player> player);
+    // The player ends on its own thread, and the thread with it.
+    ~PlayerThread();
+
+    PlayerThread(const PlayerThread &) = delete;
+    PlayerThread &operator=(const PlayerThread &) = delete;
+
+    Player &player() { return *player_; }
+
+private:
+    void raisePriority();
+
+    QThread thread_;
+    Player *player_;
+};
