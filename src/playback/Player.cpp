@@ -1,5 +1,6 @@
 #include "Player.h"
 
+#include "EffectCatalogue.h"
 #include "PatternLoader.h"
 
 Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMaker makeBackend, QObject *parent)
@@ -29,8 +30,28 @@ std::optional<QString> Player::loadScheme()
         return pattern::describe(*loaded.failure);
     const int rows = loaded.table->rowCount();
     engine_->loadTable(std::move(*loaded.table));
-    update([rows](PlayerState &state) { state.rows = rows; });
+    update([rows](PlayerState &state) {
+        state.rows = rows;
+        state.effect = -1;
+    });
     return std::nullopt;
+}
+
+void Player::playEffect(int effect)
+{
+    const pattern::Effect *chosen = pattern::effect(effect);
+    if (!chosen)
+        return;
+    pattern::PatternTable table;
+    for (std::string_view row : chosen->rows)
+        table.appendRow(row);
+    const int rows = table.rowCount();
+    engine_->loadTable(std::move(table));
+    update([rows, effect](PlayerState &state) {
+        state.rows = rows;
+        state.effect = effect;
+    });
+    start();
 }
 
 Player::OpenResult Player::openOutput()

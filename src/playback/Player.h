@@ -40,6 +40,8 @@ public:
     // Reads the scheme file into the engine. Returns why it could not; the
     // table in use then stays.
     std::optional<QString> loadScheme();
+    // Plays one built-in effect alone, in a loop; the scheme file stays as it is.
+    void playEffect(int effect);
     QString schemePath() const { return choices_.schemePath; }
 
     OpenResult openOutput();

@@ -15,6 +15,7 @@ struct PlayerState {
     QString outputProblem; // why it was lost, or why it would not open
     int speedMs = 0;
     int rows = 0;
+    int effect = -1; // a built-in effect playing alone, or -1 for the scheme
 
     bool operator==(const PlayerState &) const = default;
 };

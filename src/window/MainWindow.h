@@ -1,13 +1,13 @@
 #pragma once
 
 #include "Player.h"
+#include "PlayerCall.h"
 #include "Selection.h"
 #include "SettingsStore.h"
 #include "SettingsWriter.h"
 #include "TrayIcon.h"
 #include "WindowControls.h"
 
-#include <QThread>
 #include <QWidget>
 
 #include <chrono>
@@ -57,9 +57,11 @@ private:
     void setBuildLock(bool locked);
     Selection currentSelection() const;
     bool loadScheme();
-    // Runs a call on the player's own thread and waits for its answer.
     template <typename Call>
-    auto ask(Call call);
+    auto ask(Call call)
+    {
+        return callPlayer(player_, call);
+    }
     void endAfterDamage(const QString &reason);
 
     Player &player_;
@@ -72,17 +74,3 @@ private:
     bool restoring_ = false;
     bool settingsFailureShown_ = false;
 };
-
-template <typename Call>
-auto MainWindow::ask(Call call)
-{
-    const auto type = player_.thread() == QThread::currentThread() ? Qt::DirectConnection : Qt::BlockingQueuedConnection;
-    using Answer = decltype(call(player_));
-    if constexpr (std::is_void_v<Answer>) {
-        QMetaObject::invokeMethod(&player_, [&] { call(player_); }, type);
-    } else {
-        Answer answer{};
-        QMetaObject::invokeMethod(&player_, [&] { answer = call(player_); }, type);
-        return answer;
-    }
-}
