@@ -9,7 +9,7 @@ run_packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation2
-  libola-dev libgpiod-dev libhidapi-dev
+  libola-dev libgpiod-dev libhidapi-dev libsystemd-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer

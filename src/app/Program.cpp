@@ -6,6 +6,7 @@
 #include "PlayerThread.h"
 #include "PortDiscovery.h"
 #include "SchemeFile.h"
+#include "ServiceNotifier.h"
 #include "SettingsStore.h"
 #include "SignalWatcher.h"
 #include "TimerfdDeadlineTimer.h"
@@ -87,10 +88,13 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     Player player(choicesFor(commandLine, settings, scheme), std::make_unique<TimerfdDeadlineTimer>(), backendFor);
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     HeadlessPlayer face(player, commandLine.speed(), commandLine.port().has_value(), settings);
+    ServiceNotifier service(player);
     SignalWatcher signalsToHandle({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
+    QObject::connect(&player, &Player::finished, &service, &ServiceNotifier::stopping);
     if (const auto failed = face.start())
         return *failed;
+    service.ready();
     return app.exec();
 }
 
