@@ -15,7 +15,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
   qemu-system-x86 busybox-static cpio gzip
-  dpkg-dev stress-ng
+  dpkg-dev lintian stress-ng
   clang libclang-rt-dev
 )
 
