@@ -1,13 +1,16 @@
 #include "BackendFactory.h"
 
+#include "LockedBackend.h"
 #include "Outputs.h"
 #include "PortSetting.h"
 #include "UnavailableBackend.h"
 
-std::unique_ptr<PortBackend> makeBackend(const std::string &portSetting)
+std::unique_ptr<PortBackend> makeBackend(const std::string &portSetting, const std::string &lockFolder)
 {
     const PortSetting chosen = parsePortSetting(portSetting);
     if (chosen.kind == PortSetting::Kind::Invalid)
         return std::make_unique<UnavailableBackend>(chosen.error);
-    return chosen.output->parts.make(std::string_view(portSetting).substr(chosen.output->prefix.size()));
+    const Output &output = *chosen.output;
+    return std::make_unique<LockedBackend>(OutputLock(lockFolder, output.name, chosen.device, portSetting),
+                                           output.parts.make(std::string_view(portSetting).substr(output.prefix.size())));
 }

@@ -1,11 +1,14 @@
 #include "BackendFactory.h"
 #include "GpioBackend.h"
+#include "LockedBackend.h"
 #include "Outputs.h"
 #include "ParportBackend.h"
 #include "PortDevice.h"
 #include "PortSetting.h"
 #include "PrintableSetting.h"
+#include "RecordingBackend.h"
 #include "RelayBackend.h"
+#include "TestFiles.h"
 
 #if LAMPOTRON_WITH_OLA
 #include "OlaBackend.h"
@@ -19,7 +22,9 @@
 #include <fcntl.h>
 #include <functional>
 #include <linux/ppdev.h>
+#include <pwd.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -135,6 +140,13 @@ public:
 
 using BackendMaker = std::function<std::unique_ptr<PortBackend>(Hardware &)>;
 
+// A recorded port that takes the first parallel port's lock in `folder`.
+std::unique_ptr<PortBackend> lockedParport(const QTemporaryDir &folder)
+{
+    return std::make_unique<LockedBackend>(OutputLock(folder.path().toStdString(), "parport", "parport0", "/dev/parport0"),
+                                           std::make_unique<RecordingBackend>(std::make_shared<PortRecord>()));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(BackendMaker)
@@ -142,12 +154,18 @@ Q_DECLARE_METATYPE(BackendMaker)
 class TestPort : public QObject {
     Q_OBJECT
 
+    const QTemporaryDir locks_;
+
 private slots:
     void everyBackendKeepsTheContract_data()
     {
         QTest::addColumn<BackendMaker>("make");
         QTest::newRow("parport") << BackendMaker([](Hardware &hw) {
             return std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<FakeParport>(hw));
+        });
+        QTest::newRow("parport with its lock") << BackendMaker([this](Hardware &hw) {
+            return std::make_unique<LockedBackend>(OutputLock(locks_.path().toStdString(), "parport", "parport0", "p"),
+                                                   std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<FakeParport>(hw)));
         });
         QTest::newRow("gpio") << BackendMaker([](Hardware &hw) {
             return std::make_unique<GpioBackend>("gpiochip0", FakeGpio::Offsets, std::make_unique<FakeGpio>(hw));
@@ -327,10 +345,55 @@ private slots:
         QVERIFY2(error.find('"' + quoted.toStdString() + '"') != std::string::npos, error.c_str());
     }
 
+    // What a port finds where its lock goes: another opener holding it (as
+    // another process would, with an open file of its own), a note left by a
+    // holder that died, or a link to someone else's file.
+    void outputHasOneOwner_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("let go by the one before") << "" << true;
+        QTest::newRow("held by another opener") << "held" << false;
+        QTest::newRow("left by a holder that died") << "stale" << true;
+        QTest::newRow("symbolic link") << "symlink" << true;
+        QTest::newRow("hard link") << "hard link" << true;
+    }
+
+    void outputHasOneOwner()
+    {
+        QFETCH(QString, planted);
+        QFETCH(bool, opens);
+        QTemporaryDir folder;
+        const QString lockFile = folder.filePath("lampotron-parport-parport0.lock"), other = folder.filePath("other");
+        QVERIFY(writeFile(other, "someone else's\n"));
+        if (planted == "stale")
+            QVERIFY(writeFile(lockFile, "999999 ghost\n"));
+        if (planted == "symlink")
+            QVERIFY(QFile::link(other, lockFile));
+        if (planted == "hard link")
+            QCOMPARE(::link(qPrintable(other), qPrintable(lockFile)), 0);
+        PortDevice first(lockedParport(folder)), second(lockedParport(folder));
+        QVERIFY(first.open());
+        if (planted != "held")
+            first.close();
+        QCOMPARE(second.open(), opens);
+        const std::string inUse = "/dev/parport0 is in use by Lampotron (process " + std::to_string(::getpid())
+                                  + ", user " + ::getpwuid(::geteuid())->pw_name + ")";
+        QCOMPARE(second.failureReason(), opens ? "" : inUse);
+        QCOMPARE(readFile(other), "someone else's\n");
+        // The table locks by device, and names the output as the setting does.
+        PortDevice made(makeBackend("/dev/parport0", folder.path().toStdString()));
+        if (!opens)
+            QVERIFY(!made.open() && made.failureReason() == inUse);
+        first.close();
+        QVERIFY(second.open());
+    }
+
     void outputsThatAreNotThereSaySo()
     {
 #if LAMPOTRON_WITH_GPIO
-        PortDevice gpio(makeBackend("gpio:gpiochip-lampotron-absent:0,1,2,3,4,5,6,7"));
+        const QTemporaryDir locks;
+        PortDevice gpio(makeBackend("gpio:gpiochip-lampotron-absent:0,1,2,3,4,5,6,7", locks.path().toStdString()));
         gpio.open();
         QVERIFY2(QString::fromStdString(gpio.failureReason()).contains("no GPIO chip"), gpio.failureReason().c_str());
 #endif
