@@ -49,3 +49,17 @@ PortSetting parsePortSetting(std::string_view text)
         return refuse(text, check.refusal);
     return {PortSetting::Kind::Valid, output, std::move(check.device), {}};
 }
+
+bool sameDevice(const std::string &settingA, const std::string &settingB)
+{
+    const PortSetting a = parsePortSetting(settingA), b = parsePortSetting(settingB);
+    return a.kind == PortSetting::Kind::Valid && a.output == b.output
+           && (a.device == b.device || a.device.empty() || b.device.empty());
+}
+
+std::string settingForChoice(const std::string &current, const std::string &found)
+{
+    const PortSetting kept = parsePortSetting(current), chosen = parsePortSetting(found);
+    const bool sameWay = kept.kind == PortSetting::Kind::Valid && kept.output == chosen.output && kept.device == chosen.device;
+    return sameWay ? current : found;
+}

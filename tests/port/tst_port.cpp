@@ -327,6 +327,37 @@ private slots:
         QCOMPARE(port.failureReason(), setting.error);
     }
 
+    // Choosing what the tray menu found: a setting matches the outputs found
+    // on its device, and choosing one of those keeps the user's setting.
+    void foundOutputMatchesTheSetting_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<bool>("same");
+        QTest::addColumn<QString>("chosen");
+        const QString mine = "gpio:gpiochip0:17,18,27,22,23,24,25,4", other = "gpio:gpiochip1:0,1,2,3,4,5,6,7";
+        QTest::newRow("own offsets") << mine << "gpio:gpiochip0:0,1,2,3,4,5,6,7" << true << mine;
+        QTest::newRow("other chip") << mine << other << false << other;
+        QTest::newRow("first relay board") << "relay:" << "relay:QAAMZ" << true << "relay:QAAMZ";
+        QTest::newRow("other relay board") << "relay:AAAAA" << "relay:QAAMZ" << false << "relay:QAAMZ";
+        QTest::newRow("universe written twice") << "ola:01" << "ola:1" << true << "ola:01";
+        QTest::newRow("other output") << "/dev/parport0" << "ola:0" << false << "ola:0";
+        QTest::newRow("refused setting") << "LPT1" << "/dev/parport0" << false << "/dev/parport0";
+    }
+
+    void foundOutputMatchesTheSetting()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, found);
+        QFETCH(bool, same);
+        QFETCH(QString, chosen);
+        if (!outputFor(found.toStdString())->built())
+            QSKIP("This output is left out of this build.");
+        QCOMPARE(sameDevice(current.toStdString(), found.toStdString()), same);
+        QCOMPARE(sameDevice(found.toStdString(), current.toStdString()), same);
+        QCOMPARE(QString::fromStdString(settingForChoice(current.toStdString(), found.toStdString())), chosen);
+    }
+
     // A quoted setting can neither flood a log nor forge a line in it.
     void settingIsQuotedSafely_data()
     {
