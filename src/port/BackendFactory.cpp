@@ -11,6 +11,7 @@ std::unique_ptr<PortBackend> makeBackend(const std::string &portSetting, const s
     if (chosen.kind == PortSetting::Kind::Invalid)
         return std::make_unique<UnavailableBackend>(chosen.error);
     const Output &output = *chosen.output;
-    return std::make_unique<LockedBackend>(OutputLock(lockFolder, output.name, chosen.device, portSetting),
+    OutputLock lock(lockFolder, output.name, chosen.device, portSetting);
+    return std::make_unique<LockedBackend>(std::move(lock),
                                            output.parts.make(std::string_view(portSetting).substr(output.prefix.size())));
 }

@@ -60,6 +60,7 @@ bool sameDevice(const std::string &settingA, const std::string &settingB)
 std::string settingForChoice(const std::string &current, const std::string &found)
 {
     const PortSetting kept = parsePortSetting(current), chosen = parsePortSetting(found);
-    const bool sameWay = kept.kind == PortSetting::Kind::Valid && kept.output == chosen.output && kept.device == chosen.device;
+    const bool sameWay =
+        kept.kind == PortSetting::Kind::Valid && kept.output == chosen.output && kept.device == chosen.device;
     return sameWay ? current : found;
 }

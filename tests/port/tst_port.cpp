@@ -143,8 +143,8 @@ using BackendMaker = std::function<std::unique_ptr<PortBackend>(Hardware &)>;
 // A recorded port that takes the first parallel port's lock in `folder`.
 std::unique_ptr<PortBackend> lockedParport(const QTemporaryDir &folder)
 {
-    return std::make_unique<LockedBackend>(OutputLock(folder.path().toStdString(), "parport", "parport0", "/dev/parport0"),
-                                           std::make_unique<RecordingBackend>(std::make_shared<PortRecord>()));
+    OutputLock lock(folder.path().toStdString(), "parport", "parport0", "/dev/parport0");
+    return std::make_unique<LockedBackend>(std::move(lock), std::make_unique<RecordingBackend>(std::make_shared<PortRecord>()));
 }
 
 } // namespace
@@ -164,8 +164,9 @@ private slots:
             return std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<FakeParport>(hw));
         });
         QTest::newRow("parport with its lock") << BackendMaker([this](Hardware &hw) {
-            return std::make_unique<LockedBackend>(OutputLock(locks_.path().toStdString(), "parport", "parport0", "p"),
-                                                   std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<FakeParport>(hw)));
+            auto parport = std::make_unique<ParportBackend>("/dev/parport0", std::make_unique<FakeParport>(hw));
+            OutputLock lock(locks_.path().toStdString(), "parport", "parport0", "/dev/parport0");
+            return std::make_unique<LockedBackend>(std::move(lock), std::move(parport));
         });
         QTest::newRow("gpio") << BackendMaker([](Hardware &hw) {
             return std::make_unique<GpioBackend>("gpiochip0", FakeGpio::Offsets, std::make_unique<FakeGpio>(hw));
@@ -314,11 +315,11 @@ private slots:
         const PortSetting setting = parsePortSetting(text.toStdString());
         const Output *named = outputFor(text.toStdString());
         const bool leftOut = named != nullptr && !named->built();
-        QCOMPARE(setting.kind == PortSetting::Kind::Invalid ? QString()
-                                                            : QString::fromStdString(std::string(setting.output->name) + ' ' + setting.device),
-                 leftOut ? QString() : output);
-        if (setting.kind != PortSetting::Kind::Invalid)
+        if (setting.kind == PortSetting::Kind::Valid) {
+            QCOMPARE(QString::fromStdString(std::string(setting.output->name) + ' ' + setting.device), output);
             return;
+        }
+        QVERIFY2(output.isEmpty() || leftOut, setting.error.c_str());
         const std::string expected = leftOut ? "This Lampotron was built without" : '"' + text.left(40).toStdString();
         QVERIFY2(setting.error.find(expected) != std::string::npos && setting.error.size() < 300, setting.error.c_str());
         PortDevice port(makeBackend(text.toStdString()));

@@ -14,8 +14,8 @@
 
 namespace {
 
-// Device names are letters, digits and dashes; anything else is written as
-// %XX, so no name reaches out of the folder and no two names meet.
+// Names keep their letters, digits, dashes and underscores; anything else
+// is written as %XX, so no name reaches out of the folder and no two meet.
 std::string fileSafe(std::string_view name)
 {
     std::string safe;
@@ -69,7 +69,7 @@ std::string userName()
 std::string holderOf(int fd)
 {
     char text[128];
-    const ssize_t size = ::pread(fd, text, sizeof text - 1, 0);
+    const ssize_t size = ::pread(fd, text, sizeof text, 0);
     const std::string_view note(text, size > 0 ? static_cast<std::size_t>(size) : 0);
     const auto space = note.find(' ');
     if (space == std::string_view::npos)
