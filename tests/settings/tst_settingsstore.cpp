@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <sys/fsuid.h>
+
 namespace {
 bool privateMounts = false;
 }
@@ -34,21 +36,33 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("problem");
         const QByteArray gpio = "gpio:gpiochip0:17,18,27,22,23,24,25,4";
-        QTest::newRow("commas unquoted") << "[Setting]\nPort=" + gpio + "\nSpeed=250\n" << QString(gpio) << 250;
-        QTest::newRow("commas quoted") << "[Setting]\nPort=\"" + gpio + "\"\n" << QString(gpio) << 100;
+        QTest::newRow("commas unquoted") << "[Setting]\nPort=" + gpio + "\nSpeed=250\n" << QString(gpio) << 250 << "";
+        QTest::newRow("commas quoted") << "[Setting]\nPort=\"" + gpio + "\"\n" << QString(gpio) << 100 << "";
+        QTest::newRow("no permission") << QByteArray("[Setting]\nSpeed=250\n") << "/dev/parport0" << 100
+                                       << ": permission denied;";
     }
 
+    // Read as a plain user would: root reads any file.
     void valuesReadAsWrittenByHand()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, port);
         QFETCH(int, speed);
-        QVERIFY(writeFile(file(), content));
+        QFETCH(QString, problem);
+        QVERIFY(writeFile(file(), content) && (problem.isEmpty() || QFile::setPermissions(file(), {})));
+        QVERIFY(QFile::setPermissions(useTemporaryHome().path(), QFile::permissions(folder())));
         const SettingsStore store(file());
-        QCOMPARE(store.read(settings::Port), port);
+        const int owner = ::setfsuid(65534);
+        const QString readPort = store.read(settings::Port);
+        const int readSpeed = store.read(settings::Speed);
+        const QString readProblem = store.readProblem().value_or("");
+        ::setfsuid(owner);
+        QCOMPARE(readPort, port);
         QVERIFY(parsePortSetting(port.toStdString()).kind != PortSetting::Kind::Invalid);
-        QCOMPARE(store.read(settings::Speed), speed);
+        QCOMPARE(readSpeed, speed);
+        QCOMPARE(readProblem.contains("cannot read the settings file " + file() + problem), !problem.isEmpty());
     }
 
     // The user's own text, however the store first met it; a second damaged
@@ -56,16 +70,22 @@ private slots:
     void damagedFileIsKeptAsItWas_data()
     {
         QTest::addColumn<bool>("readFirst");
-        QTest::newRow("written at once") << false;
-        QTest::newRow("the user's file, read at start-up") << true;
+        QTest::addColumn<bool>("readBeforeDamage");
+        QTest::newRow("written at once") << false << false;
+        QTest::newRow("the user's file, read at start-up") << true << false;
+        QTest::newRow("damaged after the store read it") << true << true;
     }
 
     void damagedFileIsKeptAsItWas()
     {
         QFETCH(bool, readFirst);
+        QFETCH(bool, readBeforeDamage);
+        QVERIFY(writeFile(file(), "[Setting]\nSpeed=250\n"));
+        const SettingsStore early(file());
+        QCOMPARE(early.read(settings::Speed), 250);
         for (const QByteArray &damage : {QByteArray("[Setting]\nSpeed=250\n[bad\n\xff\xfe=3\n"), QByteArray("\xff[x\n")}) {
             QVERIFY(writeFile(file(), damage));
-            const SettingsStore store = readFirst ? SettingsStore() : SettingsStore(file());
+            const SettingsStore store = readBeforeDamage ? early : readFirst ? SettingsStore() : SettingsStore(file());
             QCOMPARE(store.fileName(), file());
             if (readFirst)
                 store.read(settings::Speed);
