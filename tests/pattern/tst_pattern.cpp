@@ -166,22 +166,6 @@ private slots:
         hostiledisk::unmount(dir.filePath(where));
     }
 
-    // The new file is on disk before it takes the old one's place, and its
-    // name after; a disk that fails there is reported.
-    void schemeReachesTheDiskBeforeAndAfterItsRename()
-    {
-        QVERIFY(writeFile(path(), "10000001\r\n"));
-        QStringList synced;
-        pattern::SchemeDraft draft(path(), [&](const QString &, bool folder) -> std::optional<QString> {
-            synced << (folder ? "folder" : readFile(path()) == "10000001\r\n" ? "file before the rename" : "file too late");
-            return folder ? std::optional<QString>("disk error") : std::nullopt;
-        });
-        QCOMPARE(draft.write({{0, 1}}, [](int) {}), std::nullopt);
-        QCOMPARE(draft.commit(), std::nullopt);
-        QCOMPARE(draft.syncFolder(), std::optional<QString>("disk error"));
-        QCOMPARE(synced, QStringList({"file before the rename", "folder"}));
-    }
-
     void schemeLivesWhereTheUserCanWrite()
     {
         const QString program = dir.filePath("program"), user = dir.filePath("user"), shipped = dir.filePath("shipped.inf");
@@ -203,16 +187,6 @@ private slots:
         QCOMPARE(pattern::schemeLocation(program, user, shipped), user + "/Data.inf");
         QCOMPARE(readFile(user + "/Data.inf"), QByteArray("00100000\r\n"));
         hostiledisk::unmount(program);
-    }
-
-    void staleDraftsAreRemoved()
-    {
-        QVERIFY(writeFile(dir.filePath(".Data.inf.AbC123"), "1\r\n"));
-        const QDateTime started = QDateTime::currentDateTime().addSecs(1);
-        QFile recent(dir.filePath(".Data.inf.XyZ789"));
-        QVERIFY(recent.open(QIODevice::WriteOnly) && recent.setFileTime(started.addSecs(5), QFileDevice::FileModificationTime));
-        pattern::removeStaleDrafts(path(), started);
-        QCOMPARE(QDir(dir.path()).entryList({".Data.inf.*"}, QDir::Files | QDir::Hidden), QStringList({".Data.inf.XyZ789"}));
     }
 };
 
