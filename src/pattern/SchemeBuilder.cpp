@@ -83,8 +83,9 @@ SchemeDraft::SchemeDraft(QString target, DiskSync sync)
 {
 }
 
-// A build holds a lock on its draft from creation to rename; the lock goes
-// with the process, so a draft whose lock is free is one nobody writes.
+// A build holds a lock on its draft until the rename; the lock goes with the
+// process, so a draft whose lock is free is one nobody writes. A sweep that
+// slips in before the lock is taken is caught by commit().
 std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chosen,
                                           const std::function<void(int)> &afterEffect)
 {
@@ -156,6 +157,7 @@ void removeStaleDrafts(const QString &schemePath)
         const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (fd < 0)
             continue;
+        // Only while the name still leads to the file whose lock was free.
         struct stat locked {}, named {};
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &locked) == 0 && ::stat(name.constData(), &named) == 0
             && sameFile(locked, named))
