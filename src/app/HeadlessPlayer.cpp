@@ -33,6 +33,8 @@ HeadlessPlayer::HeadlessPlayer(Player &player, std::optional<int> speedChosen, b
 std::optional<int> HeadlessPlayer::start()
 {
     log(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
+    if (auto unreadable = settings_.readProblem())
+        log(*unreadable);
     const QString output = printable(player_.state().output);
     if (auto failure = player_.loadScheme()) {
         log(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")

@@ -30,7 +30,7 @@ std::optional<QString> Player::loadScheme()
 {
     auto loaded = pattern::loadPatternFile(choices_.schemePath);
     if (!loaded.table)
-        return pattern::describe(*loaded.failure);
+        return pattern::describe(loaded);
     const int rows = loaded.table->rowCount();
     engine_->loadTable(std::move(*loaded.table));
     update([rows](PlayerState &state) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EffectCatalogue.h"
-#include "mdlEffects.h"
 
 #include <QString>
 
@@ -35,7 +34,7 @@ inline IntKey effectTicked(int effect)
 
 inline IntKey effectRepeats(int effect)
 {
-    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, mdlEffects::MaxRepeats};
+    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, pattern::MaxRepeats};
 }
 
 inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), EffectCount, 0, EffectCount};

@@ -20,7 +20,7 @@ printf '11000000\r\n00110000\r\n' > "$work/scheme.inf"
 python3 -c 'import socket, sys
 s = socket.socket(socket.AF_UNIX, socket.SOCK_DGRAM); s.bind(sys.argv[1])
 while True: print(s.recv(4096).decode(), flush=True)' "$work/notify" > "$work/notify.log" &
-sleep 0.2
+for _ in {1..50}; do [ -S "$work/notify" ] && break; sleep 0.1; done
 listen heard
 "${play[@]}" 2> "$work/player.log" &
 player=$!
