@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -34,6 +35,8 @@ public:
     // change or none of it. Returns what went wrong.
     std::optional<QString> write(const QList<Value> &values, const QString &sectionToRemove = {}) const;
     bool hasSection(const QString &section) const;
+    // The keys of a section, as they are written.
+    QStringList keys(const QString &section) const;
 
     QString fileName() const { return fileName_; }
 
