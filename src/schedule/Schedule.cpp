@@ -64,7 +64,7 @@ std::optional<Window> Schedule::windowOf(const Entry &entry, QDate day, QStringL
                       .arg(sunEventName(start ? *entry.off.sun : *entry.on.sun),
                            (start ? endDay : day).toString(Qt::ISODate), sun_->latitudeText());
         } else {
-            why = QStringLiteral("it would start at %1 and end at %2, before it")
+            why = QStringLiteral("it would start at %1, after its end at %2")
                       .arg(start->toTimeZone(zone_).toString(QStringLiteral("HH:mm")),
                            end->toTimeZone(zone_).toString(QStringLiteral("HH:mm")));
         }

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace schedule {
 
 namespace {
@@ -53,7 +55,9 @@ QString listSchedule(const Schedule &schedule, const QDateTime &from, int days)
     const QDate end = first.addDays(days);
     for (QDate day = first; day < end; day = day.addDays(1)) {
         QStringList notes;
-        for (const Window &window : schedule.windowsStartingOn(day, &notes))
+        QList<Window> windows = schedule.windowsStartingOn(day, &notes);
+        std::stable_sort(windows.begin(), windows.end(), [](const Window &a, const Window &b) { return a.start < b.start; });
+        for (const Window &window : windows)
             lines << windowLine(window, schedule.zone());
         lines << notes;
     }

@@ -5,10 +5,10 @@
 namespace schedule {
 
 // What `lampotron --schedule [DAYS]` prints: the problems found in
-// [Schedule], then each window that starts on one of `days` local dates from
-// `from`, with its on and off times in local time and the entry that gives
-// it, the days an entry cannot run, and the entries that start on none of
-// these days.
+// [Schedule], then day by day from the local date of `from` each window
+// that starts that day, with its on and off times in local time and the
+// entry that gives it, and each entry that cannot run that day and why; last
+// the entries whose days do not come up, with their next day.
 QString listSchedule(const Schedule &schedule, const QDateTime &from, int days);
 
 } // namespace schedule

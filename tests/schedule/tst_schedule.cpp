@@ -204,8 +204,8 @@ private slots:
                                               "on=sunset-30 off=sunset+30"}, berlin);
         QCOMPARE(listSchedule(schedule, localTime(QStringLiteral("2026-06-12 10:00"), berlin), 2),
                  "On and off times of the 2 days from Fri 2026-06-12, in Europe/Berlin:\n"
-                 "Fri 2026-06-12  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
                  "Fri 2026-06-12  on 20:57  off 21:57      entry 3: on=sunset-30 off=sunset+30\n"
+                 "Fri 2026-06-12  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
                  "Sat 2026-06-13  on 20:58  off 21:58      entry 3: on=sunset-30 off=sunset+30\n"
                  "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n");
     }
