@@ -119,12 +119,13 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
     if (current) {
         // A window that opens before this one closes carries the show on.
         for (bool carried = true; carried;) {
-            if (next > lastDay) {
+            const QDate dayAfterEnd = current->end.toTimeZone(zone_).date().addDays(1);
+            if (dayAfterEnd > lastDay) {
                 verdict.entry = current->entry;
                 verdict.status = QStringLiteral("on, with no end in the year ahead (entry %1)").arg(current->entry);
                 return verdict;
             }
-            gatherUntil(current->end.toTimeZone(zone_).date().addDays(1));
+            gatherUntil(dayAfterEnd);
             carried = false;
             for (const Window &window : windows) {
                 if (window.start <= current->end && window.end > current->end) {
