@@ -46,7 +46,7 @@ std::optional<QDate> firstOpening(const Entry &entry, QDate from)
 QString listSchedule(const Schedule &schedule, const QDateTime &from, int days)
 {
     if (!schedule.inUse())
-        return QStringLiteral("No schedule in the settings ([Schedule] with entries and Enabled=1): the show plays all the time.\n");
+        return QStringLiteral("No schedule: [Schedule] in the settings has no entries, or Enabled=0. The show plays all the time.\n");
     QStringList lines = schedule.problems();
     const QDate first = from.toTimeZone(schedule.zone()).date();
     lines << QStringLiteral("On and off times of the %1 days from %2, in %3:")
