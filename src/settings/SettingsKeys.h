@@ -39,4 +39,16 @@ inline IntKey effectRepeats(int effect)
 
 inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), EffectCount, 0, EffectCount};
 
+// The schedule: when the show plays by itself. Entries are Entry1, Entry2...
+inline const QString ScheduleSection = QStringLiteral("Schedule");
+inline const IntKey ScheduleEnabled{ScheduleSection, QStringLiteral("Enabled"), 1, 0, 1};
+inline const TextKey Latitude{ScheduleSection, QStringLiteral("Latitude"), QString()};
+inline const TextKey Longitude{ScheduleSection, QStringLiteral("Longitude"), QString()};
+inline const QString ScheduleEntryPrefix = QStringLiteral("Entry");
+
+inline TextKey scheduleEntry(int number)
+{
+    return {ScheduleSection, ScheduleEntryPrefix + QString::number(number), QString()};
+}
+
 } // namespace settings

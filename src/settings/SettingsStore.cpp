@@ -66,6 +66,14 @@ bool SettingsStore::hasSection(const QString &section) const
     return settings.childGroups().contains(section);
 }
 
+QStringList SettingsStore::keys(const QString &section) const
+{
+    QSettings settings(fileName_, QSettings::IniFormat);
+    keepIfDamaged(settings);
+    settings.beginGroup(section);
+    return settings.childKeys();
+}
+
 // QSettings writes the whole file atomically on sync. Its error state sticks
 // to the object, so every change uses objects of its own.
 std::optional<QString> SettingsStore::write(const QList<Value> &values, const QString &sectionToRemove) const

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <sys/stat.h>
@@ -35,6 +36,8 @@ public:
     // change or none of it. Returns what went wrong.
     std::optional<QString> write(const QList<Value> &values, const QString &sectionToRemove = {}) const;
     bool hasSection(const QString &section) const;
+    // The keys of a section, as they are written.
+    QStringList keys(const QString &section) const;
 
     // Why the file, though there, cannot be read (no permission, a folder in
     // its place...); reads then give the fallbacks. Nothing for a file that
