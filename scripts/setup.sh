@@ -16,7 +16,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
   qemu-system-x86 busybox-static cpio gzip
-  dpkg-dev lintian stress-ng
+  dpkg-dev lintian stress-ng faketime
   clang libclang-rt-dev
 )
 

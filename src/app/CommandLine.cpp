@@ -20,10 +20,13 @@ CommandLine::CommandLine()
                                                 .arg(settings::Speed.minimum)
                                                 .arg(settings::Speed.maximum),
                    QStringLiteral("MS")),
-      scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE"))
+      scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE")),
+      schedule_(QStringLiteral("schedule"),
+                QStringLiteral("Print when the schedule switches the show on and off over the next DAYS days "
+                               "(7 unless given), and why, then end."))
 {
     parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
-    for (const QCommandLineOption *option : {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_})
+    for (const QCommandLineOption *option : {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &schedule_})
         parser_.addOption(*option);
 }
 
@@ -49,8 +52,17 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
 {
     if (!parser_.parse(arguments))
         return parser_.errorText();
-    if (!parser_.positionalArguments().isEmpty())
-        return QStringLiteral("Unexpected argument: %1").arg(parser_.positionalArguments().first());
+    parser_.addPositionalArgument(QStringLiteral("DAYS"), QStringLiteral("With --schedule: how many days."),
+                                  QStringLiteral("[DAYS]"));
+    QStringList positional = parser_.positionalArguments();
+    if (parser_.isSet(schedule_)) {
+        bool number = true;
+        scheduleDays_ = positional.isEmpty() ? 7 : positional.takeFirst().toInt(&number);
+        if (!number || *scheduleDays_ < 1 || *scheduleDays_ > 366)
+            return QStringLiteral("--schedule takes 1 to 366 days.");
+    }
+    if (!positional.isEmpty())
+        return QStringLiteral("Unexpected argument: %1").arg(positional.first());
     if ((parser_.isSet(speedOption_) || parser_.isSet(scheme_)) && !wantsPlayer())
         return QStringLiteral("--speed and --scheme go with --play.");
     if (parser_.isSet(speedOption_)) {

@@ -26,8 +26,13 @@ public:
     std::optional<Reply> reply() const;
 
     bool wantsPortList() const { return parser_.isSet(listPorts_); }
+    // The days that --schedule lists, or nothing without it.
+    std::optional<int> scheduleDays() const { return scheduleDays_; }
     bool wantsPlayer() const { return parser_.isSet(play_); }
-    bool needsWindow() const { return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !wantsPlayer(); }
+    bool needsWindow() const
+    {
+        return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !scheduleDays_ && !wantsPlayer();
+    }
 
     std::optional<QString> port() const;
     std::optional<int> speed() const { return speed_; }
@@ -46,6 +51,8 @@ private:
     QCommandLineOption play_;
     QCommandLineOption speedOption_;
     QCommandLineOption scheme_;
+    QCommandLineOption schedule_;
     std::optional<int> speed_;
+    std::optional<int> scheduleDays_;
     std::optional<QString> mistake_;
 };

@@ -51,8 +51,7 @@ std::optional<int> HeadlessPlayer::start()
         log(opened.notice);
     log(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(player_.schemePath()).arg(player_.state().rows));
     player_.setSpeed(storedSpeed());
-    player_.start();
-    log(QStringLiteral("Playing, one row every %1 ms.").arg(player_.state().speedMs));
+    log(QStringLiteral("One row every %1 ms.").arg(player_.state().speedMs));
     return std::nullopt;
 }
 

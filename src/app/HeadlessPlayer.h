@@ -22,8 +22,8 @@ public:
     HeadlessPlayer(Player &player, std::optional<int> speedChosen, bool outputChosen, const SettingsStore &settings,
                    QObject *parent = nullptr);
 
-    // Opens the port and starts playing. Returns the exit code at once when
-    // that cannot be done.
+    // Loads the scheme and opens the port, ready to play. Returns the exit
+    // code at once when that cannot be done.
     std::optional<int> start();
 
     void onSignal(int signalNumber);

@@ -6,6 +6,9 @@
 #include "PlayerThread.h"
 #include "PortDiscovery.h"
 #include "PortSetting.h"
+#include "ScheduleFollower.h"
+#include "ScheduleListing.h"
+#include "ScheduleSettings.h"
 #include "SchemeFile.h"
 #include "ServiceNotifier.h"
 #include "SettingsStore.h"
@@ -99,6 +102,12 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     }
     if (commandLine.wantsPortList())
         return listPorts();
+    if (const auto days = commandLine.scheduleDays()) {
+        std::fputs(qPrintable(schedule::listSchedule(schedule::readSchedule(SettingsStore()),
+                                                     QDateTime::currentDateTimeUtc(), *days)),
+                   stdout);
+        return EXIT_SUCCESS;
+    }
     const SettingsStore settings;
     if (const auto mistake = outputMistake(commandLine, settings))
         return *mistake;
@@ -108,11 +117,17 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     HeadlessPlayer face(player, commandLine.speed(), commandLine.port().has_value(), settings);
     ServiceNotifier service(player);
+    ScheduleFollower schedule(player, service, settings);
     SignalWatcher signalsToHandle({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
+    QObject::connect(&signalsToHandle, &SignalWatcher::received, &schedule, [&schedule](int signalNumber) {
+        if (signalNumber == SIGHUP)
+            schedule.reread();
+    });
     QObject::connect(&player, &Player::finished, &service, &ServiceNotifier::stopping);
     if (const auto failed = face.start())
         return *failed;
+    schedule.start();
     service.ready();
     return app.exec();
 }

@@ -12,6 +12,8 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; cat "$work/player.log" >&2 || true; exit 1; }
 play=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work" NOTIFY_SOCKET="$work/notify"
       "$1" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --speed 50)
+faketime=$(find /usr/lib -name libfaketime.so.1 -print -quit)
+[ -n "$faketime" ] || { echo "SKIPPED: missing libfaketime (scripts/setup.sh test installs faketime)" >&2; exit 77; }
 # reload SCHEME: the scheme file (backslash escapes allowed) is rewritten, then SIGHUP.
 reload() { printf '%b' "$1" > "$work/scheme.inf"; kill -HUP "$player"; sleep 0.5; }
 
@@ -57,6 +59,24 @@ kill -TERM "$player"
 status=0; wait "$player" || status=$?
 kill -CONT "$OLAD_PID"
 [ "$status" -ne 0 ] && grep -q "did not confirm" "$work/player.log" || fail "an unconfirmed dark frame gave exit code $status"
+
+# On a schedule, started by a clock at 18:30: inside 17:00-23:00 it plays,
+# outside 08:00-09:00 it keeps every line low.
+mkdir -p "$work/Lampotron"
+for case in "17:00 23:00 lit" "08:00 09:00 dark"; do
+  read -r on off heard <<< "$case"
+  printf '[Schedule]\nEntry1=on=%s off=%s\n' "$on" "$off" > "$work/Lampotron/Lampotron.conf"
+  listen "$heard"
+  LD_PRELOAD=$faketime FAKETIME='@2026-12-07 18:30:00' FAKETIME_DONT_FAKE_MONOTONIC=1 "${play[@]}" 2> "$work/player.log" &
+  player=$!
+  sleep 2
+  kill -TERM "$player"; wait "$player" || true
+  stop_listening
+  lit=$(rows_heard "$heard" | grep -c 1 || true)
+  if [ "$heard" = lit ]; then [ "$lit" -gt 0 ] || fail "no row played inside the schedule's window"
+  else [ "$lit" -eq 0 ] || fail "$lit rows played outside the schedule's window"; fi
+done
+rm "$work/Lampotron/Lampotron.conf"
 
 status=0; printf '' > "$work/scheme.inf"; "${play[@]}" 2> "$work/player.log" || status=$?
 [ "$status" -eq 1 ] || fail "an empty scheme at start gave exit code $status, not 1"

@@ -21,6 +21,8 @@ private slots:
         QTest::newRow("scheme without play") << QStringList{"--scheme", "x"} << 64 << "go with --play";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 64 << "colour";
         QTest::newRow("stray argument") << QStringList{"x"} << 64 << "Unexpected argument";
+        QTest::newRow("schedule") << QStringList{"--schedule", "3"} << -1 << "";
+        QTest::newRow("schedule days") << QStringList{"--schedule", "0"} << 64 << "1 to 366";
     }
 
     void answersOrRuns()

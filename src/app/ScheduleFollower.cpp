@@ -1,0 +1,67 @@
+#include "ScheduleFollower.h"
+
+#include "Player.h"
+#include "ScheduleSettings.h"
+#include "ServiceNotifier.h"
+
+#include <cstdio>
+
+namespace {
+
+void log(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+} // namespace
+
+ScheduleFollower::ScheduleFollower(Player &player, ServiceNotifier &service, const SettingsStore &settings,
+                                   QObject *parent)
+    : QObject(parent), player_(player), service_(service), settings_(settings), clock_(read(), wallClock_)
+{
+    connect(&clock_, &schedule::ScheduleClock::shouldPlayChanged, this, &ScheduleFollower::follow);
+    connect(&clock_, &schedule::ScheduleClock::statusChanged, &service_, [this](const QString &status) {
+        service_.setScheduleNote(clock_.schedule().inUse() ? status : QString());
+    });
+    connect(&clock_, &schedule::ScheduleClock::noted, this, [](const QString &line) { log(line); });
+}
+
+void ScheduleFollower::start()
+{
+    clock_.start();
+}
+
+void ScheduleFollower::reread()
+{
+    clock_.setSchedule(read());
+}
+
+schedule::Schedule ScheduleFollower::read()
+{
+    schedule::Schedule plan = schedule::readSchedule(settings_);
+    for (const QString &problem : plan.problems())
+        log(problem);
+    return plan;
+}
+
+// Acts on the state, not on the change: starting what already plays, or
+// stopping what is already stopped, does nothing.
+void ScheduleFollower::follow(bool play, schedule::EndOfShow end, const QString &status)
+{
+    const bool stopped = player_.state().playback == PlayerState::Playback::Stopped;
+    const bool scheduled = clock_.schedule().inUse();
+    if (play && stopped) {
+        player_.start();
+        log(scheduled ? QStringLiteral("Playing by the schedule; %1.").arg(status) : QStringLiteral("Playing."));
+    } else if (!play && !stopped) {
+        if (end == schedule::EndOfShow::AfterPass)
+            player_.stopAtEndOfPass();
+        else
+            player_.stop();
+        log(QStringLiteral("Stopped by the schedule; %1.").arg(status));
+    } else if (!play) {
+        log(QStringLiteral("Waiting for the schedule; %1.").arg(status));
+    }
+    service_.setScheduleNote(scheduled ? status : QString());
+}

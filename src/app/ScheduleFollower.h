@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ScheduleClock.h"
+#include "SettingsStore.h"
+#include "TimerfdWallClock.h"
+
+#include <QObject>
+
+class Player;
+class ServiceNotifier;
+
+// Plays the show when the schedule says so and stops it when it says not,
+// for the player without a window; the status goes to systemd. Without a
+// schedule it plays all the time.
+class ScheduleFollower : public QObject {
+    Q_OBJECT
+
+public:
+    ScheduleFollower(Player &player, ServiceNotifier &service, const SettingsStore &settings,
+                     QObject *parent = nullptr);
+
+    // Acts on what the schedule says now, and on each change from then on.
+    void start();
+    // The settings read anew, as on SIGHUP.
+    void reread();
+
+private:
+    void follow(bool play, schedule::EndOfShow end, const QString &status);
+    schedule::Schedule read();
+
+    Player &player_;
+    ServiceNotifier &service_;
+    const SettingsStore &settings_;
+    schedule::TimerfdWallClock wallClock_;
+    schedule::ScheduleClock clock_;
+};
