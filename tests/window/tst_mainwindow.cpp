@@ -7,6 +7,7 @@
 #include "Twips.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -152,6 +153,15 @@ private slots:
         QCOMPARE(player->state().rows, 3);
         form->close(); // writes whatever is pending
         QCOMPARE(QFileInfo(settings->fileName()).lastModified(), written);
+    }
+
+    // A build cut short after its scheme went in place: the staged selection is the one shown.
+    void startUpFinishesABuildCutShort()
+    {
+        const QByteArray scheme = QCryptographicHash::hash("10000000\r\n01000000\r\n00100000\r\n",
+                                                           QCryptographicHash::Sha256);
+        open({{"ShemeStaged/Effect3", "0"}, {"ShemeStaged/NumEffects", "11"}, {"ShemeStaged/Scheme", scheme.toHex()}});
+        QCOMPARE(shown().section(' ', 0, 0) + stored("Sheme/Effect3"), QStringLiteral("1110111111110"));
     }
 
     // Ticking or clearing a box resets its count; setup needs a ticked box.
