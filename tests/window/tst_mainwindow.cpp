@@ -46,11 +46,13 @@ class TestMainWindow : public QObject {
         settings = std::make_unique<SettingsStore>();
         auto timer = std::make_unique<FakeDeadlineTimer>();
         clock = timer.get();
-        player = std::make_unique<Player>(Player::Choices{"/dev/parport0", dataPath(), settings->read(settings::Speed)},
+        player = std::make_unique<Player>(Player::Choices{settings->read(settings::Port), dataPath(), settings->read(settings::Speed)},
                                           std::move(timer),
                                           [this](const QString &) { return std::make_unique<RecordingBackend>(port); });
         const auto findPorts = [] {
-            return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""}, {"/dev/parport0", "parallel port", ""}};
+            return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""},
+                                          {"gpio:gpiochip0:0,1,2,3,4,5,6,7", "GPIO chip", ""},
+                                          {"/dev/parport0", "parallel port", ""}};
         };
         form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms});
         if (load) {
@@ -235,7 +237,7 @@ private slots:
         click("Command3");
         auto *output = form->findChild<QMenu *>()->actions().first()->menu();
         emit output->aboutToShow();
-        QTRY_COMPARE(output->actions().size(), 2);
+        QTRY_COMPARE(output->actions().size(), 3);
         QVERIFY(output->actions().last()->isChecked());
         output->actions().first()->trigger();
         const auto &calls = port->calls;
@@ -244,6 +246,19 @@ private slots:
         QTRY_COMPARE(stored("Setting/Port"), QStringLiteral("ola:1"));
         emit output->aboutToShow();
         QTRY_VERIFY(output->actions().first()->isChecked());
+    }
+
+    // The chip in use is found as a template of lines; choosing it keeps the user's lines.
+    void trayMenuMatchesTheChipNotItsLines()
+    {
+        const QString mine = "gpio:gpiochip0:17,18,27,22,23,24,25,4";
+        open({{"Setting/Port", mine}});
+        auto *output = form->findChild<QMenu *>()->actions().first()->menu();
+        emit output->aboutToShow();
+        QTRY_COMPARE(output->actions().size(), 3);
+        QVERIFY(output->actions()[1]->isChecked());
+        output->actions()[1]->trigger();
+        QCOMPARE(player->state().output, mine);
     }
 
     // Once, with the file; the window goes on as before.
