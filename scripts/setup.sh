@@ -10,6 +10,7 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev
+  qt6-httpserver-dev qt6-websockets-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
@@ -17,6 +18,7 @@ test_packages=(
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev
   clang libclang-rt-dev
+  curl openssl python3-websockets
 )
 
 case "${1:-}" in
