@@ -163,7 +163,7 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
         const bool bearer = authorization.size() > 7 && authorization.first(7).compare("bearer ", Qt::CaseInsensitive) == 0;
         if (!bearer || !keysMatch(authorization.mid(7).trimmed(), key_)) {
             limiter_.recordFailure(request.peer);
-            return ready(error(401, QStringLiteral("Wrong key.")));
+            return ready(error(401, QStringLiteral("Wrong key; the right one is in the address lampotron --remote-url shows.")));
         }
     }
     if (entry == table().end())
