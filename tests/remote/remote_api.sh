@@ -81,4 +81,15 @@ PY
 kill -TERM "$player"
 status=0; wait "$player" || status=$?
 [ "$status" -eq 0 ] || fail "exit code $status after SIGTERM"
+
+# Over HTTPS with the PEM files named in the settings.
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 \
+  -keyout "$work/key.pem" -out "$work/cert.pem" 2> /dev/null
+printf '[Setting]\nRemoteCertificate=%s\nRemoteKey=%s\n' "$work/cert.pem" "$work/key.pem" > "$work/Lampotron/Lampotron.conf"
+"${run[@]}" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --remote "127.0.0.1:$port" 2> "$work/player.log" &
+player=$!
+for _ in $(seq 50); do grep -q "The remote is on at https:" "$work/player.log" && break; sleep 0.1; done
+curl -sf --cacert "$work/cert.pem" "${auth[@]}" "https://127.0.0.1:$port/api/v1/state" | grep -q '"running":true' \
+  || fail "the state did not come over HTTPS"
+kill -TERM "$player"
 echo PASS
