@@ -12,6 +12,11 @@ void FailureLimiter::recordFailure(const QHostAddress &address)
 {
     const Clock::time_point now = now_();
     forgetStale(now);
+    // Past this many addresses at once, more are not tracked, so that a
+    // flood from many addresses costs neither memory nor time; each of
+    // them still has to guess the key.
+    if (records_.size() >= MaxAddresses && !records_.contains(address))
+        return;
     Record &record = records_[address];
     record.failures.push_back(now);
     if (static_cast<int>(record.failures.size()) >= MaxFailures) {

@@ -15,6 +15,7 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr int MaxFailures = 5;
     static constexpr Clock::duration Window = std::chrono::minutes(1);
+    static constexpr qsizetype MaxAddresses = 4096;
 
     explicit FailureLimiter(std::function<Clock::time_point()> now = Clock::now) : now_(std::move(now)) {}
 

@@ -67,8 +67,11 @@ void LiveChannel::admit(std::unique_ptr<QWebSocket> owned)
     connect(socket, &QWebSocket::disconnected, this, [this, socket] { drop(socket); });
     QTimer::singleShot(KeyWaitMs, socket, [this, socket] {
         const Client *client = find(socket);
-        if (client && !client->keyGiven)
-            socket->close(WrongKey, QStringLiteral("No key within %1 s.").arg(KeyWaitMs / 1000));
+        if (!client || client->keyGiven)
+            return;
+        // Holding a channel open without a key counts as a wrong key.
+        limiter_.recordFailure(socket->peerAddress());
+        socket->close(WrongKey, QStringLiteral("No key within %1 s.").arg(KeyWaitMs / 1000));
     });
 }
 
