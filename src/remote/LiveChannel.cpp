@@ -114,15 +114,18 @@ void LiveChannel::showLamps(std::uint8_t lamps)
     }
 }
 
+// What is sent goes out on the next turn of the event loop; until then the
+// client has bytes to write and later rows wait for it.
 void LiveChannel::send(Client &client)
 {
-    if (client.socket->bytesToWrite() > 0)
+    if (client.gone || client.socket->bytesToWrite() > 0)
         return;
-    if (client.stateDue)
+    const bool state = std::exchange(client.stateDue, false);
+    const bool lamps = std::exchange(client.lampsDue, false);
+    if (state)
         client.socket->sendTextMessage(stateMessage());
-    if (client.lampsDue)
+    if (lamps)
         client.socket->sendTextMessage(lampsMessage_);
-    client.stateDue = client.lampsDue = false;
 }
 
 // Made when it is first sent, with the lamps lit then.
@@ -139,21 +142,19 @@ const QString &LiveChannel::stateMessage()
 // A client that neither takes what is written nor answers pings is gone.
 void LiveChannel::checkClients()
 {
-    std::vector<QWebSocket *> gone;
     for (Client &client : clients_) {
+        if (client.gone)
+            continue;
         const bool stuck = client.socket->bytesToWrite() > 0 && !client.wroteSinceCheck;
         client.stuckChecks = stuck ? client.stuckChecks + 1 : 0;
         client.wroteSinceCheck = false;
         if (client.stuckChecks > PatientChecks || client.unansweredPings > PatientChecks) {
-            gone.push_back(client.socket);
+            client.socket->abort();
             continue;
         }
         ++client.unansweredPings;
         client.socket->ping();
     }
-    // Aborting drops the client from the list at once.
-    for (QWebSocket *socket : gone)
-        socket->abort();
 }
 
 LiveChannel::Client *LiveChannel::find(const QWebSocket *socket)
@@ -162,8 +163,17 @@ LiveChannel::Client *LiveChannel::find(const QWebSocket *socket)
     return found == clients_.end() ? nullptr : &*found;
 }
 
+// A socket may go while the list is walked (a write that fails aborts it),
+// so the list shrinks only on the next turn of the event loop.
 void LiveChannel::drop(QWebSocket *socket)
 {
-    std::erase_if(clients_, [socket](const Client &client) { return client.socket == socket; });
-    socket->deleteLater();
+    if (Client *client = find(socket))
+        client->gone = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, socket] {
+            std::erase_if(clients_, [socket](const Client &client) { return client.socket == socket; });
+            socket->deleteLater();
+        },
+        Qt::QueuedConnection);
 }

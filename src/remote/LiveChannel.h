@@ -33,6 +33,7 @@ private:
     struct Client {
         QWebSocket *socket; // a child of the channel
         bool keyGiven = false;
+        bool gone = false; // disconnected; leaves the list soon
         bool stateDue = false;
         bool lampsDue = false;
         bool wroteSinceCheck = false;
