@@ -11,6 +11,7 @@ run_packages=(
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev
   libnova-dev
+  qt6-httpserver-dev qt6-websockets-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
@@ -18,6 +19,7 @@ test_packages=(
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev lintian stress-ng faketime
   clang libclang-rt-dev
+  curl openssl python3-websockets
 )
 
 case "${1:-}" in

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Outputs.h"
+#include "RemoteConfig.h"
 #include "SettingsKeys.h"
 
 #include <QCoreApplication>
@@ -23,10 +24,16 @@ CommandLine::CommandLine()
       scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE")),
       schedule_(QStringLiteral("schedule"),
                 QStringLiteral("Print when the schedule switches the show on and off over the next DAYS days "
-                               "(7 unless given), and why, then end."))
+                               "(7 unless given), and why, then end.")),
+      remote_(QStringLiteral("remote"),
+              QStringLiteral("Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 "
+                             "for the network (see the README)."),
+              QStringLiteral("ADDRESS:PORT")),
+      remoteUrl_(QStringLiteral("remote-url"), QStringLiteral("Show the web remote's address with its key, and end."))
 {
     parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
-    for (const QCommandLineOption *option : {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &schedule_})
+    for (const QCommandLineOption *option :
+         {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &schedule_, &remote_, &remoteUrl_})
         parser_.addOption(*option);
 }
 
@@ -75,6 +82,9 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
                 .arg(parser_.value(speedOption_));
         speed_ = speed;
     }
+    if (parser_.isSet(remote_))
+        if (const RemoteChoice remote = readRemote(parser_.value(remote_), {}, {}); !remote.config)
+            return remote.problem;
     return std::nullopt;
 }
 
@@ -88,3 +98,8 @@ std::optional<QString> CommandLine::scheme() const
     return parser_.isSet(scheme_) ? std::optional(parser_.value(scheme_)) : std::nullopt;
 }
 
+
+std::optional<QString> CommandLine::remote() const
+{
+    return parser_.isSet(remote_) ? std::optional(parser_.value(remote_)) : std::nullopt;
+}

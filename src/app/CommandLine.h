@@ -6,8 +6,8 @@
 
 #include <optional>
 
-// What the command line asks for. Without --play or --list-ports the window
-// opens as usual.
+// What the command line asks for. Without --play, --list-ports or
+// --remote-url the window opens as usual.
 class CommandLine {
 public:
     CommandLine();
@@ -29,14 +29,18 @@ public:
     // The days that --schedule lists, or nothing without it.
     std::optional<int> scheduleDays() const { return scheduleDays_; }
     bool wantsPlayer() const { return parser_.isSet(play_); }
+    bool wantsRemoteUrl() const { return parser_.isSet(remoteUrl_); }
     bool needsWindow() const
     {
-        return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !scheduleDays_ && !wantsPlayer();
+        return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !scheduleDays_ && !wantsPlayer()
+               && !wantsRemoteUrl();
     }
 
     std::optional<QString> port() const;
     std::optional<int> speed() const { return speed_; }
     std::optional<QString> scheme() const;
+    // The address the web remote listens on for this run.
+    std::optional<QString> remote() const;
 
 private:
     std::optional<QString> check(const QStringList &arguments);
@@ -52,6 +56,8 @@ private:
     QCommandLineOption speedOption_;
     QCommandLineOption scheme_;
     QCommandLineOption schedule_;
+    QCommandLineOption remote_;
+    QCommandLineOption remoteUrl_;
     std::optional<int> speed_;
     std::optional<int> scheduleDays_;
     std::optional<QString> mistake_;
