@@ -10,12 +10,14 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev
+  libqrencode-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev
+  chromium chromium-driver python3-selenium zbar-tools
   clang libclang-rt-dev
 )
 

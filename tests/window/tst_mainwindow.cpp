@@ -2,7 +2,9 @@
 #include "Layout.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "QrCode.h"
 #include "RecordingBackend.h"
+#include "RemoteDialog.h"
 #include "TestFiles.h"
 #include "Twips.h"
 
@@ -29,6 +31,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Player> player;
     std::unique_ptr<MainWindow> form;
+    std::optional<QString> remoteUrl;
 
     QString dataPath() const { return folder->filePath("Data.inf"); }
     static QString stored(const QString &key) { return QSettings("Lampotron", "Lampotron").value(key, "-").toString(); }
@@ -51,7 +54,7 @@ class TestMainWindow : public QObject {
         const auto findPorts = [] {
             return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""}, {"/dev/parport0", "parallel port", ""}};
         };
-        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms});
+        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms, [this] { return remoteUrl; }});
         if (load) {
             QVERIFY(form->startUp());
             form->show();
@@ -108,6 +111,7 @@ private slots:
     {
         QSettings("Lampotron", "Lampotron").clear();
         folder = std::make_unique<QTemporaryDir>();
+        remoteUrl.reset();
     }
 
     void cleanup()
@@ -234,6 +238,40 @@ private slots:
         QTRY_COMPARE(stored("Setting/Port"), QStringLiteral("ola:1"));
         emit output->aboutToShow();
         QTRY_VERIFY(output->actions().first()->isChecked());
+    }
+
+    void remoteAddressFromTheTrayMenu_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("on") << "http://192.0.2.7:8080/#key=00112233445566778899aabbccddeeff";
+        QTest::newRow("off") << QString();
+    }
+
+    // The code is drawn in whole pixels per module, with no grey at the edges.
+    void remoteAddressFromTheTrayMenu()
+    {
+        QFETCH(QString, url);
+        if (!url.isEmpty())
+            remoteUrl = url;
+        open();
+        const auto actions = form->findChild<QMenu *>()->actions();
+        (*std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->text() == "Remote\u2026"; }))->trigger();
+        auto *dialog = form->findChild<RemoteDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        auto *address = dialog->findChild<QLabel *>("remoteUrl");
+        QCOMPARE(address != nullptr, !url.isEmpty());
+        if (url.isEmpty()) {
+            QVERIFY(dialog->findChild<QLabel *>()->text().contains("Remote=127.0.0.1:8080"));
+            return;
+        }
+        QCOMPARE(address->text(), url);
+        const QImage shown = dialog->findChild<QLabel *>("remoteCode")->pixmap().toImage();
+        const QrCode code(url);
+        const int scale = shown.width() / code.size();
+        QVERIFY(scale >= 4 && shown.width() == code.size() * scale);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                QCOMPARE(shown.pixelColor(x, y), code.isDark(x / scale, y / scale) ? Qt::black : Qt::white);
     }
 
     // Once, with the file; the window goes on as before.
