@@ -12,6 +12,7 @@ let shown = null;            // the last state the program sent
 let selection = [];          // the effects as ticked here: {name, ticked, repeats}
 let live = null;
 let retryMs = 1000;
+let retry = null;
 let speedHeld = false;       // the slider is being dragged: the program's value waits
 
 function takeKey() {
@@ -28,6 +29,7 @@ function takeKey() {
 function forgetKey(reason) {
   try { localStorage.removeItem(keyName); } catch (storageRefused) { /* nothing kept */ }
   key = null;
+  clearTimeout(retry);
   if (live) live.close();
   byId('remote').hidden = true;
   byId('nokey').hidden = false;
@@ -250,7 +252,8 @@ async function refresh() {
 // The live channel: the key goes first, as browsers cannot set headers on a
 // WebSocket. When it drops, it is tried again after 1, 2, 4 ... 30 s.
 function connectLive() {
-  if (!key) return;
+  clearTimeout(retry);
+  if (live) live.close();
   const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
   const socket = new WebSocket(scheme + location.host + '/api/v1/live');
   live = socket;
@@ -272,7 +275,7 @@ function connectLive() {
       return;
     }
     setLink(`offline, trying again in ${retryMs / 1000} s`);
-    setTimeout(connectLive, retryMs);
+    retry = setTimeout(connectLive, retryMs);
     retryMs = Math.min(retryMs * 2, 30000);
   });
 }
@@ -299,11 +302,19 @@ function wireControls() {
   byId('longer').addEventListener('click', () => setSpeed(speed.valueAsNumber + speedStep));
 }
 
-wireControls();
-takeKey();
-if (key) {
+// On opening, and when an address with a new key is opened over this page.
+function begin() {
+  takeKey();
+  if (!key) {
+    forgetKey();
+    return;
+  }
+  clearError();
+  byId('nokey').hidden = true;
   byId('remote').hidden = false;
   connectLive();
-} else {
-  forgetKey();
 }
+
+wireControls();
+window.addEventListener('hashchange', begin);
+begin();
