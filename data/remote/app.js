@@ -67,10 +67,7 @@ async function api(method, path, body) {
     throw new Error('Lampotron does not answer. Is it still running, and is this device on its network?');
   }
   const reply = await response.json().catch(() => ({}));
-  if (response.status === 401) {
-    forgetKey(reply.error || 'The key was refused.');
-    throw new Error(byId('error').textContent);
-  }
+  if (response.status === 401) forgetKey();
   if (!response.ok) throw new Error(reply.error || `Lampotron answered ${response.status} ${response.statusText}.`);
   return reply;
 }
@@ -231,9 +228,9 @@ function showSelectionLocks() {
   byId('build').disabled = playing || !selection.some((effect) => effect.ticked);
 }
 
-async function buildScheme() {
+function buildScheme() {
   const effects = selection.map(({ ticked, repeats }) => ({ ticked, repeats }));
-  if (await command('POST', 'build', { effects })) loadEffects();
+  command('POST', 'build', { effects });
 }
 
 // Everything the page shows, asked afresh: at start and after each reconnection.
