@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "Layout.h"
-#include "RemoteDialog.h"
 #include "SchemeBuilder.h"
 #include "SelectionStore.h"
 #include "Twips.h"
@@ -245,7 +244,7 @@ void MainWindow::chooseOutput(const QString &output)
 
 void MainWindow::showRemote()
 {
-    auto *dialog = new RemoteDialog(options_.remoteUrl(), this);
+    auto *dialog = new RemoteDialog(options_.remoteAddress(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

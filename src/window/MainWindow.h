@@ -2,6 +2,7 @@
 
 #include "Player.h"
 #include "PlayerCall.h"
+#include "RemoteDialog.h"
 #include "Selection.h"
 #include "SettingsStore.h"
 #include "SettingsWriter.h"
@@ -12,7 +13,6 @@
 
 #include <chrono>
 #include <functional>
-#include <optional>
 
 // The main window: the controls, what they do, and the tray icon. Playback
 // belongs to the player; the window asks it and shows what it hears, so a
@@ -27,8 +27,8 @@ public:
         std::chrono::milliseconds buildPause{1000};
         // How long the speed must rest before it is stored.
         std::chrono::milliseconds settingsQuiet{300};
-        // The remote's address with its key, or nothing when the remote is off.
-        std::function<std::optional<QString>()> remoteUrl = [] { return std::optional<QString>(); };
+        // The remote's address with its key, asked each time it is shown.
+        std::function<RemoteAddress()> remoteAddress;
     };
 
     MainWindow(Player &player, SettingsStore &settings, Options options, QWidget *parent = nullptr);

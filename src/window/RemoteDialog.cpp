@@ -37,24 +37,21 @@ QLabel *wrappedText(const QString &text)
 
 } // namespace
 
-RemoteDialog::RemoteDialog(const std::optional<QString> &url, QWidget *parent) : QDialog(parent)
+RemoteDialog::RemoteDialog(const RemoteAddress &address, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Remote"));
     auto *layout = new QVBoxLayout(this);
-    if (url) {
+    if (!address.url.isEmpty()) {
         layout->addWidget(wrappedText(QStringLiteral("Scan the code with a phone, or open the address in a "
                                                      "browser. Anyone with this address can control the lamps.")));
-        layout->addWidget(codePicture(QrCode(*url), devicePixelRatioF()));
-        auto *address = new QLabel(*url);
-        address->setObjectName(QStringLiteral("remoteUrl"));
-        address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        layout->addWidget(address);
+        layout->addWidget(codePicture(QrCode(address.url), devicePixelRatioF()));
+        auto *url = new QLabel(address.url);
+        url->setObjectName(QStringLiteral("remoteUrl"));
+        url->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        layout->addWidget(url);
     } else {
         setMinimumWidth(CodeWidth * 2);
-        layout->addWidget(wrappedText(
-            QStringLiteral("The remote is off. Switch it on with Remote=127.0.0.1:8080 in the [Setting] section "
-                           "of ~/.config/Lampotron/Lampotron.conf, or for one run with --remote 127.0.0.1:8080; "
-                           "then lampotron --remote-url prints the address.")));
+        layout->addWidget(wrappedText(address.problem));
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,14 +2,18 @@
 
 #include <QDialog>
 
-#include <optional>
+// The page's address with its key, or, when there is none, why: the remote
+// is off (and how to switch it on), or its key could not be had.
+struct RemoteAddress {
+    QString url;
+    QString problem;
+};
 
 // The remote's address for a phone: its QR code and the address as text to
-// copy, or, when the remote is off, how to switch it on.
+// copy, or why there is none.
 class RemoteDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // url: the page's address with the key, or nothing when the remote is off.
-    RemoteDialog(const std::optional<QString> &url, QWidget *parent = nullptr);
+    explicit RemoteDialog(const RemoteAddress &address, QWidget *parent = nullptr);
 };

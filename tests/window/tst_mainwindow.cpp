@@ -31,7 +31,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Player> player;
     std::unique_ptr<MainWindow> form;
-    std::optional<QString> remoteUrl;
+    RemoteAddress remote;
 
     QString dataPath() const { return folder->filePath("Data.inf"); }
     static QString stored(const QString &key) { return QSettings("Lampotron", "Lampotron").value(key, "-").toString(); }
@@ -54,7 +54,7 @@ class TestMainWindow : public QObject {
         const auto findPorts = [] {
             return std::vector<FoundPort>{{"ola:1", "DMX universe 1", ""}, {"/dev/parport0", "parallel port", ""}};
         };
-        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms, [this] { return remoteUrl; }});
+        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms, [this] { return remote; }});
         if (load) {
             QVERIFY(form->startUp());
             form->show();
@@ -111,7 +111,7 @@ private slots:
     {
         QSettings("Lampotron", "Lampotron").clear();
         folder = std::make_unique<QTemporaryDir>();
-        remoteUrl.reset();
+        remote = {};
     }
 
     void cleanup()
@@ -243,16 +243,17 @@ private slots:
     void remoteAddressFromTheTrayMenu_data()
     {
         QTest::addColumn<QString>("url");
-        QTest::newRow("on") << "http://192.0.2.7:8080/#key=00112233445566778899aabbccddeeff";
-        QTest::newRow("off") << QString();
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("on") << "http://192.0.2.7:8080/#key=00112233445566778899aabbccddeeff" << QString();
+        QTest::newRow("off") << QString() << "The remote is off. Switch it on with Remote=127.0.0.1:8080.";
     }
 
     // The code is drawn in whole pixels per module, with no grey at the edges.
     void remoteAddressFromTheTrayMenu()
     {
         QFETCH(QString, url);
-        if (!url.isEmpty())
-            remoteUrl = url;
+        QFETCH(QString, problem);
+        remote = {url, problem};
         open();
         const auto actions = form->findChild<QMenu *>()->actions();
         (*std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->text() == "Remote\u2026"; }))->trigger();
@@ -261,7 +262,7 @@ private slots:
         auto *address = dialog->findChild<QLabel *>("remoteUrl");
         QCOMPARE(address != nullptr, !url.isEmpty());
         if (url.isEmpty()) {
-            QVERIFY(dialog->findChild<QLabel *>()->text().contains("Remote=127.0.0.1:8080"));
+            QCOMPARE(dialog->findChild<QLabel *>()->text(), problem);
             return;
         }
         QCOMPARE(address->text(), url);
