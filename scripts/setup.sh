@@ -10,6 +10,7 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev
+  qt6-httpserver-dev qt6-websockets-dev
   libqrencode-dev
 )
 test_packages=(
@@ -19,6 +20,7 @@ test_packages=(
   dpkg-dev
   chromium chromium-driver python3-selenium zbar-tools
   clang libclang-rt-dev
+  curl openssl python3-websockets
 )
 
 case "${1:-}" in

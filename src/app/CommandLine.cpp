@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "RemoteConfig.h"
 #include "SettingsKeys.h"
 
 #include <QCoreApplication>
@@ -19,10 +20,15 @@ CommandLine::CommandLine()
                                                 .arg(settings::Speed.minimum)
                                                 .arg(settings::Speed.maximum),
                    QStringLiteral("MS")),
-      scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE"))
+      scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE")),
+      remote_(QStringLiteral("remote"),
+              QStringLiteral("Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 "
+                             "for the network (see the README)."),
+              QStringLiteral("ADDRESS:PORT")),
+      remoteUrl_(QStringLiteral("remote-url"), QStringLiteral("Show the web remote's address with its key, and end."))
 {
     parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
-    for (const QCommandLineOption *option : {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_})
+    for (const QCommandLineOption *option : {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &remote_, &remoteUrl_})
         parser_.addOption(*option);
 }
 
@@ -62,6 +68,9 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
                 .arg(parser_.value(speedOption_));
         speed_ = speed;
     }
+    if (parser_.isSet(remote_))
+        if (const RemoteChoice remote = readRemote(parser_.value(remote_), {}, {}); !remote.config)
+            return remote.problem;
     return std::nullopt;
 }
 
@@ -75,3 +84,8 @@ std::optional<QString> CommandLine::scheme() const
     return parser_.isSet(scheme_) ? std::optional(parser_.value(scheme_)) : std::nullopt;
 }
 
+
+std::optional<QString> CommandLine::remote() const
+{
+    return parser_.isSet(remote_) ? std::optional(parser_.value(remote_)) : std::nullopt;
+}

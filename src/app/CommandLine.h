@@ -6,8 +6,8 @@
 
 #include <optional>
 
-// What the command line asks for. Without --play or --list-ports the window
-// opens as usual.
+// What the command line asks for. Without --play, --list-ports or
+// --remote-url the window opens as usual.
 class CommandLine {
 public:
     CommandLine();
@@ -27,11 +27,17 @@ public:
 
     bool wantsPortList() const { return parser_.isSet(listPorts_); }
     bool wantsPlayer() const { return parser_.isSet(play_); }
-    bool needsWindow() const { return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !wantsPlayer(); }
+    bool wantsRemoteUrl() const { return parser_.isSet(remoteUrl_); }
+    bool needsWindow() const
+    {
+        return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !wantsPlayer() && !wantsRemoteUrl();
+    }
 
     std::optional<QString> port() const;
     std::optional<int> speed() const { return speed_; }
     std::optional<QString> scheme() const;
+    // The address the web remote listens on for this run.
+    std::optional<QString> remote() const;
 
 private:
     std::optional<QString> check(const QStringList &arguments);
@@ -46,6 +52,8 @@ private:
     QCommandLineOption play_;
     QCommandLineOption speedOption_;
     QCommandLineOption scheme_;
+    QCommandLineOption remote_;
+    QCommandLineOption remoteUrl_;
     std::optional<int> speed_;
     std::optional<QString> mistake_;
 };

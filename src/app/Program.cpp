@@ -5,10 +5,15 @@
 #include "MainWindow.h"
 #include "PlayerThread.h"
 #include "PortDiscovery.h"
+#include "RemoteConfig.h"
+#include "RemoteKey.h"
 #include "SchemeFile.h"
 #include "SettingsStore.h"
 #include "SignalWatcher.h"
 #include "TimerfdDeadlineTimer.h"
+#ifdef LAMPOTRON_WITH_REMOTE
+#include "RemoteServer.h"
+#endif
 
 #include <QApplication>
 #include <QFont>
@@ -36,6 +41,56 @@ int listPorts()
         std::printf("%-40s %s: %s\n", port.setting.c_str(), port.description.c_str(),
                     port.problem.empty() ? "can be opened" : port.problem.c_str());
     return EXIT_SUCCESS;
+}
+
+// The web remote's address and key, as a phone opens it.
+int printRemoteUrl(const CommandLine &commandLine)
+{
+    const SettingsStore settings;
+    const RemoteChoice remote = chooseRemote(commandLine.remote(), settings);
+    if (!remote.config) {
+        std::fprintf(stderr, "%s\n",
+                     remote.problem.isEmpty()
+                         ? qPrintable(QStringLiteral("The remote is off. Switch it on with Remote=127.0.0.1:8080 in the "
+                                                     "[Setting] section of %1, or with --remote ADDRESS:PORT.")
+                                          .arg(settings.fileName()))
+                         : qPrintable(remote.problem));
+        return EXIT_FAILURE;
+    }
+    const RemoteKey key = RemoteKey::loadOrMake(RemoteKey::pathBeside(settings.fileName()));
+    if (key.key.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(key.problem));
+        return EXIT_FAILURE;
+    }
+    std::printf("%s\n", qPrintable(remoteUrl(*remote.config, QString::fromLatin1(key.key))));
+    return EXIT_SUCCESS;
+}
+
+// The web remote, where it is asked for. When it cannot start, the program
+// plays on without it and says why.
+std::unique_ptr<QObject> startRemote(const CommandLine &commandLine, const SettingsStore &settings, Player &player)
+{
+    const RemoteChoice remote = chooseRemote(commandLine.remote(), settings);
+    const auto off = [](const QString &why) {
+        std::fprintf(stderr, "The remote is off: %s\n", qPrintable(why));
+        return nullptr;
+    };
+    if (!remote.config)
+        return remote.problem.isEmpty() ? nullptr : off(remote.problem);
+#ifdef LAMPOTRON_WITH_REMOTE
+    const RemoteKey key = RemoteKey::loadOrMake(RemoteKey::pathBeside(settings.fileName()));
+    if (key.key.isEmpty())
+        return off(key.problem);
+    auto server = std::make_unique<RemoteServer>(player, settings, key.key, findPorts);
+    if (auto problem = server->listen(*remote.config))
+        return off(*problem);
+    std::fprintf(stderr, "The remote is on at %s (lampotron --remote-url shows it with the key)\n",
+                 qPrintable(remoteUrl(*remote.config, {}).section(QLatin1Char('#'), 0, 0)));
+    return server;
+#else
+    Q_UNUSED(player);
+    return off(QStringLiteral("this Lampotron was built without it"));
+#endif
 }
 
 // The player every face drives, on the output and at the speed chosen for
@@ -81,6 +136,8 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     }
     if (commandLine.wantsPortList())
         return listPorts();
+    if (commandLine.wantsRemoteUrl())
+        return printRemoteUrl(commandLine);
     const SettingsStore settings;
     // A scheme named for this run is played as it is; nothing else is touched.
     const QString scheme = commandLine.scheme() ? *commandLine.scheme() : schemeFile(started);
@@ -91,6 +148,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
     if (const auto failed = face.start())
         return *failed;
+    const auto remote = startRemote(commandLine, settings, player);
     return app.exec();
 }
 
@@ -123,6 +181,8 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine, const QDate
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);
     if (!window.startUp())
         return EXIT_FAILURE;
+    // The remote answers from this thread and reaches the player on its own.
+    const auto remote = startRemote(commandLine, settings, rows.player());
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();

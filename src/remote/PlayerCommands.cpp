@@ -44,11 +44,8 @@ PlayerCommands::Failure PlayerCommands::resume()
 
 PlayerCommands::Failure PlayerCommands::setSpeed(int speedMs)
 {
-    if (speedMs < settings::Speed.minimum || speedMs > settings::Speed.maximum)
-        return QStringLiteral("The speed is %1 to %2 ms, not %3.")
-            .arg(settings::Speed.minimum)
-            .arg(settings::Speed.maximum)
-            .arg(speedMs);
+    if (auto problem = speedProblem(speedMs))
+        return problem;
     callPlayer(player_, [speedMs](Player &player) { player.setSpeed(speedMs); });
     settingsWriter_->store({settings::Speed.section, settings::Speed.key, QString::number(speedMs)});
     return std::nullopt;
@@ -56,8 +53,8 @@ PlayerCommands::Failure PlayerCommands::setSpeed(int speedMs)
 
 PlayerCommands::Failure PlayerCommands::chooseOutput(const QString &output)
 {
-    if (output.trimmed().isEmpty())
-        return QStringLiteral("Name an output, such as ola:1 (see the outputs found).");
+    if (auto problem = outputProblem(output))
+        return problem;
     callPlayer(player_, [&output](Player &player) { player.chooseOutput(output); });
     settingsWriter_->store({settings::Port.section, settings::Port.key, output});
     return std::nullopt;
@@ -82,6 +79,8 @@ PlayerCommands::Failure PlayerCommands::allOff()
 
 PlayerCommands::Failure PlayerCommands::play(int effect)
 {
+    if (auto problem = effectProblem(effect))
+        return problem;
     if (effect == -1)
         return callPlayer(player_, [](Player &player) -> Failure {
             if (auto failure = player.loadScheme())
@@ -89,21 +88,14 @@ PlayerCommands::Failure PlayerCommands::play(int effect)
             player.start();
             return std::nullopt;
         });
-    if (!pattern::effect(effect))
-        return QStringLiteral("There is no effect %1; they are numbered 0 to %2.").arg(effect).arg(pattern::EffectCount - 1);
     callPlayer(player_, [effect](Player &player) { player.playEffect(effect); });
     return std::nullopt;
 }
 
 PlayerCommands::Failure PlayerCommands::build(const Selection &selection)
 {
-    if (std::none_of(selection.ticked.begin(), selection.ticked.end(), [](bool ticked) { return ticked; }))
-        return QStringLiteral("Tick at least one effect to build a scheme. The current scheme is kept.");
-    for (int repeats : selection.repeats)
-        if (repeats < 1 || repeats > settings::effectRepeats(0).maximum)
-            return QStringLiteral("Each effect repeats 1 to %1 times, not %2.")
-                .arg(settings::effectRepeats(0).maximum)
-                .arg(repeats);
+    if (auto problem = selectionProblem(selection))
+        return problem;
     if (callPlayer(player_, [](Player &player) { return player.state().playback; }) != PlayerState::Playback::Stopped)
         return QStringLiteral("Stop playing before building a new scheme.");
     if (auto failure = buildScheme_(selection))
@@ -123,4 +115,40 @@ PlayerState PlayerCommands::state()
 std::uint8_t PlayerCommands::lamps()
 {
     return callPlayer(player_, [](Player &player) { return player.lamps(); });
+}
+
+PlayerCommands::Failure PlayerCommands::speedProblem(int speedMs)
+{
+    if (speedMs < settings::Speed.minimum || speedMs > settings::Speed.maximum)
+        return QStringLiteral("The speed is %1 to %2 ms, not %3.")
+            .arg(settings::Speed.minimum)
+            .arg(settings::Speed.maximum)
+            .arg(speedMs);
+    return std::nullopt;
+}
+
+PlayerCommands::Failure PlayerCommands::outputProblem(const QString &output)
+{
+    if (output.trimmed().isEmpty())
+        return QStringLiteral("Name an output, such as ola:1 (see the outputs found).");
+    return std::nullopt;
+}
+
+PlayerCommands::Failure PlayerCommands::effectProblem(int effect)
+{
+    if (effect != -1 && !pattern::effect(effect))
+        return QStringLiteral("There is no effect %1; they are numbered 0 to %2.").arg(effect).arg(pattern::EffectCount - 1);
+    return std::nullopt;
+}
+
+PlayerCommands::Failure PlayerCommands::selectionProblem(const Selection &selection)
+{
+    if (std::none_of(selection.ticked.begin(), selection.ticked.end(), [](bool ticked) { return ticked; }))
+        return QStringLiteral("Tick at least one effect to build a scheme. The current scheme is kept.");
+    for (int repeats : selection.repeats)
+        if (repeats < 1 || repeats > settings::effectRepeats(0).maximum)
+            return QStringLiteral("Each effect repeats 1 to %1 times, not %2.")
+                .arg(settings::effectRepeats(0).maximum)
+                .arg(repeats);
+    return std::nullopt;
 }

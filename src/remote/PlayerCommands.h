@@ -40,6 +40,13 @@ public:
     PlayerState state();
     std::uint8_t lamps();
 
+    // What the commands above check of their input before they ask the
+    // player, so that a face can tell bad input from a refusal.
+    static Failure speedProblem(int speedMs);
+    static Failure outputProblem(const QString &output);
+    static Failure effectProblem(int effect);
+    static Failure selectionProblem(const Selection &selection);
+
 private:
     Player &player_;
     SchemeBuilder buildScheme_;

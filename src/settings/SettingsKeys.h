@@ -28,6 +28,11 @@ using pattern::EffectCount;
 inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
 inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
 
+// The web remote: off while Remote is empty; HTTPS when both PEM files are named.
+inline const TextKey Remote{QStringLiteral("Setting"), QStringLiteral("Remote"), QString()};
+inline const TextKey RemoteCertificate{QStringLiteral("Setting"), QStringLiteral("RemoteCertificate"), QString()};
+inline const TextKey RemoteKey{QStringLiteral("Setting"), QStringLiteral("RemoteKey"), QString()};
+
 inline IntKey effectTicked(int effect)
 {
     return {QStringLiteral("Sheme"), QStringLiteral("Effect%1").arg(effect), 1, 0, 1};

@@ -20,6 +20,7 @@ private slots:
         QTest::newRow("speed not a number") << QStringList{"--play", "--speed", "fast"} << 64 << "\"fast\"";
         QTest::newRow("scheme without play") << QStringList{"--scheme", "x"} << 64 << "go with --play";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 64 << "colour";
+        QTest::newRow("remote without a port") << QStringList{"--remote", "127.0.0.1"} << 64 << "ADDRESS:PORT";
         QTest::newRow("stray argument") << QStringList{"x"} << 64 << "Unexpected argument";
     }
 

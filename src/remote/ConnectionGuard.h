@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// Qt's HTTP server keeps a request in memory however long it grows. A guarded
+// connection holds at most 64 kB of one request; one that sends more is
+// answered 413 and closed. Its small send buffer lets a reader that stopped
+// reading show soon as bytes left to write.
+void guardConnection(QTcpSocket *socket);
+
+// A listening server, plain or TLS, whose every connection is guarded before
+// the HTTP server sees it.
+template <typename Server>
+class GuardedServer final : public Server {
+public:
+    using Server::Server;
+
+    QTcpSocket *nextPendingConnection() override
+    {
+        QTcpSocket *socket = Server::nextPendingConnection();
+        if (socket)
+            guardConnection(socket);
+        return socket;
+    }
+};

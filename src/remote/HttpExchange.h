@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// A request and its answer as plain values, so that what the remote
+// decides can be tested without a socket and without the HTTP library.
+using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
+
+struct HttpRequest {
+    QByteArray method; // "GET", "POST", ...
+    QString path;      // decoded, without the query
+    HttpHeaders headers;
+    QByteArray body;
+    QHostAddress peer;
+    bool secure = false; // came over HTTPS
+
+    // The first header of that name, whatever its case; empty when absent.
+    QByteArray header(QByteArrayView name) const
+    {
+        for (const auto &[key, value] : headers)
+            if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) == 0)
+                return value;
+        return {};
+    }
+};
+
+struct HttpResponse {
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+    HttpHeaders headers;
+};
+
+// The most a request body may hold.
+inline constexpr qsizetype MaxBodyBytes = 16 * 1024;

@@ -1,0 +1,107 @@
+#include "HttpServer.h"
+
+#include "ConnectionGuard.h"
+
+#include <QHttpServer>
+#include <QMetaEnum>
+#include <QPointer>
+#include <QSslServer>
+#include <QWebSocket>
+
+namespace {
+
+HttpRequest plainRequest(const QHttpServerRequest &request)
+{
+    const char *method = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(static_cast<int>(request.method()));
+    return {QByteArray(method ? method : "Unknown").toUpper(),
+            request.url().path(QUrl::FullyDecoded),
+            request.headers(),
+            request.body(),
+            request.remoteAddress(),
+            request.url().scheme() == QLatin1String("https")};
+}
+
+void write(const HttpResponse &response, QHttpServerResponder &&responder)
+{
+    QHttpServerResponse answer(response.contentType, response.body,
+                               static_cast<QHttpServerResponse::StatusCode>(response.status));
+    for (const auto &[name, value] : response.headers)
+        answer.addHeader(name, value);
+    answer.write(std::move(responder));
+}
+
+// Qt's server turns a request into a WebSocket only when a route takes it;
+// this one takes only the upgrades that the remote admits.
+class WebSocketRule final : public QHttpServerRouterRule {
+public:
+    WebSocketRule(std::function<bool(const HttpRequest &)> admit, const QString &path, RouterHandler handler)
+        : QHttpServerRouterRule(path, std::move(handler)), admit_(std::move(admit))
+    {
+    }
+
+protected:
+    bool matches(const QHttpServerRequest &request, QRegularExpressionMatch *match) const override
+    {
+        const HttpRequest plain = plainRequest(request);
+        return plain.header("upgrade").compare("websocket", Qt::CaseInsensitive) == 0 && admit_(plain)
+               && QHttpServerRouterRule::matches(request, match);
+    }
+
+private:
+    std::function<bool(const HttpRequest &)> admit_;
+};
+
+} // namespace
+
+HttpServer::HttpServer(Handlers handlers, QObject *parent)
+    : QObject(parent), handlers_(std::move(handlers)), server_(new QHttpServer(this))
+{
+    // The upgrade itself is answered by the WebSocket server.
+    server_->route<WebSocketRule>(handlers_.admitWebSocket, handlers_.webSocketPath, [](QHttpServerResponder &&) {});
+    server_->setMissingHandler([this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
+        reply(request, std::move(responder));
+    });
+    connect(server_, &QHttpServer::newWebSocketConnection, this, [this] {
+        while (server_->hasPendingWebSocketConnections())
+            handlers_.takeWebSocket(server_->nextPendingWebSocketConnection());
+    });
+}
+
+std::optional<QString> HttpServer::listen(const QHostAddress &address, quint16 port,
+                                          const std::optional<QSslConfiguration> &tls)
+{
+    std::unique_ptr<QTcpServer> listener;
+    if (tls) {
+        auto secure = std::make_unique<GuardedServer<QSslServer>>();
+        secure->setSslConfiguration(*tls);
+        listener = std::move(secure);
+    } else {
+        listener = std::make_unique<GuardedServer<QTcpServer>>();
+    }
+    if (!listener->listen(address, port))
+        return listener->errorString();
+    server_->bind(listener.release());
+    return std::nullopt;
+}
+
+quint16 HttpServer::port() const
+{
+    return server_->servers().isEmpty() ? 0 : server_->servers().first()->serverPort();
+}
+
+// An answer that takes a while is written only if the connection is still
+// there by then.
+void HttpServer::reply(const QHttpServerRequest &request, QHttpServerResponder &&responder)
+{
+    QFuture<HttpResponse> answer = handlers_.answer(plainRequest(request));
+    if (answer.isFinished()) {
+        write(answer.result(), std::move(responder));
+        return;
+    }
+    const QPointer<QTcpSocket> socket = responder.socket();
+    auto waiting = std::make_shared<QHttpServerResponder>(std::move(responder));
+    answer.then(this, [socket, waiting](const HttpResponse &response) {
+        if (socket)
+            write(response, std::move(*waiting));
+    });
+}

@@ -1,0 +1,264 @@
+#include "RemoteApi.h"
+
+#include "RemoteKey.h"
+#include "SelectionStore.h"
+#include "StateJson.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QUrl>
+#include <QtConcurrent>
+
+namespace {
+
+using Failure = PlayerCommands::Failure;
+
+HttpResponse json(const QJsonObject &object, int status = 200)
+{
+    return {status, "application/json", QJsonDocument(object).toJson(QJsonDocument::Compact), {}};
+}
+
+HttpResponse error(int status, const QString &reason)
+{
+    return json({{QStringLiteral("error"), reason}}, status);
+}
+
+QFuture<HttpResponse> ready(HttpResponse response)
+{
+    return QtFuture::makeReadyFuture(std::move(response));
+}
+
+// No other site may show the page in a frame or have its files run as
+// something else; the API's answers are never kept by a cache.
+HttpResponse withSafetyHeaders(HttpResponse response, bool api)
+{
+    response.headers.emplaceBack("Content-Security-Policy", "default-src 'self'");
+    response.headers.emplaceBack("X-Content-Type-Options", "nosniff");
+    response.headers.emplaceBack("X-Frame-Options", "DENY");
+    response.headers.emplaceBack("Cache-Control", api ? "no-store" : "no-cache");
+    return response;
+}
+
+QByteArray contentTypeOf(const QString &name)
+{
+    static const QList<QPair<QString, QByteArray>> types = {
+        {QStringLiteral(".html"), "text/html; charset=utf-8"}, {QStringLiteral(".js"), "text/javascript; charset=utf-8"},
+        {QStringLiteral(".css"), "text/css; charset=utf-8"},   {QStringLiteral(".svg"), "image/svg+xml"},
+        {QStringLiteral(".png"), "image/png"},                 {QStringLiteral(".json"), "application/json"},
+    };
+    for (const auto &[ending, type] : types)
+        if (name.endsWith(ending))
+            return type;
+    return "application/octet-stream";
+}
+
+const auto noCheck = [](const auto &) -> Failure { return std::nullopt; };
+
+} // namespace
+
+RemoteApi::RemoteApi(PlayerCommands &commands, const SettingsStore &settings, QByteArray key, FailureLimiter &limiter,
+                     OutputFinder findOutputs)
+    : commands_(commands), settings_(settings), key_(std::move(key)), limiter_(limiter), findOutputs_(std::move(findOutputs))
+{
+}
+
+const std::vector<RemoteApi::Entry> &RemoteApi::table()
+{
+    // Commands that take no input: {} or nothing.
+    const auto plain = [](Failure (PlayerCommands::*run)()) {
+        return [run](RemoteApi &api, const QByteArray &body) {
+            return ready(api.command(body::nothing(body), noCheck, [&api, run](std::monostate) { return (api.commands_.*run)(); }));
+        };
+    };
+    static const std::vector<Entry> entries = {
+        {"GET", "/api/v1/state",
+         [](RemoteApi &api, const QByteArray &body) {
+             return ready(api.command(body::nothing(body), noCheck, [](std::monostate) -> Failure { return std::nullopt; }));
+         }},
+        {"POST", "/api/v1/start", plain(&PlayerCommands::start)},
+        {"POST", "/api/v1/stop", plain(&PlayerCommands::stop)},
+        {"POST", "/api/v1/pause", plain(&PlayerCommands::pause)},
+        {"POST", "/api/v1/resume", plain(&PlayerCommands::resume)},
+        {"POST", "/api/v1/alloff", plain(&PlayerCommands::allOff)},
+        {"PUT", "/api/v1/speed",
+         [](RemoteApi &api, const QByteArray &body) {
+             return ready(api.command(body::speed(body), PlayerCommands::speedProblem,
+                                      [&api](int speed) { return api.commands_.setSpeed(speed); }));
+         }},
+        {"GET", "/api/v1/effects",
+         [](RemoteApi &api, const QByteArray &body) {
+             auto nothing = body::nothing(body);
+             return ready(std::holds_alternative<body::Problem>(nothing)
+                              ? error(400, std::get<body::Problem>(nothing).reason)
+                              : api.effects());
+         }},
+        {"POST", "/api/v1/build",
+         [](RemoteApi &api, const QByteArray &body) {
+             return ready(api.command(body::selection(body), PlayerCommands::selectionProblem,
+                                      [&api](const Selection &selection) { return api.commands_.build(selection); }));
+         }},
+        {"POST", "/api/v1/play",
+         [](RemoteApi &api, const QByteArray &body) {
+             return ready(api.command(body::effect(body), PlayerCommands::effectProblem,
+                                      [&api](int effect) { return api.commands_.play(effect); }));
+         }},
+        {"GET", "/api/v1/outputs",
+         [](RemoteApi &api, const QByteArray &body) {
+             auto nothing = body::nothing(body);
+             return std::holds_alternative<body::Problem>(nothing) ? ready(error(400, std::get<body::Problem>(nothing).reason))
+                                                                   : api.outputs();
+         }},
+        {"PUT", "/api/v1/output",
+         [](RemoteApi &api, const QByteArray &body) {
+             return ready(api.command(body::output(body), PlayerCommands::outputProblem,
+                                      [&api](const QString &output) { return api.commands_.chooseOutput(output); }));
+         }},
+        {"POST", "/api/v1/output/open", plain(&PlayerCommands::openOutput)},
+        // Reached only when a request to open the channel is not a WebSocket.
+        {"GET", "/api/v1/live",
+         [](RemoteApi &, const QByteArray &) {
+             return ready(error(400, QStringLiteral("Open %1 as a WebSocket; its first message is {\"key\": \"KEY\"}.")
+                                         .arg(LivePath)));
+         }},
+    };
+    return entries;
+}
+
+QList<RemoteApi::Route> RemoteApi::routes()
+{
+    QList<Route> listed;
+    for (const Entry &entry : table())
+        listed.append({entry.method, QLatin1String(entry.path)});
+    return listed;
+}
+
+QFuture<HttpResponse> RemoteApi::answer(const HttpRequest &request)
+{
+    if (!request.path.startsWith(QLatin1String("/api/")))
+        return ready(withSafetyHeaders(page(request), false));
+    return answerApi(request).then([](HttpResponse response) { return withSafetyHeaders(std::move(response), true); });
+}
+
+// The checks go from the cheapest to the one that counts a failure, so that
+// nothing but a wrong key brings an address nearer to being turned away.
+QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
+{
+    if (limiter_.isBlocked(request.peer))
+        return ready(error(429, QStringLiteral("Too many wrong keys from this address; try again in a minute.")));
+    if (request.header("content-length").trimmed().toLongLong() > MaxBodyBytes || request.body.size() > MaxBodyBytes)
+        return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(MaxBodyBytes)));
+    if (!fromOwnPage(request))
+        return ready(error(403, QStringLiteral("This request came from another site (%1); the remote answers its own page only.")
+                                    .arg(QString::fromUtf8(request.header("origin")))));
+    const auto entry = std::find_if(table().begin(), table().end(),
+                                    [&request](const Entry &entry) { return request.path == QLatin1String(entry.path); });
+    const bool live = request.path == LivePath;
+    if (!live) {
+        const QByteArray authorization = request.header("authorization");
+        if (authorization.isEmpty())
+            return ready(error(401, QStringLiteral("No key: send \"Authorization: Bearer KEY\" with the key that "
+                                                   "lampotron --remote-url shows.")));
+        const bool bearer = authorization.size() > 7 && authorization.first(7).compare("bearer ", Qt::CaseInsensitive) == 0;
+        if (!bearer || !keysMatch(authorization.mid(7).trimmed(), key_)) {
+            limiter_.recordFailure(request.peer);
+            return ready(error(401, QStringLiteral("Wrong key; the right one is in the address lampotron --remote-url shows.")));
+        }
+    }
+    if (entry == table().end())
+        return ready(error(404, QStringLiteral("There is no %1 in the API.").arg(request.path)));
+    const auto method = std::find_if(entry, table().end(), [&request](const Entry &candidate) {
+        return request.path == QLatin1String(candidate.path) && request.method == candidate.method;
+    });
+    if (method == table().end()) {
+        HttpResponse refused = error(405, QStringLiteral("%1 takes %2, not %3.")
+                                              .arg(request.path, QLatin1String(entry->method), QString::fromLatin1(request.method)));
+        refused.headers.emplaceBack("Allow", entry->method);
+        return ready(refused);
+    }
+    return method->handler(*this, request.body);
+}
+
+bool RemoteApi::admitsLive(const HttpRequest &request) const
+{
+    return request.path == LivePath && !limiter_.isBlocked(request.peer) && fromOwnPage(request);
+}
+
+// A browser names the site a request comes from; the remote's own page
+// comes from the address the request went to.
+bool RemoteApi::fromOwnPage(const HttpRequest &request) const
+{
+    const QByteArray origin = request.header("origin");
+    if (origin.isEmpty())
+        return true;
+    const QUrl from(QString::fromLatin1(origin));
+    const QUrl to(QStringLiteral("//") + QString::fromLatin1(request.header("host")));
+    const QString scheme = request.secure ? QStringLiteral("https") : QStringLiteral("http");
+    const int defaultPort = request.secure ? 443 : 80;
+    return from.isValid() && from.scheme() == scheme && !from.host().isEmpty() && from.host() == to.host()
+           && from.port(defaultPort) == to.port(defaultPort);
+}
+
+HttpResponse RemoteApi::page(const HttpRequest &request) const
+{
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_-][A-Za-z0-9._-]*$"));
+    const QString name = request.path == QLatin1String("/") ? QStringLiteral("index.html") : request.path.mid(1);
+    QFile file(QStringLiteral(":/remote/") + name);
+    if (!plainName.match(name).hasMatch() || !file.open(QIODevice::ReadOnly))
+        return error(404, QStringLiteral("There is no page at %1.").arg(request.path));
+    if (request.method != "GET") {
+        HttpResponse refused = error(405, QStringLiteral("The page is read with GET."));
+        refused.headers.emplaceBack("Allow", "GET");
+        return refused;
+    }
+    return {200, contentTypeOf(name), file.readAll(), {}};
+}
+
+template <typename Value, typename Check, typename Command>
+HttpResponse RemoteApi::command(const body::Read<Value> &input, Check check, Command run)
+{
+    if (const auto *problem = std::get_if<body::Problem>(&input))
+        return error(400, problem->reason);
+    const Value &value = std::get<Value>(input);
+    if (const Failure problem = check(value))
+        return error(400, *problem);
+    if (const Failure refused = run(value))
+        return error(409, *refused);
+    return stateResponse();
+}
+
+HttpResponse RemoteApi::stateResponse()
+{
+    return json(stateJson::state(commands_.state(), commands_.lamps()));
+}
+
+HttpResponse RemoteApi::effects()
+{
+    const Selection stored = SelectionStore(settings_).read();
+    QJsonArray effects;
+    for (int i = 0; i < settings::EffectCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        effects.append(QJsonObject{{QStringLiteral("index"), i},
+                                   {QStringLiteral("name"), stateJson::effectName(i)},
+                                   {QStringLiteral("ticked"), stored.ticked[at]},
+                                   {QStringLiteral("repeats"), stored.repeats[at]}});
+    }
+    return json({{QStringLiteral("effects"), effects}, {QStringLiteral("numEffects"), stored.numEffects.toInt()}});
+}
+
+QFuture<HttpResponse> RemoteApi::outputs()
+{
+    const QString current = commands_.state().output;
+    return QtConcurrent::run(findOutputs_).then([current](const std::vector<FoundPort> &ports) {
+        QJsonArray outputs;
+        for (const FoundPort &port : ports) {
+            const QString setting = QString::fromStdString(port.setting);
+            outputs.append(QJsonObject{{QStringLiteral("setting"), setting},
+                                       {QStringLiteral("description"), QString::fromStdString(port.description)},
+                                       {QStringLiteral("problem"), QString::fromStdString(port.problem)},
+                                       {QStringLiteral("current"), setting == current}});
+        }
+        return json({{QStringLiteral("outputs"), outputs}});
+    });
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FailureLimiter.h"
+#include "FoundPort.h"
+#include "HttpExchange.h"
+#include "PlayerCommands.h"
+#include "RequestBody.h"
+#include "SettingsStore.h"
+
+#include <QFuture>
+
+#include <functional>
+#include <vector>
+
+// What the remote answers, as plain requests and responses: the page, free
+// to anyone, and the JSON API, only with the key. Bad input, a wrong key
+// and a request from another site are turned away before anything is done.
+class RemoteApi {
+public:
+    using OutputFinder = std::function<std::vector<FoundPort>()>;
+
+    struct Route {
+        QByteArray method;
+        QString path;
+    };
+    // Every route of the API, as docs/openapi.yaml describes them.
+    static QList<Route> routes();
+    static inline const QString LivePath = QStringLiteral("/api/v1/live");
+
+    RemoteApi(PlayerCommands &commands, const SettingsStore &settings, QByteArray key, FailureLimiter &limiter,
+              OutputFinder findOutputs);
+
+    // Answers at once, except the list of outputs, which takes a moment to
+    // find and is looked for away from the rows.
+    QFuture<HttpResponse> answer(const HttpRequest &request);
+    // Whether a request may open the live channel; its key comes in the
+    // channel's first message.
+    bool admitsLive(const HttpRequest &request) const;
+
+private:
+    using Handler = std::function<QFuture<HttpResponse>(RemoteApi &api, const QByteArray &body)>;
+    struct Entry {
+        const char *method;
+        const char *path;
+        Handler handler;
+    };
+    static const std::vector<Entry> &table();
+
+    QFuture<HttpResponse> answerApi(const HttpRequest &request);
+    HttpResponse page(const HttpRequest &request) const;
+    bool fromOwnPage(const HttpRequest &request) const;
+    // Bad input is answered with 400, a refusal with 409, and success with
+    // the state.
+    template <typename Value, typename Check, typename Command>
+    HttpResponse command(const body::Read<Value> &input, Check check, Command run);
+    HttpResponse stateResponse();
+    HttpResponse effects();
+    QFuture<HttpResponse> outputs();
+
+    PlayerCommands &commands_;
+    const SettingsStore &settings_;
+    QByteArray key_;
+    FailureLimiter &limiter_;
+    OutputFinder findOutputs_;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QString>
+
+#include <optional>
+
+// Where the web remote listens, and whether over HTTPS. It is off unless an
+// address is named, on the command line or in the settings.
+struct RemoteConfig {
+    QHostAddress address;
+    QString host; // as written, such as "127.0.0.1" or "0.0.0.0"
+    quint16 port = 0;
+    QString certificate; // PEM files; both empty for plain HTTP
+    QString privateKey;
+
+    bool secure() const { return !certificate.isEmpty(); }
+};
+
+// A usable config, none when the remote is off, or what is wrong.
+struct RemoteChoice {
+    std::optional<RemoteConfig> config;
+    QString problem;
+};
+
+// "ADDRESS:PORT" ("[::1]:8080" for IPv6) and the PEM files, which go together.
+RemoteChoice readRemote(const QString &address, const QString &certificate, const QString &privateKey);
+// The address given for this run wins over the stored one.
+RemoteChoice chooseRemote(const std::optional<QString> &givenAddress, const SettingsStore &settings);
+
+// The address a phone opens, with the key after the '#', which a browser
+// never sends: http(s)://HOST:PORT/#key=KEY. A remote open to every network
+// is named by the machine's name.
+QString remoteUrl(const RemoteConfig &config, const QString &key,
+                  const QString &machineName = QHostInfo::localHostName());

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The real program plays through a private olad with the remote on. Every
+# route is asked without the key, from another site, with oversized and
+# malformed bodies and past the limit of wrong keys; none of it may change
+# what plays. Then the right key does, and the live channel sends the state
+# and the rows to the right key only.
+#   remote_api.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE LIBRARY   (beside a private olad)
+set -euo pipefail
+probe=$2 work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+# shellcheck source=../../bench/ola/x_and_listener.sh
+. "$3"
+fail() { echo "FAIL: $*" >&2; cat "$work/player.log" >&2 || true; exit 1; }
+python=/usr/bin/python3
+"$python" -c 'import websockets' 2>/dev/null || { echo "SKIPPED: python3-websockets is not installed" >&2; exit 77; }
+port=$("$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+run=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work" "$1")
+routes=("GET state" "POST start" "POST stop" "POST pause" "POST resume" "POST alloff" "PUT speed" "GET effects"
+        "POST build" "POST play" "GET outputs" "PUT output" "POST output/open")
+
+printf '10000000\r\n01000000\r\n' > "$work/scheme.inf"
+listen heard
+"${run[@]}" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --speed 50 --remote "127.0.0.1:$port" \
+  2> "$work/player.log" &
+player=$!
+for _ in $(seq 50); do grep -q "The remote is on" "$work/player.log" && break; sleep 0.1; done
+key=$("${run[@]}" --remote-url --remote "127.0.0.1:$port" | sed -n 's/^http:.*#key=\([0-9a-f]\{32\}\)$/\1/p')
+[ -n "$key" ] || fail "--remote-url gave no key"
+auth=(-H "Authorization: Bearer $key")
+# ask STATUS METHOD ROUTE [CURL ARGUMENTS...]
+ask() {
+  local status
+  status=$(curl -s -o "$work/answer" -D "$work/headers" -w '%{http_code}' -X "$2" "${@:4}" "http://127.0.0.1:$port/api/v1/$3")
+  [ "$status" = "$1" ] || fail "$2 $3 ${*:4}: $status, not $1: $(cat "$work/answer")"
+  ! grep -qi '^access-control' "$work/headers" || fail "$2 $3 was answered with Access-Control headers"
+}
+state() { curl -s "${auth[@]}" "http://127.0.0.1:$port/api/v1/state" | sed 's/"lamps":"[01]*",//'; }
+before=$(state)
+frames_before=$(wc -l < "$work/heard.frames")
+
+for route in "${routes[@]}"; do
+  ask 401 $route
+  ask 403 $route "${auth[@]}" -H "Origin: http://evil.example"
+done
+head -c 20000 /dev/zero > "$work/20k"
+head -c 1000000 /dev/zero > "$work/1M"
+ask 413 PUT speed "${auth[@]}" --data-binary "@$work/20k"
+ask 413 PUT speed "${auth[@]}" --data-binary "@$work/1M"
+ask 400 PUT speed "${auth[@]}" -d '{"speed": 150'
+ask 400 POST build "${auth[@]}" -d '{"effects": [], "now": true}'
+ask 404 GET lights "${auth[@]}"
+for wrong in 1 2 3 4 5; do ask 401 POST stop --interface 127.0.0.2 -H "Authorization: Bearer $(printf %032d $wrong)"; done
+ask 429 POST stop --interface 127.0.0.2 "${auth[@]}"
+sleep 0.5
+[ "$(state)" = "$before" ] || fail "the state changed: $(state), not $before"
+[ "$(wc -l < "$work/heard.frames")" -gt $((frames_before + 5)) ] || fail "the rows stopped"
+[ "$(rows_heard heard | tail -n 4 | sort -u | tr '\n' ' ')" = "01000000 10000000 " ] || fail "the rows changed"
+
+ask 200 PUT speed "${auth[@]}" -d '{"speed": 100}'
+grep -q '"speed":100' "$work/answer" || fail "the right key did not set the speed: $(cat "$work/answer")"
+"$python" - "ws://127.0.0.1:$port/api/v1/live" "$key" <<'PY' || fail "the live channel"
+import asyncio, json, sys, websockets
+async def main(url, key):
+    async with websockets.connect(url) as live:
+        await live.send(json.dumps({"key": key}))
+        kinds = {json.loads(await live.recv())["type"] for _ in range(4)}
+        assert kinds == {"state", "lamps"}, kinds
+    async with websockets.connect(url) as live:
+        await live.send(json.dumps({"key": "0" * 32}))
+        try:
+            sys.exit(f"a wrong key was sent {await live.recv()}")
+        except websockets.ConnectionClosed as closed:
+            assert closed.code == 4401, closed.code
+    try:
+        async with websockets.connect(url, origin="http://evil.example"):
+            sys.exit("another site opened the live channel")
+    except websockets.InvalidStatusCode as refused:
+        assert refused.status_code == 403, refused.status_code
+asyncio.run(main(*sys.argv[1:]))
+PY
+kill -TERM "$player"
+status=0; wait "$player" || status=$?
+[ "$status" -eq 0 ] || fail "exit code $status after SIGTERM"
+echo PASS
