@@ -114,7 +114,7 @@ function showState(state) {
   byId('open').disabled = state.outputState === 'open';
   chooseShownOutput(state.output);
   showLamps(state.lamps);
-  showSelectionLocks();
+  showSelection();
   if (rowsChanged) loadEffects();
 }
 
@@ -206,26 +206,23 @@ async function loadEffects() {
   showSelection();
 }
 
+// The scheme can only change while nothing plays.
 function showSelection() {
+  const playing = Boolean(shown && shown.running);
   [...byId('effects').children].forEach((row, i) => {
     const { ticked, repeats } = selection[i];
+    const tick = row.querySelector('input');
     const [fewer, count, more] = row.querySelector('.repeats').children;
-    row.querySelector('input').checked = ticked;
+    tick.checked = ticked;
+    tick.disabled = playing;
     row.classList.toggle('ticked', ticked);
     count.textContent = repeats;
-    fewer.disabled = !ticked || repeats <= 1;
-    more.disabled = !ticked || repeats >= 10;
+    fewer.disabled = playing || !ticked || repeats <= 1;
+    more.disabled = playing || !ticked || repeats >= 10;
   });
   const ticked = selection.filter((effect) => effect.ticked).length;
   byId('rows').textContent = ticked ? `(${ticked} ticked)` : '(tick at least one to build)';
-  showSelectionLocks();
-}
-
-// The scheme can only change while nothing plays.
-function showSelectionLocks() {
-  const playing = Boolean(shown && shown.running);
-  byId('effects').querySelectorAll('input').forEach((tick) => { tick.disabled = playing; });
-  byId('build').disabled = playing || !selection.some((effect) => effect.ticked);
+  byId('build').disabled = playing || !ticked;
 }
 
 function buildScheme() {
