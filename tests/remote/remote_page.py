@@ -1,6 +1,7 @@
 """Drives the remote's page in headless Chromium against the real program and
 checks the DMX frames olad handed on while it did.
   remote_page.py URL FRAMES_FILE SCREENSHOT_DIR"""
+import atexit
 import os
 import sys
 import tempfile
@@ -17,6 +18,7 @@ for flag in ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-ru
     options.add_argument(flag)
 options.add_argument("--user-data-dir=" + tempfile.mkdtemp())
 browser = webdriver.Chrome(options=options)
+atexit.register(browser.quit)
 
 
 def step(text):
@@ -124,5 +126,4 @@ if not set(running_light) <= set(played) or played[-1] != "00000000":
     sys.exit(f"FAIL: the built scheme did not play, or the last frame is not dark: {played[-12:]}")
 browser.get(url.split("#")[0])
 wait_for("the delay was not kept", lambda: text("speedValue") == f"{int(before.split()[0]) + 50} ms")
-browser.quit()
 print("PASS")

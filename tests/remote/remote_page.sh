@@ -41,7 +41,7 @@ decoded=$(zbarimg -q --raw --nodbus "$work/code.pbm") || fail "the terminal's QR
 listen heard
 env -u DISPLAY "${lampotron[@]}" --play 2> "$work/lampotron.log" &
 for _ in $(seq 50); do (: </dev/tcp/127.0.0.1/8080) 2>/dev/null && break; sleep 0.1; done
-/usr/bin/python3 "$here/remote_page.py" "$url" "$work/heard.frames" "$shots" || fail "the page, above"
+TMPDIR="$work" /usr/bin/python3 "$here/remote_page.py" "$url" "$work/heard.frames" "$shots" || fail "the page, above"
 stop_listening
 echo "screenshots in $shots"
 echo PASS
