@@ -12,12 +12,14 @@ run_packages=(
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev
   libnova-dev
   qt6-httpserver-dev qt6-websockets-dev
+  libqrencode-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev lintian stress-ng faketime
+  chromium chromium-driver python3-selenium zbar-tools
   clang libclang-rt-dev
   curl openssl python3-websockets
 )

@@ -9,6 +9,7 @@
 #include "ScheduleFollower.h"
 #include "ScheduleListing.h"
 #include "ScheduleSettings.h"
+#include "QrCode.h"
 #include "RemoteConfig.h"
 #include "RemoteKey.h"
 #include "SchemeFile.h"
@@ -29,6 +30,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <unistd.h>
+
 namespace {
 
 void nameTheProgram()
@@ -48,26 +51,35 @@ int listPorts()
     return EXIT_SUCCESS;
 }
 
-// The web remote's address and key, as a phone opens it.
+// The address a phone opens, with the key, or why there is none.
+RemoteAddress remoteAddress(const CommandLine &commandLine, const SettingsStore &settings)
+{
+    const RemoteChoice remote = chooseRemote(commandLine.remote(), settings);
+    if (!remote.config)
+        return {{},
+                remote.problem.isEmpty()
+                    ? QStringLiteral("The remote is off. Switch it on with Remote=127.0.0.1:8080 in the [Setting] "
+                                     "section of %1, or with --remote ADDRESS:PORT.")
+                          .arg(settings.fileName())
+                    : remote.problem};
+    const RemoteKey key = RemoteKey::loadOrMake(RemoteKey::pathBeside(settings.fileName()));
+    if (key.key.isEmpty())
+        return {{}, key.problem};
+    return {remoteUrl(*remote.config, QString::fromLatin1(key.key)), {}};
+}
+
+// The web remote's address and key; in a terminal also as a QR code, for a
+// phone's camera. A script reading the output gets the address alone.
 int printRemoteUrl(const CommandLine &commandLine)
 {
-    const SettingsStore settings;
-    const RemoteChoice remote = chooseRemote(commandLine.remote(), settings);
-    if (!remote.config) {
-        std::fprintf(stderr, "%s\n",
-                     remote.problem.isEmpty()
-                         ? qPrintable(QStringLiteral("The remote is off. Switch it on with Remote=127.0.0.1:8080 in the "
-                                                     "[Setting] section of %1, or with --remote ADDRESS:PORT.")
-                                          .arg(settings.fileName()))
-                         : qPrintable(remote.problem));
+    const RemoteAddress address = remoteAddress(commandLine, SettingsStore());
+    if (address.url.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(address.problem));
         return EXIT_FAILURE;
     }
-    const RemoteKey key = RemoteKey::loadOrMake(RemoteKey::pathBeside(settings.fileName()));
-    if (key.key.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(key.problem));
-        return EXIT_FAILURE;
-    }
-    std::printf("%s\n", qPrintable(remoteUrl(*remote.config, QString::fromLatin1(key.key))));
+    std::printf("%s\n", qPrintable(address.url));
+    if (isatty(STDOUT_FILENO))
+        std::fputs(QrCode(address.url).toTerminalText().toUtf8().constData(), stdout);
     return EXIT_SUCCESS;
 }
 
@@ -213,7 +225,8 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     PlayerThread rows(std::make_unique<Player>(choicesFor(commandLine, settings, schemeFile()),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
     QObject::connect(&rows.player(), &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    MainWindow window(rows.player(), settings, {findPorts});
+    MainWindow window(rows.player(), settings,
+                      {.findPorts = findPorts, .remoteAddress = [&] { return remoteAddress(commandLine, settings); }});
     // Logging out, shutting down or kill end the program as its exit button does.
     SignalWatcher endings({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);

@@ -68,6 +68,7 @@ void MainWindow::connectControls()
     connect(controls_.exitButton, &QPushButton::clicked, this, &MainWindow::close);
     connect(tray_, &TrayIcon::closeRequested, this, &MainWindow::close);
     connect(tray_, &TrayIcon::outputChosen, this, &MainWindow::chooseOutput);
+    connect(tray_, &TrayIcon::remoteRequested, this, &MainWindow::showRemote);
     connect(&player_, &Player::rowShown, this, [this](std::uint8_t lamps) { controls_.showLamps(lamps); });
     connect(&player_, &Player::stateChanged, this, &MainWindow::showState);
     connect(&player_, &Player::portLost, this, &MainWindow::showPortLost);
@@ -241,6 +242,13 @@ void MainWindow::chooseOutput(const QString &output)
     tray_->setOutput(output);
     const bool stopped = shown_.playback == PlayerState::Playback::Stopped;
     controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
+}
+
+void MainWindow::showRemote()
+{
+    auto *dialog = new RemoteDialog(options_.remoteAddress(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

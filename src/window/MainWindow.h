@@ -2,6 +2,7 @@
 
 #include "Player.h"
 #include "PlayerCall.h"
+#include "RemoteDialog.h"
 #include "Selection.h"
 #include "SettingsStore.h"
 #include "SettingsWriter.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 
 // The main window: the controls, what they do, and the tray icon. Playback
 // belongs to the player; the window asks it and shows what it hears, so a
@@ -25,6 +27,8 @@ public:
         std::chrono::milliseconds buildPause{1000};
         // How long the speed must rest before it is stored.
         std::chrono::milliseconds settingsQuiet{300};
+        // The remote's address with its key, asked each time it is shown.
+        std::function<RemoteAddress()> remoteAddress;
     };
 
     MainWindow(Player &player, SettingsStore &settings, Options options, QWidget *parent = nullptr);
@@ -50,6 +54,7 @@ private:
     void buildScheme();
     void finishBuild();
     void chooseOutput(const QString &output);
+    void showRemote();
     void showState(const PlayerState &state);
     void showPortLost(const QString &reason);
     void reportSettingsFailure(const QString &reason);

@@ -2,7 +2,9 @@
 #include "Layout.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "QrCode.h"
 #include "RecordingBackend.h"
+#include "RemoteDialog.h"
 #include "TestFiles.h"
 #include "Twips.h"
 
@@ -30,6 +32,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Player> player;
     std::unique_ptr<MainWindow> form;
+    RemoteAddress remote;
 
     QString dataPath() const { return folder->filePath("Data.inf"); }
     static QString stored(const QString &key) { return QSettings("Lampotron", "Lampotron").value(key, "-").toString(); }
@@ -54,7 +57,7 @@ class TestMainWindow : public QObject {
                                           {"gpio:gpiochip0:0,1,2,3,4,5,6,7", "GPIO chip", ""},
                                           {"/dev/parport0", "parallel port", ""}};
         };
-        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms});
+        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms, [this] { return remote; }});
         if (load) {
             QVERIFY(form->startUp());
             form->show();
@@ -111,6 +114,7 @@ private slots:
     {
         QSettings("Lampotron", "Lampotron").clear();
         folder = std::make_unique<QTemporaryDir>();
+        remote = {};
     }
 
     void cleanup()
@@ -259,6 +263,41 @@ private slots:
         QVERIFY(output->actions()[1]->isChecked());
         output->actions()[1]->trigger();
         QCOMPARE(player->state().output, mine);
+    }
+
+    void remoteAddressFromTheTrayMenu_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("on") << "http://192.0.2.7:8080/#key=00112233445566778899aabbccddeeff" << QString();
+        QTest::newRow("off") << QString() << "The remote is off. Switch it on with Remote=127.0.0.1:8080.";
+    }
+
+    // The code is drawn in whole pixels per module, with no grey at the edges.
+    void remoteAddressFromTheTrayMenu()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, problem);
+        remote = {url, problem};
+        open();
+        const auto actions = form->findChild<QMenu *>()->actions();
+        (*std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->text() == "Remote\u2026"; }))->trigger();
+        auto *dialog = form->findChild<RemoteDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        auto *address = dialog->findChild<QLabel *>("remoteUrl");
+        QCOMPARE(address != nullptr, !url.isEmpty());
+        if (url.isEmpty()) {
+            QCOMPARE(dialog->findChild<QLabel *>()->text(), problem);
+            return;
+        }
+        QCOMPARE(address->text(), url);
+        const QImage shown = dialog->findChild<QLabel *>("remoteCode")->pixmap().toImage();
+        const QrCode code(url);
+        const int scale = shown.width() / code.size();
+        QVERIFY(scale >= 4 && shown.width() == code.size() * scale);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                QCOMPARE(shown.pixelColor(x, y), code.isDark(x / scale, y / scale) ? Qt::black : Qt::white);
     }
 
     // Once, with the file; the window goes on as before.

@@ -1,0 +1,314 @@
+'use strict';
+// Lampotron's remote: the JSON API for commands, the live channel for the
+// lamps and the state. The key comes once in the address (#key=...) and is
+// kept in this browser, so that it stays out of the address bar and history.
+
+const keyName = 'lampotron.key';
+const byId = (id) => document.getElementById(id);
+const speedStep = 50;
+
+let key = null;
+let shown = null;            // the last state the program sent
+let selection = [];          // the effects as ticked here: {name, ticked, repeats}
+let live = null;
+let retryMs = 1000;
+let retry = null;
+let speedHeld = false;       // the slider is being dragged: the program's value waits
+
+function takeKey() {
+  const found = /(?:^#|&)key=([0-9a-fA-F]+)/.exec(location.hash);
+  try {
+    if (found) localStorage.setItem(keyName, found[1]);
+    key = localStorage.getItem(keyName);
+  } catch (storageRefused) {
+    key = found ? found[1] : null;
+  }
+  if (found) history.replaceState(null, '', location.pathname + location.search);
+}
+
+function forgetKey(reason) {
+  try { localStorage.removeItem(keyName); } catch (storageRefused) { /* nothing kept */ }
+  key = null;
+  clearTimeout(retry);
+  if (live) live.close();
+  byId('remote').hidden = true;
+  byId('nokey').hidden = false;
+  setLink('no key');
+  if (reason) showError(reason);
+}
+
+function showError(text) {
+  const line = byId('error');
+  line.textContent = text;
+  line.hidden = false;
+}
+
+function clearError() {
+  byId('error').hidden = true;
+}
+
+function setLink(text, ok) {
+  const link = byId('link');
+  link.textContent = text;
+  link.classList.toggle('ok', Boolean(ok));
+}
+
+// One request; answers the reply, or throws an Error saying what went wrong.
+async function api(method, path, body) {
+  const options = { method, headers: { Authorization: 'Bearer ' + key } };
+  if (body !== undefined) {
+    options.headers['Content-Type'] = 'application/json';
+    options.body = JSON.stringify(body);
+  }
+  let response;
+  try {
+    response = await fetch('/api/v1/' + path, options);
+  } catch (unreachable) {
+    throw new Error('Lampotron does not answer. Is it still running, and is this device on its network?');
+  }
+  const reply = await response.json().catch(() => ({}));
+  if (response.status === 401) forgetKey();
+  if (!response.ok) throw new Error(reply.error || `Lampotron answered ${response.status} ${response.statusText}.`);
+  return reply;
+}
+
+// A command that answers the state: shows it, or says why it failed.
+async function command(method, path, body) {
+  try {
+    showState(await api(method, path, body));
+    clearError();
+    return true;
+  } catch (failure) {
+    showError(failure.message);
+    return false;
+  }
+}
+
+function showLamps(row) {
+  const lamps = byId('lamps');
+  lamps.dataset.row = row;
+  [...lamps.children].forEach((lamp, i) => lamp.classList.toggle('on', row[i] === '1'));
+}
+
+function describePlayback(state) {
+  if (!state.running) return `stopped; the scheme has ${state.rows} rows`;
+  const what = state.effect ? `“${state.effect}” alone` : `the scheme, ${state.rows} rows`;
+  return `${state.paused ? 'paused' : 'playing'}: ${what}`;
+}
+
+function showState(state) {
+  const rowsChanged = shown && shown.rows !== state.rows;
+  shown = state;
+  byId('playback').textContent = describePlayback(state);
+  byId('start').disabled = state.running;
+  byId('stop').disabled = !state.running;
+  byId('pause').disabled = !state.running;
+  byId('pause').setAttribute('aria-pressed', String(state.running && state.paused));
+  byId('scheme').hidden = !state.effect;
+  if (!speedHeld) showSpeed(state.speed);
+  byId('output').textContent = state.output;
+  byId('outputState').textContent = state.outputState;
+  byId('outputState').className = 'output-' + state.outputState;
+  byId('outputProblem').textContent = state.outputProblem;
+  byId('outputProblem').hidden = !state.outputProblem;
+  byId('open').disabled = state.outputState === 'open';
+  chooseShownOutput(state.output);
+  showLamps(state.lamps);
+  showSelection();
+  if (rowsChanged) loadEffects();
+}
+
+function showSpeed(speed) {
+  byId('speed').value = speed;
+  byId('speedValue').textContent = speed + ' ms';
+}
+
+function setSpeed(speed) {
+  const bounded = Math.min(1000, Math.max(50, speed));
+  showSpeed(bounded);
+  return command('PUT', 'speed', { speed: bounded });
+}
+
+// The list comes from the program; the current output is there even when it
+// was not found now, as in the window's tray menu.
+async function loadOutputs() {
+  let found;
+  try {
+    found = (await api('GET', 'outputs')).outputs;
+  } catch (failure) {
+    showError(failure.message);
+    return;
+  }
+  const list = byId('outputs');
+  list.replaceChildren(...found.map((output) => {
+    const text = `${output.setting} — ${output.description}` + (output.problem ? ` (${output.problem})` : '');
+    return new Option(text, output.setting);
+  }));
+  if (shown) chooseShownOutput(shown.output);
+}
+
+function chooseShownOutput(output) {
+  const list = byId('outputs');
+  if (![...list.options].some((option) => option.value === output)) {
+    list.prepend(new Option(`${output} — not found now`, output));
+  }
+  list.value = output;
+}
+
+function effectRow(effect, index) {
+  const row = document.createElement('li');
+  const name = document.createElement('label');
+  const tick = document.createElement('input');
+  tick.type = 'checkbox';
+  name.append(tick, effect.name);
+  const repeats = document.createElement('span');
+  repeats.className = 'repeats';
+  const fewer = stepButton('−', `Fewer repeats of ${effect.name}`);
+  const more = stepButton('+', `More repeats of ${effect.name}`);
+  repeats.append(fewer, document.createElement('output'), more);
+  const alone = stepButton('▶', `Play ${effect.name} alone`);
+  row.append(name, repeats, alone);
+
+  // Ticking starts the count again at one, as in the window.
+  tick.addEventListener('change', () => {
+    Object.assign(selection[index], { ticked: tick.checked, repeats: 1 });
+    showSelection();
+  });
+  const step = (by) => {
+    const chosen = selection[index];
+    chosen.repeats = Math.min(10, Math.max(1, chosen.repeats + by));
+    showSelection();
+  };
+  fewer.addEventListener('click', () => step(-1));
+  more.addEventListener('click', () => step(1));
+  alone.addEventListener('click', () => command('POST', 'play', { effect: index }));
+  return row;
+}
+
+function stepButton(text, label) {
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.textContent = text;
+  button.setAttribute('aria-label', label);
+  return button;
+}
+
+async function loadEffects() {
+  let reply;
+  try {
+    reply = await api('GET', 'effects');
+  } catch (failure) {
+    showError(failure.message);
+    return;
+  }
+  selection = reply.effects.map(({ name, ticked, repeats }) => ({ name, ticked, repeats }));
+  byId('effects').replaceChildren(...selection.map(effectRow));
+  showSelection();
+}
+
+// The scheme can only change while nothing plays.
+function showSelection() {
+  const playing = Boolean(shown && shown.running);
+  [...byId('effects').children].forEach((row, i) => {
+    const { ticked, repeats } = selection[i];
+    const tick = row.querySelector('input');
+    const [fewer, count, more] = row.querySelector('.repeats').children;
+    tick.checked = ticked;
+    tick.disabled = playing;
+    row.classList.toggle('ticked', ticked);
+    count.textContent = repeats;
+    fewer.disabled = playing || !ticked || repeats <= 1;
+    more.disabled = playing || !ticked || repeats >= 10;
+  });
+  const ticked = selection.filter((effect) => effect.ticked).length;
+  byId('rows').textContent = ticked ? `(${ticked} ticked)` : '(tick at least one to build)';
+  byId('build').disabled = playing || !ticked;
+}
+
+function buildScheme() {
+  const effects = selection.map(({ ticked, repeats }) => ({ ticked, repeats }));
+  command('POST', 'build', { effects });
+}
+
+// Everything the page shows, asked afresh: at start and after each reconnection.
+async function refresh() {
+  try {
+    showState(await api('GET', 'state'));
+    clearError();
+  } catch (failure) {
+    showError(failure.message);
+    return;
+  }
+  loadEffects();
+  loadOutputs();
+}
+
+// The live channel: the key goes first, as browsers cannot set headers on a
+// WebSocket. When it drops, it is tried again after 1, 2, 4 ... 30 s.
+function connectLive() {
+  clearTimeout(retry);
+  if (live) live.close();
+  const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
+  const socket = new WebSocket(scheme + location.host + '/api/v1/live');
+  live = socket;
+  socket.addEventListener('open', () => {
+    socket.send(JSON.stringify({ key }));
+    setLink('live', true);
+    refresh();
+  });
+  socket.addEventListener('message', (event) => {
+    retryMs = 1000;
+    const message = JSON.parse(event.data);
+    if (message.type === 'state') showState(message);
+    else if (message.type === 'lamps') showLamps(message.lamps);
+  });
+  socket.addEventListener('close', (event) => {
+    if (live !== socket || !key) return;
+    if (event.code === 4401) {
+      forgetKey(event.reason || 'The key was refused.');
+      return;
+    }
+    setLink(`offline, trying again in ${retryMs / 1000} s`);
+    retry = setTimeout(connectLive, retryMs);
+    retryMs = Math.min(retryMs * 2, 30000);
+  });
+}
+
+function wireControls() {
+  const lamps = byId('lamps');
+  for (let i = 0; i < 8; i++) lamps.append(document.createElement('span'));
+  showLamps('00000000');
+  byId('start').addEventListener('click', () => command('POST', 'start'));
+  byId('stop').addEventListener('click', () => command('POST', 'stop'));
+  byId('pause').addEventListener('click', () => command('POST', shown && shown.paused ? 'resume' : 'pause'));
+  byId('scheme').addEventListener('click', () => command('POST', 'play', { effect: null }));
+  byId('alloff').addEventListener('click', () => command('POST', 'alloff'));
+  byId('open').addEventListener('click', () => command('POST', 'output/open'));
+  byId('outputs').addEventListener('change', (event) => command('PUT', 'output', { output: event.target.value }));
+  byId('build').addEventListener('click', buildScheme);
+
+  const speed = byId('speed');
+  speed.addEventListener('pointerdown', () => { speedHeld = true; });
+  speed.addEventListener('input', () => showSpeed(speed.valueAsNumber));
+  speed.addEventListener('change', () => setSpeed(speed.valueAsNumber));
+  ['pointerup', 'pointercancel'].forEach((name) => speed.addEventListener(name, () => { speedHeld = false; }));
+  byId('shorter').addEventListener('click', () => setSpeed(speed.valueAsNumber - speedStep));
+  byId('longer').addEventListener('click', () => setSpeed(speed.valueAsNumber + speedStep));
+}
+
+// On opening, and when an address with a new key is opened over this page.
+function begin() {
+  takeKey();
+  if (!key) {
+    forgetKey();
+    return;
+  }
+  clearError();
+  byId('nokey').hidden = true;
+  byId('remote').hidden = false;
+  connectLive();
+}
+
+wireControls();
+window.addEventListener('hashchange', begin);
+begin();

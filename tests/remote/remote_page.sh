@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The remote as a phone uses it: reads back the QR code that
+# `lampotron --remote-url` draws in a terminal, then plays with --play and its
+# remote beside a private olad with a listener, and drives the page in
+# headless Chromium (remote_page.py), which also takes the screenshots.
+#   remote_page.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE LIBRARY SCREENSHOT_DIR   (beside a private olad)
+set -euo pipefail
+for tool in chromium chromedriver zbarimg script; do
+  command -v "$tool" >/dev/null || { echo "SKIPPED: missing $tool (scripts/setup.sh test installs it)" >&2; exit 77; }
+done
+/usr/bin/python3 -c 'import selenium' 2>/dev/null || { echo "SKIPPED: missing python3-selenium" >&2; exit 77; }
+probe=$2 work=$(mktemp -d) shots=$4 here=$(dirname "$0")
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+# shellcheck source=../../bench/ola/x_and_listener.sh
+. "$3"
+fail() { echo "FAIL: $*" >&2; cat "$work/lampotron.log" >&2 || true; exit 1; }
+mkdir -p "$work/config/Lampotron" "$shots"
+printf '[Setting]\nSpeed=50\nPort=ola:%d\n' "$OLA_UNIVERSE" > "$work/config/Lampotron/Lampotron.conf"
+# Beside its own copy of the program, the scheme is built there and nowhere else.
+cp "$1" "$work/lampotron"
+printf '11000000\r\n00110000\r\n' > "$work/Data.inf"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work"
+lampotron=("$work/lampotron" --remote 127.0.0.1:8080)
+
+url=$(env -u DISPLAY "${lampotron[@]}" --remote-url)
+[[ $url == http://127.0.0.1:8080/#key=* ]] || fail "--remote-url printed: $url"
+# In a terminal the QR code follows: half blocks back into modules, then an image.
+script -qec "env -u DISPLAY ${lampotron[*]} --remote-url" /dev/null > "$work/terminal.txt"
+/usr/bin/python3 - "$work/terminal.txt" "$work/code.pbm" <<'PY'
+import re, sys
+lines = [re.sub(r"\x1b\[[0-9;]*m", "", line) for line in open(sys.argv[1], encoding="utf-8").read().splitlines()]
+halves = {" ": (0, 0), "\u2580": (1, 0), "\u2584": (0, 1), "\u2588": (1, 1)}
+rows = [[halves[c][h] for c in line] for line in lines if line and set(line) <= set(halves) for h in (0, 1)]
+with open(sys.argv[2], "w") as image:
+    image.write(f"P1\n{len(rows[0]) * 4} {len(rows) * 4}\n")
+    image.writelines((" ".join(str(module) for module in row for _ in range(4)) + "\n") * 4 for row in rows)
+PY
+decoded=$(zbarimg -q --raw --nodbus "$work/code.pbm") || fail "the terminal's QR code could not be read"
+[ "$decoded" = "$url" ] || fail "the terminal's QR code reads $decoded"
+
+listen heard
+env -u DISPLAY "${lampotron[@]}" --play 2> "$work/lampotron.log" &
+for _ in $(seq 50); do (: </dev/tcp/127.0.0.1/8080) 2>/dev/null && break; sleep 0.1; done
+TMPDIR="$work" /usr/bin/python3 "$here/remote_page.py" "$url" "$work/heard.frames" "$shots" || fail "the page, above"
+stop_listening
+echo "screenshots in $shots"
+echo PASS
