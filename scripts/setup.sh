@@ -10,10 +10,12 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev
+  libmosquitto-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
+  mosquitto mosquitto-clients python3-paho-mqtt
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev
   clang libclang-rt-dev
