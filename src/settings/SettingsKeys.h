@@ -28,6 +28,13 @@ using pattern::EffectCount;
 inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
 inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
 
+// MQTT is off until a broker is named, as host:port.
+inline const TextKey MqttBroker{QStringLiteral("Mqtt"), QStringLiteral("Broker"), QString()};
+// A file of mode 0600 holding "user:password".
+inline const TextKey MqttCredentialsFile{QStringLiteral("Mqtt"), QStringLiteral("CredentialsFile"), QString()};
+// Naming a CA file turns TLS on.
+inline const TextKey MqttCaFile{QStringLiteral("Mqtt"), QStringLiteral("CaFile"), QString()};
+
 inline IntKey effectTicked(int effect)
 {
     return {QStringLiteral("Sheme"), QStringLiteral("Effect%1").arg(effect), 1, 0, 1};
