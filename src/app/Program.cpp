@@ -8,6 +8,7 @@
 #include "SchemeFile.h"
 #include "SettingsStore.h"
 #include "SignalWatcher.h"
+#include "StartMqtt.h"
 #include "TimerfdDeadlineTimer.h"
 
 #include <QApplication>
@@ -91,6 +92,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
     if (const auto failed = face.start())
         return *failed;
+    const auto homeAssistant = startMqtt(player, settings);
     return app.exec();
 }
 
@@ -126,5 +128,6 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine, const QDate
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();
+    const auto homeAssistant = startMqtt(rows.player(), settings);
     return app.exec();
 }
