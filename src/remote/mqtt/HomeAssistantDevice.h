@@ -35,6 +35,8 @@ public:
     static QStringList effectNames();
 
     const Topics &topics() const { return topics_; }
+    // What the broker knows this program by, in its log too.
+    QString clientId() const { return QStringLiteral("lampotron-") + nodeId_; }
     QStringList commandTopics() const;
 
     std::vector<MqttMessage> discovery() const;

@@ -29,8 +29,10 @@ void log(const QString &line)
 
 } // namespace
 
-MqttConnection::MqttConnection(MqttSettings settings, MqttMessage will, QStringList subscriptions, QObject *parent)
-    : QObject(parent), settings_(std::move(settings)), will_(std::move(will)), subscriptions_(std::move(subscriptions))
+MqttConnection::MqttConnection(MqttSettings settings, QString clientId, MqttMessage will, QStringList subscriptions,
+                               QObject *parent)
+    : QObject(parent), settings_(std::move(settings)), clientId_(std::move(clientId)), will_(std::move(will)),
+      subscriptions_(std::move(subscriptions))
 {
     static const int initialised = mosquitto_lib_init();
     Q_UNUSED(initialised)
@@ -43,7 +45,7 @@ MqttConnection::~MqttConnection()
 
 std::optional<QString> MqttConnection::start()
 {
-    client_ = mosquitto_new(nullptr, true, this);
+    client_ = mosquitto_new(clientId_.toUtf8().constData(), true, this);
     if (!client_)
         return QStringLiteral("MQTT could not be set up: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
     mosquitto_threaded_set(client_, true);

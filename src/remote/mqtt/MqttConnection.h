@@ -28,7 +28,8 @@ class MqttConnection : public QObject {
 public:
     // `will` is what the broker publishes if the program dies; `subscriptions`
     // are renewed on every connection.
-    MqttConnection(MqttSettings settings, MqttMessage will, QStringList subscriptions, QObject *parent = nullptr);
+    MqttConnection(MqttSettings settings, QString clientId, MqttMessage will, QStringList subscriptions,
+                   QObject *parent = nullptr);
     // Leaves the broker if `close` has not.
     ~MqttConnection() override;
 
@@ -56,6 +57,7 @@ private:
     QString broker() const;
 
     MqttSettings settings_;
+    QString clientId_;
     MqttMessage will_;
     QStringList subscriptions_;
     mosquitto *client_ = nullptr;

@@ -24,7 +24,8 @@ MqttFace::MqttFace(Player &player, const SettingsStore &settings, const MqttSett
                 [](const Selection &) -> PlayerCommands::Failure {
                     return QStringLiteral("Schemes are built in the window.");
                 }),
-      connection_(mqtt, device_.availability(false), device_.commandTopics() << HomeAssistantStatus)
+      connection_(mqtt, device_.clientId(), device_.availability(false),
+                  device_.commandTopics() << HomeAssistantStatus)
 {
     announceAgain_.setSingleShot(true);
     connect(&announceAgain_, &QTimer::timeout, this, &MqttFace::announce);
@@ -67,6 +68,15 @@ void MqttFace::onMessage(const QString &topic, const QByteArray &payload)
         qWarning().noquote() << QStringLiteral("MQTT: not done (%1): %2").arg(topic, *failure);
 }
 
+// A light that is turned on lights up: the output is opened first if the
+// window has not opened it.
+PlayerCommands::Failure MqttFace::openOutput()
+{
+    if (commands_.state().outputState == PlayerState::Output::Open)
+        return std::nullopt;
+    return commands_.openOutput();
+}
+
 PlayerCommands::Failure MqttFace::run(const MqttCommand &command)
 {
     switch (command.kind) {
@@ -74,10 +84,14 @@ PlayerCommands::Failure MqttFace::run(const MqttCommand &command)
         // Turning on a light that is on leaves it as it is.
         if (commands_.state().playback != PlayerState::Playback::Stopped)
             return std::nullopt;
+        if (auto failure = openOutput())
+            return failure;
         return commands_.start();
     case MqttCommand::Kind::AllOff:
         return commands_.allOff();
     case MqttCommand::Kind::Play:
+        if (auto failure = openOutput())
+            return failure;
         return commands_.play(command.value);
     case MqttCommand::Kind::SetDelay:
         return commands_.setSpeed(command.value);

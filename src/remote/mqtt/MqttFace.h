@@ -28,6 +28,7 @@ private:
     void announce();
     void onMessage(const QString &topic, const QByteArray &payload);
     PlayerCommands::Failure run(const MqttCommand &command);
+    PlayerCommands::Failure openOutput();
 
     HomeAssistantDevice device_;
     PlayerCommands commands_;
