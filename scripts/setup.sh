@@ -9,15 +9,14 @@ run_packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation2
-  libola-dev libgpiod-dev libhidapi-dev
-  libmosquitto-dev
+  libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
   mosquitto mosquitto-clients python3-paho-mqtt
   qemu-system-x86 busybox-static cpio gzip
-  dpkg-dev
+  dpkg-dev lintian stress-ng
   clang libclang-rt-dev
 )
 

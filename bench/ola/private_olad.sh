@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs a command beside a private olad: a network namespace with nothing but
 # loopback, olad with only its Dummy plugin, universe 1 patched to the dummy
-# port. The command sees OLA_UNIVERSE (the patched universe) and OLAD_PID (to
-# stop olad, as if the daemon were lost); olad is stopped when it ends.
+# port. /run/lock is private too: players here lock this olad's universes,
+# which players outside never meet. The command sees OLA_UNIVERSE (the
+# patched universe) and OLAD_PID (to stop olad, as if the daemon were lost);
+# olad is stopped when it ends.
 #   private_olad.sh COMMAND [ARGS...]
 # Exits with the command's code, or 77 (skipped) with a reason when olad
 # cannot be started here.
@@ -17,9 +19,10 @@ if [ -z "${PRIVATE_OLAD_NAMESPACE:-}" ]; then
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/setup.sh installs it)"
   done
   id olad >/dev/null 2>&1 || skip "there is no user olad (package ola creates it)"
-  PRIVATE_OLAD_NAMESPACE=1 exec unshare --net bash "$0" "$@"
+  PRIVATE_OLAD_NAMESPACE=1 exec unshare --net --mount bash "$0" "$@"
 fi
 unset PRIVATE_OLAD_NAMESPACE
+mount -t tmpfs -o mode=1777 private-locks /run/lock
 
 if command -v ip >/dev/null; then ip link set lo up; else /bin/busybox ip link set lo up; fi
 

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Outputs.h"
 #include "SettingsKeys.h"
 
 #include <QCoreApplication>
@@ -8,8 +9,8 @@ CommandLine::CommandLine()
     : help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
       version_({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")),
       port_(QStringLiteral("port"),
-            QStringLiteral("Use this output for this run: /dev/parportN, gpio:CHIP:O0,...,O7, ola:UNIVERSE or "
-                           "relay:SERIAL (see --list-ports)."),
+            QStringLiteral("Use this output for this run (see --list-ports):\n%1")
+                .arg(QString::fromStdString(outputsHelp()).trimmed()),
             QStringLiteral("OUTPUT")),
       listPorts_(QStringLiteral("list-ports"), QStringLiteral("List the outputs found, and whether each can be opened now.")),
       play_(QStringLiteral("play"),

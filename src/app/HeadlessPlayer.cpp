@@ -1,11 +1,19 @@
 #include "HeadlessPlayer.h"
 
+#include "PrintableSetting.h"
+
 #include <QCoreApplication>
 
 #include <csignal>
 #include <cstdio>
 
 namespace {
+
+// An output's setting as a log line may quote it.
+QString printable(const QString &output)
+{
+    return QString::fromStdString(printableSetting(output.toStdString()));
+}
 
 void log(const QString &line)
 {
@@ -25,7 +33,7 @@ HeadlessPlayer::HeadlessPlayer(Player &player, std::optional<int> speedChosen, b
 std::optional<int> HeadlessPlayer::start()
 {
     log(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
-    const QString output = player_.state().output;
+    const QString output = printable(player_.state().output);
     if (auto failure = player_.loadScheme()) {
         log(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")
                 .arg(player_.schemePath(), *failure));
@@ -70,12 +78,12 @@ void HeadlessPlayer::reload()
             .arg(player_.state().speedMs));
     const QString stored = settings_.read(settings::Port);
     if (!outputChosen_ && stored != player_.state().output)
-        log(QStringLiteral("The Port setting now names %1; restart to use it.").arg(stored));
+        log(QStringLiteral("The Port setting now names %1; restart to use it.").arg(printable(stored)));
 }
 
 void HeadlessPlayer::onPortLost(const QString &reason)
 {
-    log(QStringLiteral("The output %1 stopped answering: %2").arg(player_.state().output, reason));
+    log(QStringLiteral("The output %1 stopped answering: %2").arg(printable(player_.state().output), reason));
     player_.shutDown(PortUnavailable);
 }
 

@@ -16,7 +16,7 @@ class HeadlessPlayer : public QObject {
 
 public:
     // Exit codes a service manager can act on.
-    enum ExitCode { Stopped = 0, SchemeUnusable = 1, PortUnavailable = 69 };
+    enum ExitCode { Stopped = 0, SchemeUnusable = 1, PortUnavailable = 69, ConfigurationError = 78 };
 
     // `speedChosen` is the speed given for this run, over the stored one.
     HeadlessPlayer(Player &player, std::optional<int> speedChosen, bool outputChosen, const SettingsStore &settings,

@@ -5,7 +5,9 @@
 #include "MainWindow.h"
 #include "PlayerThread.h"
 #include "PortDiscovery.h"
+#include "PortSetting.h"
 #include "SchemeFile.h"
+#include "ServiceNotifier.h"
 #include "SettingsStore.h"
 #include "SignalWatcher.h"
 #include "StartMqtt.h"
@@ -47,6 +49,22 @@ Player::Choices choicesFor(const CommandLine &commandLine, const SettingsStore &
             commandLine.speed().value_or(settings.read(settings::Speed))};
 }
 
+// An output setting that can never work is a mistake in the configuration:
+// trying again every few seconds would not mend it. Says so and gives the
+// code to end with: usage for --port, configuration for the stored setting.
+std::optional<int> outputMistake(const CommandLine &commandLine, const SettingsStore &settings)
+{
+    const QString output = commandLine.port().value_or(settings.read(settings::Port));
+    const PortSetting parsed = parsePortSetting(output.toStdString());
+    if (parsed.kind == PortSetting::Kind::Valid)
+        return std::nullopt;
+    const QString where = commandLine.port() ? QStringLiteral("--port")
+                                             : QStringLiteral("Port= in %1").arg(settings.fileName());
+    std::fprintf(stderr, "The output setting cannot work: %s Correct %s (see lampotron --help and --list-ports).\n",
+                 parsed.error.c_str(), qPrintable(where));
+    return commandLine.port() ? int(CommandLine::UsageError) : int(HeadlessPlayer::ConfigurationError);
+}
+
 std::unique_ptr<PortBackend> backendFor(const QString &output)
 {
     return makeBackend(output.toStdString());
@@ -83,16 +101,21 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     if (commandLine.wantsPortList())
         return listPorts();
     const SettingsStore settings;
+    if (const auto mistake = outputMistake(commandLine, settings))
+        return *mistake;
     // A scheme named for this run is played as it is; nothing else is touched.
     const QString scheme = commandLine.scheme() ? *commandLine.scheme() : schemeFile(started);
     Player player(choicesFor(commandLine, settings, scheme), std::make_unique<TimerfdDeadlineTimer>(), backendFor);
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     HeadlessPlayer face(player, commandLine.speed(), commandLine.port().has_value(), settings);
+    ServiceNotifier service(player);
     SignalWatcher signalsToHandle({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
+    QObject::connect(&player, &Player::finished, &service, &ServiceNotifier::stopping);
     if (const auto failed = face.start())
         return *failed;
     const auto homeAssistant = startMqtt(player, settings);
+    service.ready();
     return app.exec();
 }
 

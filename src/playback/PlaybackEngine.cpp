@@ -22,6 +22,7 @@ void PlaybackEngine::start()
     if (table_.rowCount() == 0)
         return;
     running_ = true;
+    stopAtEndOfPass_ = false;
     row_ = 0;
     due_ = timer_.now();
     playRow();
@@ -30,8 +31,19 @@ void PlaybackEngine::start()
 void PlaybackEngine::stop()
 {
     running_ = false;
+    stopAtEndOfPass_ = false;
     timer_.disarm();
     allOff();
+}
+
+void PlaybackEngine::stopAtEndOfPass()
+{
+    if (!running_) {
+        stop();
+        emit stoppedAtEndOfPass();
+        return;
+    }
+    stopAtEndOfPass_ = true;
 }
 
 void PlaybackEngine::setPaused(bool paused)
@@ -67,6 +79,11 @@ void PlaybackEngine::onDeadline()
 // Showing comes last: whoever is told may stop or pause the engine.
 void PlaybackEngine::playRow()
 {
+    if (row_ == 0 && stopAtEndOfPass_) {
+        stop();
+        emit stoppedAtEndOfPass();
+        return;
+    }
     const std::uint8_t lines = table_.litLines(row_);
     row_ = (row_ + 1) % table_.rowCount();
     due_ += delay_;

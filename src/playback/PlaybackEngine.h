@@ -31,6 +31,9 @@ public:
     void start();
     // Stops and switches everything off.
     void stop();
+    // Stops, as `stop` does, when the pass under way ends: before the first
+    // row would play again. At once when not running.
+    void stopAtEndOfPass();
     // A paused engine holds its current row; resuming plays the next one
     // when it is due, or at once if that time has passed.
     void setPaused(bool paused);
@@ -42,6 +45,8 @@ signals:
     void rowShown(std::uint8_t lamps);
     // The port stopped answering at a write and has closed itself.
     void portLost(const QString &reason);
+    // A stop asked for at the end of a pass has happened.
+    void stoppedAtEndOfPass();
 
 private:
     void playRow();
@@ -54,6 +59,7 @@ private:
     std::chrono::milliseconds delay_{100};
     bool running_ = false;
     bool paused_ = false;
+    bool stopAtEndOfPass_ = false;
     int row_ = 0;
     DeadlineTimer::Clock::time_point due_;
 };

@@ -14,6 +14,9 @@ Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMak
     engine_->setDelay(std::chrono::milliseconds(choices_.speedMs));
     connect(engine_, &PlaybackEngine::rowShown, this, &Player::onRow);
     connect(engine_, &PlaybackEngine::portLost, this, &Player::onPortLost);
+    connect(engine_, &PlaybackEngine::stoppedAtEndOfPass, this, [this] {
+        update([](PlayerState &state) { state.playback = PlayerState::Playback::Stopped; });
+    });
 }
 
 // The port's own destructor puts the lines low and releases it; the engine
@@ -101,6 +104,11 @@ void Player::stop()
 {
     engine_->stop();
     update([](PlayerState &state) { state.playback = PlayerState::Playback::Stopped; });
+}
+
+void Player::stopAtEndOfPass()
+{
+    engine_->stopAtEndOfPass();
 }
 
 void Player::setPaused(bool paused)

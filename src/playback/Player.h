@@ -52,6 +52,8 @@ public:
     void setSpeed(int speedMs);
     void start();
     void stop();
+    // Stops when the pass through the scheme under way ends.
+    void stopAtEndOfPass();
     void setPaused(bool paused);
     void allOff();
 

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-// Every output that can be found now: parallel ports, GPIO chips, the
-// universes of a running olad and USB relay boards, as far as this build
-// knows them.
+// Every output that can be found now, of every kind this build has, in the
+// order of the outputs table.
 std::vector<FoundPort> findPorts();

@@ -1,55 +1,35 @@
 #include "PortSetting.h"
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
+#include "Outputs.h"
+#include "PrintableSetting.h"
 
 namespace {
 
 // Far longer than any real setting; longer text is refused before parsing.
 constexpr std::size_t LongestSetting = 256;
-constexpr std::size_t LongestQuote = 60;
 
-bool parseNumber(std::string_view text, unsigned &number)
+// "A, B, C or D": every form a setting can take.
+std::string everyForm()
 {
-    const char *end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, number);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end;
-}
-
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+    std::string forms;
+    const auto all = outputs();
+    for (std::size_t k = 0; k < all.size(); ++k)
+        forms += (k == 0 ? "" : k + 1 == all.size() ? " or " : ", ") + std::string(all[k].form);
+    return forms;
 }
 
 PortSetting refuse(std::string_view text, const std::string &why)
 {
-    std::string quoted(text.substr(0, LongestQuote));
-    if (text.size() > LongestQuote)
-        quoted += "...";
     PortSetting setting;
-    setting.error = "The port setting \"" + quoted + "\" " + why
-                    + " Use /dev/parportN, gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7, ola:UNIVERSE or relay:SERIAL.";
+    setting.error = "The port setting \"" + printableSetting(text) + "\" " + why + " Use " + everyForm() + ".";
     return setting;
 }
 
-PortSetting parseGpio(std::string_view text)
+PortSetting leftOut(const Output &output)
 {
-    const std::string_view rest = text.substr(5);
-    const auto colon = rest.rfind(':');
-    if (colon == std::string_view::npos || colon == 0)
-        return refuse(text, "does not name a GPIO chip and its line offsets.");
     PortSetting setting;
-    setting.device = std::string(rest.substr(0, colon));
-    std::string_view offsets = rest.substr(colon + 1);
-    for (std::size_t k = 0; k < setting.offsets.size(); ++k) {
-        const auto comma = offsets.find(',');
-        const bool last = k + 1 == setting.offsets.size();
-        if ((comma == std::string_view::npos) != last || !parseNumber(offsets.substr(0, comma), setting.offsets[k]))
-            return refuse(text, "needs exactly eight line offsets, separated by commas.");
-        offsets.remove_prefix(last ? offsets.size() : comma + 1);
-    }
-    setting.kind = PortSetting::Kind::Gpio;
+    setting.error = "This Lampotron was built without " + std::string(output.leftOutAs) + " (the build option "
+                    + std::string(output.buildOption) + " was off).";
     return setting;
 }
 
@@ -59,26 +39,28 @@ PortSetting parsePortSetting(std::string_view text)
 {
     if (text.size() > LongestSetting)
         return refuse(text, "is longer than " + std::to_string(LongestSetting) + " characters.");
-    PortSetting setting;
-    if (text.starts_with("/dev/parport") && allDigits(text.substr(12))) {
-        setting.kind = PortSetting::Kind::Parport;
-        setting.device = std::string(text);
-        return setting;
-    }
-    if (text.starts_with("ola:")) {
-        if (!parseNumber(text.substr(4), setting.universe))
-            return refuse(text, "does not name a DMX universe number.");
-        setting.kind = PortSetting::Kind::Ola;
-        return setting;
-    }
-    if (text.starts_with("relay:")) {
-        setting.device = std::string(text.substr(6));
-        if (!std::all_of(setting.device.begin(), setting.device.end(), [](unsigned char c) { return std::isalnum(c); }))
-            return refuse(text, "does not name a relay board's serial (letters and digits, or nothing for the first board).");
-        setting.kind = PortSetting::Kind::Relay;
-        return setting;
-    }
-    if (text.starts_with("gpio:"))
-        return parseGpio(text);
-    return refuse(text, "is not understood.");
+    const Output *output = outputFor(text);
+    if (output == nullptr)
+        return refuse(text, "is not understood.");
+    if (!output->built())
+        return leftOut(*output);
+    SettingCheck check = output->parts.check(text.substr(output->prefix.size()));
+    if (!check.refusal.empty())
+        return refuse(text, check.refusal);
+    return {PortSetting::Kind::Valid, output, std::move(check.device), {}};
+}
+
+bool sameDevice(const std::string &settingA, const std::string &settingB)
+{
+    const PortSetting a = parsePortSetting(settingA), b = parsePortSetting(settingB);
+    return a.kind == PortSetting::Kind::Valid && a.output == b.output
+           && (a.device == b.device || a.device.empty() || b.device.empty());
+}
+
+std::string settingForChoice(const std::string &current, const std::string &found)
+{
+    const PortSetting kept = parsePortSetting(current), chosen = parsePortSetting(found);
+    const bool sameWay =
+        kept.kind == PortSetting::Kind::Valid && kept.output == chosen.output && kept.device == chosen.device;
+    return sameWay ? current : found;
 }

@@ -1,24 +1,36 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
-// What the "Port" setting (or --port) names:
-//   /dev/parportN              a parallel port (the default, /dev/parport0, is LPT1)
-//   gpio:CHIP:O0,O1,...,O7     eight GPIO line offsets on a chip, for lines 0..7
-//   ola:U                      DMX universe U through the OLA daemon
-//   relay:SERIAL or relay:     a USB relay board by serial, or the first one found
+struct Output;
+
+// What the "Port" setting (or --port) names, through the outputs table; the
+// forms are in outputsHelp().
 struct PortSetting {
-    enum class Kind { Parport, Gpio, Ola, Relay, Invalid };
+    // Invalid is a mistake in the configuration, which trying again cannot
+    // mend: a setting that makes no sense, one that names no output, and one
+    // that names an output this build left out.
+    enum class Kind { Valid, Invalid };
 
     Kind kind = Kind::Invalid;
-    std::string device; // the parport path, the GPIO chip or the relay board's serial
-    std::array<unsigned, 8> offsets{};
-    unsigned universe = 0;
+    const Output *output = nullptr; // its row in the outputs table; nullptr when Invalid
+    // The device it names, one way only: the parallel port's node (parport0),
+    // the GPIO chip (gpiochip0), the DMX universe (3), the relay board's
+    // serial, or "" for the first relay board found, which stands for any.
+    std::string device;
     std::string error; // why an Invalid setting was refused
 };
 
-inline constexpr const char *DefaultPortSetting = "/dev/parport0";
-
 PortSetting parsePortSetting(std::string_view text);
+
+// Whether two settings name one device, however each is written: a GPIO chip
+// whatever the offsets, ola:1 and ola:01; relay: (the first board found)
+// is any relay board. A refused setting names nothing.
+bool sameDevice(const std::string &settingA, const std::string &settingB);
+
+// What the setting becomes when the user chooses `found`, as the list of
+// outputs shows it, while `current` is in force: `current` when it names the
+// same device the same way, so that the user's own GPIO offsets stay;
+// otherwise `found`, so that choosing a relay board pins it by its serial.
+std::string settingForChoice(const std::string &current, const std::string &found);

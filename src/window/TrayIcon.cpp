@@ -1,5 +1,7 @@
 #include "TrayIcon.h"
 
+#include "PortSetting.h"
+
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -54,8 +56,11 @@ void TrayIcon::searchOutputs()
 void TrayIcon::listOutputs(std::vector<FoundPort> found)
 {
     outputMenu_->clear();
-    const bool currentFound = std::any_of(found.begin(), found.end(), [this](const FoundPort &port) {
-        return QString::fromStdString(port.setting) == output_;
+    // Found outputs are matched by their device, so that the user's own
+    // setting, such as GPIO offsets, survives choosing the same chip again.
+    const std::string current = output_.toStdString();
+    const bool currentFound = std::any_of(found.begin(), found.end(), [&current](const FoundPort &port) {
+        return sameDevice(port.setting, current);
     });
     if (!currentFound)
         found.insert(found.begin(), {output_.toStdString(), "not found now", ""});
@@ -66,7 +71,9 @@ void TrayIcon::listOutputs(std::vector<FoundPort> found)
             text += QStringLiteral(" (%1)").arg(QString::fromStdString(port.problem));
         QAction *action = outputMenu_->addAction(text);
         action->setCheckable(true);
-        action->setChecked(setting == output_);
-        connect(action, &QAction::triggered, this, [this, setting] { emit outputChosen(setting); });
+        action->setChecked(port.setting == current || sameDevice(port.setting, current));
+        connect(action, &QAction::triggered, this, [this, found = port.setting] {
+            emit outputChosen(QString::fromStdString(settingForChoice(output_.toStdString(), found)));
+        });
     }
 }

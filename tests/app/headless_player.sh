@@ -10,18 +10,25 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=../../bench/ola/x_and_listener.sh
 . "$3"
 fail() { echo "FAIL: $*" >&2; cat "$work/player.log" >&2 || true; exit 1; }
-play=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work"
+play=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work" NOTIFY_SOCKET="$work/notify"
       "$1" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --speed 50)
 # reload SCHEME: the scheme file (backslash escapes allowed) is rewritten, then SIGHUP.
 reload() { printf '%b' "$1" > "$work/scheme.inf"; kill -HUP "$player"; sleep 0.5; }
 
 printf '11000000\r\n00110000\r\n' > "$work/scheme.inf"
+# What the player tells systemd, a line each.
+python3 -c 'import socket, sys
+s = socket.socket(socket.AF_UNIX, socket.SOCK_DGRAM); s.bind(sys.argv[1])
+while True: print(s.recv(4096).decode(), flush=True)' "$work/notify" > "$work/notify.log" &
+sleep 0.2
 listen heard
 "${play[@]}" 2> "$work/player.log" &
 player=$!
 sleep 1
 rows=$(rows_heard heard | sort -u | tr '\n' ' ')
 [ "$rows" = "00000000 00110000 11000000 " ] || fail "unexpected rows: $rows"
+grep -qx READY=1 "$work/notify.log" && grep -qx "STATUS=playing scheme.inf (2 rows) at 50 ms on ola:$OLA_UNIVERSE" "$work/notify.log" \
+  || fail "systemd was not told: $(cat "$work/notify.log")"
 
 reload '00001111\r\n'
 [ "$(rows_heard heard | tail -n 1)" = 00001111 ] || fail "the new scheme did not arrive after SIGHUP"

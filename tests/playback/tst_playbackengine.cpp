@@ -60,6 +60,8 @@ private slots:
         QTest::newRow("a stall restarts the schedule") << "late 330 280,run 70" << "0:10000000 330:01000000 380:10100000";
         QTest::newRow("a shorter table from its first row")
             << "run 60,load,run 100" << "0:10000000 50:01000000 100:00000001 150:00000001";
+        QTest::newRow("stop at the end of the pass")
+            << "run 60,end,run 1000,start,run 10" << "0:10000000 50:01000000 100:10100000 150:00000000 1060:10000000";
     }
 
     void playsOnItsSchedule()
@@ -76,6 +78,8 @@ private slots:
                 rig.engine.setDelay(ms);
             else if (verb == "load")
                 rig.engine.loadTable(tableOf({"00000001"}));
+            else if (verb == "end")
+                rig.engine.stopAtEndOfPass();
             else if (verb == "pause" || verb == "resume")
                 rig.engine.setPaused(verb == "pause");
             else

@@ -1,5 +1,6 @@
-#include "OlaUniverses.h"
+#include "OlaOutput.h"
 
+#include "OlaBackend.h"
 #include "OlaConnection.h"
 
 #include <ola/Callback.h>
@@ -20,7 +21,22 @@ void keep(Answer *answer, const ola::client::Result &result, const std::vector<o
 
 } // namespace
 
-std::vector<FoundPort> findOlaUniverses()
+SettingCheck OlaOutput::check(std::string_view universe)
+{
+    unsigned number = 0;
+    if (!readWholeNumber(universe, number))
+        return {{}, "does not name a DMX universe number."};
+    return {std::to_string(number), {}};
+}
+
+std::unique_ptr<PortBackend> OlaOutput::make(std::string_view universe)
+{
+    unsigned number = 0;
+    readWholeNumber(universe, number);
+    return std::make_unique<OlaBackend>(number);
+}
+
+std::vector<FoundPort> OlaOutput::find()
 {
     OlaConnection olad(OlaConnection::DefaultRpcPort);
     if (!olad.connected())
