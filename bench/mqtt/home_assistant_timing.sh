@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times Home Assistant's commands over MQTT on the real program without a
-# window, beside a private olad and Debian's mosquitto on a loopback port:
+# window, as the service runs it (FIFO priority 50), beside a private olad
+# and Debian's mosquitto on a loopback port:
 # how long a command takes to reach the port and for its state to come back,
 # and the step timing of the rows without MQTT traffic and under a flood of
 # commands, each a change of state published at once. A benchmark: it exits
@@ -22,7 +23,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=../ola/x_and_listener.sh
 . "$here/../ola/x_and_listener.sh"
-period_ms=50 seconds=10 commands=100
+period_ms=50 seconds=20 commands=100
 client=("$python" "$here/home_assistant_client.py")
 
 port=$("$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
@@ -34,14 +35,18 @@ printf '[Mqtt]\nBroker=127.0.0.1:%d\n' "$port" > "$work/config/Lampotron/Lampotr
 for row in 10000000 01000000 00100000 00010000 00001000 00000100 00000010 00000001; do
   printf '%s\r\n' "$row"
 done > "$work/Data.inf"
-XDG_CONFIG_HOME="$work/config" "$program" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/Data.inf" \
+# olad and the listeners are raised with the player, so that the machine's
+# other work blurs neither what is measured nor the measuring.
+chrt -f -p 50 "$OLAD_PID" >/dev/null
+listen_raised() { listen "$1"; chrt -f -p 50 "${listeners[-1]}" >/dev/null; }
+XDG_CONFIG_HOME="$work/config" chrt -f 50 "$program" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/Data.inf" \
   --speed "$period_ms" 2> "$work/player.log" &
 base=$(timeout 10 mosquitto_sub -p "$port" -t 'lampotron/+/availability' -C 1 -v | cut -d/ -f1-2)
 [ -n "$base" ] || { cat "$work/player.log" >&2; echo "FAIL: the program did not announce itself" >&2; exit 1; }
 
-listen quiet; sleep "$seconds"; stop_listening
-listen flood; "${client[@]}" "$port" "$base" flood "$seconds" > "$work/flood.txt"; stop_listening
-listen latency
+listen_raised quiet; sleep "$seconds"; stop_listening
+listen_raised flood; "${client[@]}" "$port" "$base" flood "$seconds" > "$work/flood.txt"; stop_listening
+listen_raised latency
 "${client[@]}" "$port" "$base" latency "$commands" "$work/latency.frames" > "$work/latency.txt"
 stop_listening
 quiet=$("${client[@]}" steps "$work/quiet.frames")
@@ -62,5 +67,6 @@ p95() { sed -n "s/^$1:.* p95=\([0-9.]*\) ms.*/\1/p" "$work/latency.txt"; }
 judge "command to the port write p95 $(p95 "command to the port write") ms ≤ 200 ms" \
   "$(p95 "command to the port write") <= 200"
 judge "state echo p95 $(p95 "command to the state echo") ms ≤ 200 ms" "$(p95 "command to the state echo") <= 200"
-judge "step error p99 under the flood $(figure "$flooded" p99_ms) ms ≤ 1.5 × without, $(figure "$quiet" p99_ms) ms" \
-  "$(figure "$flooded" p99_ms) <= 1.5 * $(figure "$quiet" p99_ms)"
+# A row late by a hundredth of the step is the most a flood may cost.
+judge "step error p99 under the flood $(figure "$flooded" p99_ms) ms ≤ without, $(figure "$quiet" p99_ms) ms, + 0.5 ms" \
+  "$(figure "$flooded" p99_ms) <= $(figure "$quiet" p99_ms) + 0.5"
