@@ -34,6 +34,7 @@ MqttConnection::MqttConnection(MqttSettings settings, QString clientId, MqttMess
     : QObject(parent), settings_(std::move(settings)), clientId_(std::move(clientId)), will_(std::move(will)),
       subscriptions_(std::move(subscriptions))
 {
+    // libmosquitto and its TLS library are set up once, for the whole process.
     static const int initialised = mosquitto_lib_init();
     Q_UNUSED(initialised)
 }
