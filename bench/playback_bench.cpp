@@ -149,7 +149,7 @@ void measureSelectionStore()
         QElapsedTimer timer;
         timer.start();
         selections.stage(selection, "fingerprint");
-        selections.promote();
+        selections.promote(selection);
         together.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         timer.restart();
         for (int key = 0; key < 25; ++key)

@@ -10,6 +10,7 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
+  libnova-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer

@@ -33,6 +33,8 @@ HeadlessPlayer::HeadlessPlayer(Player &player, std::optional<int> speedChosen, b
 std::optional<int> HeadlessPlayer::start()
 {
     log(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
+    if (auto unreadable = settings_.readProblem())
+        log(*unreadable);
     const QString output = printable(player_.state().output);
     if (auto failure = player_.loadScheme()) {
         log(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")
@@ -60,8 +62,21 @@ void HeadlessPlayer::onSignal(int signalNumber)
         reload();
         return;
     }
-    player_.shutDown(Stopped);
-    log(QStringLiteral("Stopped; every line is low and the output is released."));
+    end(Stopped);
+}
+
+// Says "every line is low" only when the output confirmed it; otherwise says
+// why not, and ends with the output's code so that a service shows it.
+void HeadlessPlayer::end(int code)
+{
+    const QString doubt = player_.release();
+    if (doubt.isEmpty()) {
+        log(QStringLiteral("Stopped; every line is low and the output is released."));
+    } else {
+        log(QStringLiteral("Stopped, but %1").arg(doubt));
+        code = PortUnavailable;
+    }
+    player_.finish(code);
 }
 
 // The old scheme plays on when the new one cannot be read.
@@ -84,7 +99,7 @@ void HeadlessPlayer::reload()
 void HeadlessPlayer::onPortLost(const QString &reason)
 {
     log(QStringLiteral("The output %1 stopped answering: %2").arg(printable(player_.state().output), reason));
-    player_.shutDown(PortUnavailable);
+    end(PortUnavailable);
 }
 
 int HeadlessPlayer::storedSpeed() const

@@ -30,6 +30,7 @@ public:
 
 private:
     void reload();
+    void end(int code);
     void onPortLost(const QString &reason);
     int storedSpeed() const;
 

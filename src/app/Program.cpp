@@ -90,7 +90,7 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext &, const QSt
 
 } // namespace
 
-int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, const QDateTime &started)
+int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
 {
     QCoreApplication app(argc, argv);
     nameTheProgram();
@@ -104,7 +104,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     if (const auto mistake = outputMistake(commandLine, settings))
         return *mistake;
     // A scheme named for this run is played as it is; nothing else is touched.
-    const QString scheme = commandLine.scheme() ? *commandLine.scheme() : schemeFile(started);
+    const QString scheme = commandLine.scheme() ? *commandLine.scheme() : schemeFile();
     Player player(choicesFor(commandLine, settings, scheme), std::make_unique<TimerfdDeadlineTimer>(), backendFor);
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     HeadlessPlayer face(player, commandLine.speed(), commandLine.port().has_value(), settings);
@@ -119,7 +119,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine, cons
     return app.exec();
 }
 
-int runWindow(int argc, char **argv, const CommandLine &commandLine, const QDateTime &started)
+int runWindow(int argc, char **argv, const CommandLine &commandLine)
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The narrow captions were sized for a font that Linux lacks.
@@ -139,7 +139,7 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine, const QDate
     app.setQuitOnLastWindowClosed(false);
 
     SettingsStore settings;
-    PlayerThread rows(std::make_unique<Player>(choicesFor(commandLine, settings, schemeFile(started)),
+    PlayerThread rows(std::make_unique<Player>(choicesFor(commandLine, settings, schemeFile()),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
     QObject::connect(&rows.player(), &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     MainWindow window(rows.player(), settings, {findPorts});

@@ -5,12 +5,9 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-QString schemeFile(const QDateTime &started)
+QString schemeFile()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString path = pattern::schemeLocation(programFolder,
-                                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                                 programFolder + QStringLiteral("/" LAMPOTRON_SHIPPED_SCHEME));
-    pattern::removeStaleDrafts(path, started);
-    return path;
+    return pattern::schemeLocation(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                   programFolder + QStringLiteral("/" LAMPOTRON_SHIPPED_SCHEME));
 }

@@ -2,7 +2,6 @@
 #include "Program.h"
 #include "SignalWatcher.h"
 
-#include <QDateTime>
 
 #include <csignal>
 
@@ -11,13 +10,12 @@ int main(int argc, char **argv)
     // Until the program can act on them, these wait rather than end it with
     // a lamp lit and nothing said.
     SignalWatcher::hold({SIGTERM, SIGINT, SIGHUP});
-    const QDateTime started = QDateTime::currentDateTime();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     CommandLine commandLine;
     commandLine.read(arguments);
     if (commandLine.needsWindow())
-        return runWindow(argc, argv, commandLine, started);
-    return runWithoutWindow(argc, argv, commandLine, started);
+        return runWindow(argc, argv, commandLine);
+    return runWithoutWindow(argc, argv, commandLine);
 }

@@ -6,6 +6,8 @@
 namespace pattern {
 
 inline constexpr int EffectCount = 12;
+// How many times a scheme may repeat one effect in a row.
+inline constexpr int MaxRepeats = 10;
 
 struct Effect {
     std::u8string_view caption; // the name shown beside the effect's check box

@@ -1,9 +1,12 @@
 #include "PatternLoader.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pattern {
 
@@ -61,26 +64,38 @@ private:
 
 LoadResult loadPatternFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {std::nullopt, LoadFailure::Missing};
-    if (info.isDir())
+    // Without O_NONBLOCK a pipe in the file's place would wait for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {std::nullopt, errno == ENOENT ? LoadFailure::Missing : LoadFailure::Unreadable};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return {std::nullopt, LoadFailure::Unreadable};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
         return {std::nullopt, LoadFailure::Unreadable};
+    if (!S_ISREG(status.st_mode))
+        return {std::nullopt, LoadFailure::NotAFile};
+    if (status.st_size > MaxSchemeBytes)
+        return {std::nullopt, LoadFailure::TooLarge, status.st_size};
 
     PatternTable table;
-    table.reserve(static_cast<int>(std::min<qint64>(file.size() / 10 + 1, PatternTable::MaxRows)));
+    table.reserve(static_cast<int>(std::min<qint64>(status.st_size / 10 + 1, PatternTable::MaxRows)));
     LineCollector lines(table);
     std::array<char, 64 * 1024> buffer;
-    for (;;) {
+    // A file that grows while it is read, or one that gives no size, is
+    // still read no further than the limit.
+    for (qint64 total = 0;;) {
         const qint64 got = file.read(buffer.data(), static_cast<qint64>(buffer.size()));
         if (got < 0)
             return {std::nullopt, LoadFailure::Unreadable};
         if (got == 0)
             break;
+        total += got;
+        if (total > MaxSchemeBytes)
+            return {std::nullopt, LoadFailure::TooLarge, total};
         if (!lines.feed(buffer.data(), got))
             return {std::nullopt, LoadFailure::TooManyLines};
     }
@@ -91,13 +106,20 @@ LoadResult loadPatternFile(const QString &path)
     return {std::move(table), std::nullopt};
 }
 
-QString describe(LoadFailure failure)
+QString describe(const LoadResult &result)
 {
-    switch (failure) {
+    switch (result.failure.value_or(LoadFailure::Unreadable)) {
     case LoadFailure::Missing:
         return QStringLiteral("the pattern file is missing");
     case LoadFailure::Unreadable:
         return QStringLiteral("the pattern file cannot be read");
+    case LoadFailure::NotAFile:
+        return QStringLiteral("the pattern file is not a plain file (a folder, device or pipe is in its place)");
+    case LoadFailure::TooLarge:
+        return QStringLiteral("the pattern file is at least %1 bytes, more than the %2 bytes that %3 rows can take")
+            .arg(result.fileSize)
+            .arg(MaxSchemeBytes)
+            .arg(PatternTable::MaxRows);
     case LoadFailure::Empty:
         return QStringLiteral("the pattern file has no rows");
     case LoadFailure::TooManyLines:

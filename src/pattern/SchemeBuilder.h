@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <QTemporaryFile>
 
@@ -15,38 +16,46 @@ struct EffectChoice {
     int repeats;
 };
 
-// Puts a file, or a folder's list of names, on disk. Returns what went wrong.
-using DiskSync = std::function<std::optional<QString>(const QString &path, bool folder)>;
-std::optional<QString> syncToDisk(const QString &path, bool folder);
-
-// Drafts are hidden files named after their target: ".Data.inf." and a suffix.
-QString draftNamePrefix(const QString &target);
+// Puts an open file, or an open folder's list of names, on disk; `path`
+// names it in the message. Returns what went wrong.
+using DiskSync = std::function<std::optional<QString>(int fd, const QString &path)>;
+std::optional<QString> syncToDisk(int fd, const QString &path);
 
 // A new scheme file, written beside the one it is to replace and put in its
 // place only once it is complete and on disk. Until then the old file stays
-// as it was; a draft that is never put in place is removed.
+// as it was; a draft that is never put in place is removed. While a draft is
+// being written, other copies of the program leave it alone.
 class SchemeDraft {
 public:
     explicit SchemeDraft(QString target, DiskSync sync = syncToDisk);
 
-    // Writes the chosen effects in the order given and puts them on disk.
-    // `afterEffect` runs after each effect with the number written so far.
-    // Returns what went wrong.
+    // Writes the chosen effects in the order given and puts them on disk;
+    // call it once. `afterEffect` runs after each effect with the number
+    // written so far. Returns what went wrong.
     std::optional<QString> write(const std::vector<EffectChoice> &chosen, const std::function<void(int)> &afterEffect);
 
-    QString fileName() const { return draft_.fileName(); }
+    // Of what write() put in the draft, as fingerprint() gives it for a file.
+    QByteArray fingerprint() const { return hash_.result().toHex(); }
 
-    // Puts the draft in place of the target. Returns what went wrong.
+    // Puts the draft in place of the target, unless it was removed or
+    // replaced meanwhile. Returns what went wrong.
     std::optional<QString> commit();
     // After the commit: makes the new name survive a power cut. Returns what
     // went wrong; the new scheme is in place either way.
     std::optional<QString> syncFolder();
 
 private:
+    std::optional<QString> append(int effect, int repeats);
+
     QString target_;
     DiskSync sync_;
     QTemporaryFile draft_;
+    QCryptographicHash hash_{QCryptographicHash::Sha256};
 };
+
+// Removes the drafts beside the scheme that no build is writing any more,
+// such as those of a build cut short.
+void removeStaleDrafts(const QString &schemePath);
 
 // Tells one scheme file's content from another's; empty for a missing file.
 QByteArray fingerprint(const QString &path);

@@ -1,7 +1,5 @@
 #include "SchemeLocation.h"
 
-#include "SchemeBuilder.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,15 +32,6 @@ QString schemeLocation(const QString &programFolder, const QString &userDataFold
     if (!QFileInfo::exists(own))
         copyOnce(QFileInfo::exists(besideProgram) ? besideProgram : shippedDefault, own);
     return own;
-}
-
-void removeStaleDrafts(const QString &schemePath, const QDateTime &before)
-{
-    const QDir folder = QFileInfo(schemePath).absoluteDir();
-    const QStringList drafts = folder.entryList({draftNamePrefix(schemePath) + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
-    for (const QString &draft : drafts)
-        if (QFileInfo(folder.filePath(draft)).lastModified() < before)
-            QFile::remove(folder.filePath(draft));
 }
 
 } // namespace pattern

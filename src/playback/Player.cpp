@@ -3,6 +3,8 @@
 #include "EffectCatalogue.h"
 #include "PatternLoader.h"
 
+#include <cstdio>
+
 Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMaker makeBackend, QObject *parent)
     : QObject(parent), choices_(std::move(choices)), makeBackend_(std::move(makeBackend)), timer_(timer.release()),
       port_(makeBackend_(choices_.output)), engine_(new PlaybackEngine(port_, *timer_, this))
@@ -30,7 +32,7 @@ std::optional<QString> Player::loadScheme()
 {
     auto loaded = pattern::loadPatternFile(choices_.schemePath);
     if (!loaded.table)
-        return pattern::describe(*loaded.failure);
+        return pattern::describe(loaded);
     const int rows = loaded.table->rowCount();
     engine_->loadTable(std::move(*loaded.table));
     update([rows](PlayerState &state) {
@@ -127,18 +129,34 @@ void Player::allOff()
     engine_->allOff();
 }
 
-void Player::shutDown(int exitCode)
+QString Player::release()
+{
+    engine_->stop();
+    QString doubt = QString::fromStdString(port_.close());
+    if (state_.outputState == PlayerState::Output::Lost)
+        doubt = QStringLiteral("the output %1 was lost (%2), so whether its lines are low is unknown.")
+                    .arg(state_.output, state_.outputProblem);
+    update([](PlayerState &state) {
+        state.playback = PlayerState::Playback::Stopped;
+        if (state.outputState == PlayerState::Output::Open)
+            state.outputState = PlayerState::Output::Closed;
+    });
+    return doubt;
+}
+
+void Player::finish(int exitCode)
 {
     if (finished_)
         return;
     finished_ = true;
-    engine_->stop();
-    port_.close();
-    update([](PlayerState &state) {
-        state.playback = PlayerState::Playback::Stopped;
-        state.outputState = PlayerState::Output::Closed;
-    });
     emit finished(exitCode);
+}
+
+void Player::shutDown(int exitCode)
+{
+    if (const QString doubt = release(); !doubt.isEmpty())
+        std::fprintf(stderr, "Lampotron ended, but %s\n", qPrintable(doubt));
+    finish(exitCode);
 }
 
 void Player::onRow(std::uint8_t lamps)

@@ -57,7 +57,13 @@ public:
     void setPaused(bool paused);
     void allOff();
 
-    // Lines low, the output released; `finished` follows with the code.
+    // Lines low and the output released. Returns why that may not have
+    // reached the lamps (a lost output, a daemon that did not confirm), or
+    // "" when it surely did.
+    QString release();
+    // The program should end: `finished` follows with the code.
+    void finish(int exitCode);
+    // Both; says on stderr when the lamps may not be dark.
     void shutDown(int exitCode);
 
     const PlayerState &state() const { return state_; }

@@ -49,9 +49,9 @@ std::optional<QString> SelectionStore::stage(const Selection &selection, const Q
     return store_.write(values, Staged);
 }
 
-std::optional<QString> SelectionStore::promote() const
+std::optional<QString> SelectionStore::promote(const Selection &built) const
 {
-    return store_.write(valuesOf(readFrom(store_, Staged), settings::NumEffects.section), Staged);
+    return store_.write(valuesOf(built, settings::NumEffects.section), Staged);
 }
 
 std::optional<QString> SelectionStore::dropStaged() const
@@ -64,5 +64,5 @@ std::optional<QString> SelectionStore::recover(const QByteArray &schemeFingerpri
     if (!store_.hasSection(Staged))
         return std::nullopt;
     const QString staged = store_.read(settings::TextKey{Staged, FingerprintKey, QString()});
-    return staged == QString::fromLatin1(schemeFingerprint) ? promote() : dropStaged();
+    return staged == QString::fromLatin1(schemeFingerprint) ? promote(readFrom(store_, Staged)) : dropStaged();
 }

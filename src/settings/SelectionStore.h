@@ -19,7 +19,9 @@ public:
     Selection read() const;
 
     std::optional<QString> stage(const Selection &selection, const QByteArray &schemeFingerprint) const;
-    std::optional<QString> promote() const;
+    // Stores the selection a build wrote, as that build holds it: another
+    // copy of the program may have dropped the staged one meanwhile.
+    std::optional<QString> promote(const Selection &built) const;
     std::optional<QString> dropStaged() const;
 
     // At start-up, with the fingerprint of the scheme file in use. Writes

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EffectCatalogue.h"
-#include "mdlEffects.h"
 
 #include <QString>
 
@@ -42,9 +41,21 @@ inline IntKey effectTicked(int effect)
 
 inline IntKey effectRepeats(int effect)
 {
-    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, mdlEffects::MaxRepeats};
+    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, pattern::MaxRepeats};
 }
 
 inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), EffectCount, 0, EffectCount};
+
+// The schedule: when the show plays by itself. Entries are Entry1, Entry2...
+inline const QString ScheduleSection = QStringLiteral("Schedule");
+inline const IntKey ScheduleEnabled{ScheduleSection, QStringLiteral("Enabled"), 1, 0, 1};
+inline const TextKey Latitude{ScheduleSection, QStringLiteral("Latitude"), QString()};
+inline const TextKey Longitude{ScheduleSection, QStringLiteral("Longitude"), QString()};
+inline const QString ScheduleEntryPrefix = QStringLiteral("Entry");
+
+inline TextKey scheduleEntry(int number)
+{
+    return {ScheduleSection, ScheduleEntryPrefix + QString::number(number), QString()};
+}
 
 } // namespace settings

@@ -7,6 +7,10 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +66,14 @@ bool SettingsStore::hasSection(const QString &section) const
     return settings.childGroups().contains(section);
 }
 
+QStringList SettingsStore::keys(const QString &section) const
+{
+    QSettings settings(fileName_, QSettings::IniFormat);
+    keepIfDamaged(settings);
+    settings.beginGroup(section);
+    return settings.childKeys();
+}
+
 // QSettings writes the whole file atomically on sync. Its error state sticks
 // to the object, so every change uses objects of its own.
 std::optional<QString> SettingsStore::write(const QList<Value> &values, const QString &sectionToRemove) const
@@ -88,15 +100,42 @@ std::optional<QString> SettingsStore::write(const QList<Value> &values, const QS
 
 // Qt parses a file once, section by section as they are asked for, and serves
 // later objects from memory until the file changes. So only the object that
-// first reads a damaged section hears of it: each one reads the whole file at
-// once, and the user's own text is kept as soon as the damage shows.
+// first reads a damaged section hears of it: the first to meet a version of
+// the file reads all of it at once, and the user's own text is kept as soon
+// as the damage shows. That costs time and memory in proportion to the file,
+// so later reads of the same version are spared it.
 bool SettingsStore::keepIfDamaged(const QSettings &settings) const
 {
+    struct stat status {};
+    std::optional<FileVersion> version;
+    if (::stat(QFile::encodeName(fileName_).constData(), &status) == 0)
+        version = FileVersion{status.st_dev, status.st_ino, status.st_size, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+    if (version && version == checkedVersion_)
+        return checkedVersionDamaged_;
     settings.allKeys();
     const bool damaged = settings.status() == QSettings::FormatError;
     if (damaged)
         keepDamagedCopy();
+    checkedVersion_ = version;
+    checkedVersionDamaged_ = damaged;
     return damaged;
+}
+
+std::optional<QString> SettingsStore::readProblem() const
+{
+    const int fd = ::open(QFile::encodeName(fileName_).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int error = fd < 0 ? errno : 0;
+    struct stat status {};
+    if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode))
+        error = EISDIR;
+    if (fd >= 0)
+        ::close(fd);
+    if (error == 0 || error == ENOENT)
+        return std::nullopt;
+    QString reason = QString::fromLocal8Bit(std::strerror(error));
+    reason[0] = reason[0].toLower();
+    return QStringLiteral("cannot read the settings file %1: %2; the defaults are used until it can be read")
+        .arg(fileName_, reason);
 }
 
 // Qt rewrites what it could read of a damaged file. The user's own text is

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "Layout.h"
-#include "SchemeBuilder.h"
+#include "SchemeBuild.h"
 #include "SelectionStore.h"
 #include "Twips.h"
 
@@ -79,14 +79,16 @@ bool MainWindow::startUp()
     tray_->show(shown_.output);
     if (!loadScheme())
         return false;
-    const SelectionStore selections(settings_);
-    if (auto failure = selections.recover(pattern::fingerprint(player_.schemePath())))
+    if (auto failure = SchemeBuild(player_.schemePath(), settings_).recover())
         reportSettingsFailure(*failure);
+    if (auto unreadable = settings_.readProblem())
+        showMessage(QMessageBox::Warning, windowTitle(), QStringLiteral("The settings could not be read."), *unreadable,
+                    this);
 
     // Restoring a value is not a change: nothing is written back.
     restoring_ = true;
     controls_.speedBar->setValue(settings_.read(settings::Speed));
-    const Selection stored = selections.read();
+    const Selection stored = SelectionStore(settings_).read();
     for (std::size_t i = 0; i < controls_.effectBoxes.size(); ++i) {
         // The box first: ticking it resets the repeat count, which the stored one must override.
         controls_.effectBoxes[i]->setChecked(stored.ticked[i]);
@@ -254,51 +256,28 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::buildScheme()
 {
     controls_.buildButton->setEnabled(false);
-    std::vector<pattern::EffectChoice> chosen;
-    for (int i = 0; i < layout::EffectRows; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (controls_.effectBoxes[at]->isChecked())
-            chosen.push_back({i, controls_.repeatBars[at]->value()});
-    }
-    if (chosen.empty()) {
+    const Selection wanted = currentSelection();
+    if (std::none_of(wanted.ticked.begin(), wanted.ticked.end(), [](bool ticked) { return ticked; })) {
         QMessageBox::information(this, windowTitle(),
                                  QStringLiteral("Tick at least one effect to build a scheme.\n"
                                                 "The current scheme is kept."));
         return;
     }
-
     setBuildLock(true);
     const QString previousCount = controls_.effectCount->text();
     controls_.effectCount->setText(QStringLiteral("0"));
-    pattern::SchemeDraft draft(player_.schemePath());
-    std::optional<QString> failure = draft.write(chosen, [this](int written) {
+    const SchemeBuildResult result = SchemeBuild(player_.schemePath(), settings_).build(wanted, [this](int written) {
         controls_.effectCount->setText(QString::number(written));
         controls_.effectCount->repaint();
     });
-    const SelectionStore selections(settings_);
-    if (!failure)
-        failure = selections.stage(currentSelection(), pattern::fingerprint(draft.fileName()));
-    if (!failure) {
-        failure = draft.commit();
-        if (failure)
-            selections.dropStaged();
-    }
-    if (failure) {
+    for (const SchemeBuildProblem &problem : result.problems)
+        showMessage(QMessageBox::Warning, windowTitle(), problem.headline(), problem.reason, this);
+    if (!result.replaced()) {
         controls_.effectCount->setText(previousCount);
         setBuildLock(false);
         controls_.buildButton->setEnabled(true);
-        showMessage(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("The scheme could not be built. The previous scheme is kept."), *failure, this);
         return;
     }
-    if (auto notOnDisk = draft.syncFolder())
-        showMessage(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("The scheme was built, but the disk reported an error: it may be lost if the "
-                                   "power fails now."),
-                    *notOnDisk, this);
-    if (auto notStored = selections.promote())
-        showMessage(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("The scheme was built, but the selection could not be saved."), *notStored, this);
     // A short pause so the count can be read before the new table loads;
     // the lock holds until then.
     QTimer::singleShot(options_.buildPause, this, &MainWindow::finishBuild);

@@ -20,7 +20,7 @@ printf '11000000\r\n00110000\r\n' > "$work/scheme.inf"
 python3 -c 'import socket, sys
 s = socket.socket(socket.AF_UNIX, socket.SOCK_DGRAM); s.bind(sys.argv[1])
 while True: print(s.recv(4096).decode(), flush=True)' "$work/notify" > "$work/notify.log" &
-sleep 0.2
+for _ in {1..50}; do [ -S "$work/notify" ] && break; sleep 0.1; done
 listen heard
 "${play[@]}" 2> "$work/player.log" &
 player=$!
@@ -46,6 +46,18 @@ stop_listening
 cat "$work/player.log"
 for event in "started" "opened" "loaded: 2 rows" "Reloaded" "Stopped"; do grep -q "$event" "$work/player.log" || fail "no \"$event\" in the log"; done
 
-status=0; "${play[@]}" 2> "$work/player.log" || status=$?
+# With olad frozen, the dark frame cannot be confirmed: the player must not
+# claim it, and must not end with 0.
+printf '10000000\r\n' > "$work/scheme.inf"
+"${play[@]}" 2> "$work/player.log" &
+player=$!
+sleep 1
+kill -STOP "$OLAD_PID"
+kill -TERM "$player"
+status=0; wait "$player" || status=$?
+kill -CONT "$OLAD_PID"
+[ "$status" -ne 0 ] && grep -q "did not confirm" "$work/player.log" || fail "an unconfirmed dark frame gave exit code $status"
+
+status=0; printf '' > "$work/scheme.inf"; "${play[@]}" 2> "$work/player.log" || status=$?
 [ "$status" -eq 1 ] || fail "an empty scheme at start gave exit code $status, not 1"
 echo PASS

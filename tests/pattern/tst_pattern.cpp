@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 using pattern::LoadFailure;
 using pattern::PatternTable;
 
@@ -78,27 +80,34 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("failure"); // -1: loads
+        QTest::addColumn<QString>("said");
         QByteArray full;
         for (int i = 0; i < PatternTable::MaxRows; ++i)
             full += i % 2 ? "01010101\r\n" : "10101010\r\n";
-        QTest::newRow("largest") << full << -1;
-        QTest::newRow("one line too many") << full + "1\r\n" << int(LoadFailure::TooManyLines);
-        QTest::newRow("empty") << QByteArray() << int(LoadFailure::Empty);
-        QTest::newRow("missing") << QByteArray("<missing>") << int(LoadFailure::Missing);
-        QTest::newRow("a folder") << QByteArray("<folder>") << int(LoadFailure::Unreadable);
+        QTest::newRow("largest") << full << -1 << "";
+        QTest::newRow("one line too many") << full + "1\r\n" << int(LoadFailure::TooManyLines) << "32768 lines";
+        QTest::newRow("empty") << QByteArray() << int(LoadFailure::Empty) << "no rows";
+        QTest::newRow("missing") << QByteArray("<missing>") << int(LoadFailure::Missing) << "missing";
+        QTest::newRow("a folder") << QByteArray("<folder>") << int(LoadFailure::NotAFile) << "not a plain file";
+        QTest::newRow("a pipe, never waited for") << QByteArray("<fifo>") << int(LoadFailure::NotAFile) << "pipe";
+        QTest::newRow("a sparse GiB") << QByteArray("<GiB>") << int(LoadFailure::TooLarge) << "1073741824 bytes";
     }
 
     void loaderRefusals()
     {
         QFETCH(QByteArray, content);
         QFETCH(int, failure);
+        QFETCH(QString, said);
         if (content == "<folder>")
             QVERIFY(QDir().mkpath(path()));
+        else if (content == "<fifo>")
+            QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
         else if (content != "<missing>")
-            QVERIFY(writeFile(path(), content));
+            QVERIFY(writeFile(path(), content) && (content != "<GiB>" || QFile::resize(path(), 1 << 30)));
         const auto loaded = pattern::loadPatternFile(path());
         if (failure >= 0) {
             QCOMPARE(loaded.failure, LoadFailure(failure));
+            QVERIFY2(pattern::describe(loaded).contains(said), qPrintable(pattern::describe(loaded)));
             return;
         }
         QCOMPARE(loaded.table->lastRow(), qint16(32767));
@@ -157,22 +166,6 @@ private slots:
         hostiledisk::unmount(dir.filePath(where));
     }
 
-    // The new file is on disk before it takes the old one's place, and its
-    // name after; a disk that fails there is reported.
-    void schemeReachesTheDiskBeforeAndAfterItsRename()
-    {
-        QVERIFY(writeFile(path(), "10000001\r\n"));
-        QStringList synced;
-        pattern::SchemeDraft draft(path(), [&](const QString &, bool folder) -> std::optional<QString> {
-            synced << (folder ? "folder" : readFile(path()) == "10000001\r\n" ? "file before the rename" : "file too late");
-            return folder ? std::optional<QString>("disk error") : std::nullopt;
-        });
-        QCOMPARE(draft.write({{0, 1}}, [](int) {}), std::nullopt);
-        QCOMPARE(draft.commit(), std::nullopt);
-        QCOMPARE(draft.syncFolder(), std::optional<QString>("disk error"));
-        QCOMPARE(synced, QStringList({"file before the rename", "folder"}));
-    }
-
     void schemeLivesWhereTheUserCanWrite()
     {
         const QString program = dir.filePath("program"), user = dir.filePath("user"), shipped = dir.filePath("shipped.inf");
@@ -194,16 +187,6 @@ private slots:
         QCOMPARE(pattern::schemeLocation(program, user, shipped), user + "/Data.inf");
         QCOMPARE(readFile(user + "/Data.inf"), QByteArray("00100000\r\n"));
         hostiledisk::unmount(program);
-    }
-
-    void staleDraftsAreRemoved()
-    {
-        QVERIFY(writeFile(dir.filePath(".Data.inf.AbC123"), "1\r\n"));
-        const QDateTime started = QDateTime::currentDateTime().addSecs(1);
-        QFile recent(dir.filePath(".Data.inf.XyZ789"));
-        QVERIFY(recent.open(QIODevice::WriteOnly) && recent.setFileTime(started.addSecs(5), QFileDevice::FileModificationTime));
-        pattern::removeStaleDrafts(path(), started);
-        QCOMPARE(QDir(dir.path()).entryList({".Data.inf.*"}, QDir::Files | QDir::Hidden), QStringList({".Data.inf.XyZ789"}));
     }
 };
 

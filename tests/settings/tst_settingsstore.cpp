@@ -1,10 +1,14 @@
 #include "HostileDisk.h"
 #include "PortSetting.h"
+#include "SchemeBuild.h"
 #include "SelectionStore.h"
 #include "SettingsWriter.h"
 #include "TestFiles.h"
 
 #include <QTest>
+
+#include <sys/fsuid.h>
+#include <sys/wait.h>
 
 namespace {
 bool privateMounts = false;
@@ -18,6 +22,25 @@ class TestSettingsStore : public QObject {
     QString folder() const { return useTemporaryHome().filePath("config/Lampotron"); }
     QString file() const { return folder() + "/Lampotron.conf"; }
 
+    QString schemeFolder() const { return useTemporaryHome().filePath("data"); }
+    QString scheme() const { return schemeFolder() + "/Data.inf"; }
+    QStringList drafts() const { return QDir(schemeFolder()).entryList({".Data.inf*"}, QDir::Files | QDir::Hidden); }
+
+    // Effect 0 twice and effect 4 once: 200 bytes.
+    static Selection built() { return {{1, 0, 0, 0, 1}, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {}}; }
+
+    // The new scheme or the old one, and the selection it was built from.
+    void checkInStep(const SettingsStore &store, bool replaced, int promoted)
+    {
+        QCOMPARE(readFile(scheme()).size(), replaced ? 200 : 10);
+        const Selection stored = SelectionStore(store).read();
+        if (promoted >= 0)
+            QCOMPARE(stored.ticked == built().ticked && stored.repeats == built().repeats && stored.numEffects == "2",
+                     bool(promoted));
+        QVERIFY(!store.hasSection("ShemeStaged"));
+        QCOMPARE(drafts(), QStringList());
+    }
+
 public:
     static void initMain() { privateMounts = hostiledisk::usePrivateMounts(); }
 
@@ -27,6 +50,8 @@ private slots:
         hostiledisk::unmount(folder());
         QDir(folder()).removeRecursively();
         QVERIFY(QDir().mkpath(folder()));
+        QDir(schemeFolder()).removeRecursively();
+        QVERIFY(writeFile(scheme(), "10000001\r\n"));
     }
 
     void valuesReadAsWrittenByHand_data()
@@ -34,21 +59,33 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("problem");
         const QByteArray gpio = "gpio:gpiochip0:17,18,27,22,23,24,25,4";
-        QTest::newRow("commas unquoted") << "[Setting]\nPort=" + gpio + "\nSpeed=250\n" << QString(gpio) << 250;
-        QTest::newRow("commas quoted") << "[Setting]\nPort=\"" + gpio + "\"\n" << QString(gpio) << 100;
+        QTest::newRow("commas unquoted") << "[Setting]\nPort=" + gpio + "\nSpeed=250\n" << QString(gpio) << 250 << "";
+        QTest::newRow("commas quoted") << "[Setting]\nPort=\"" + gpio + "\"\n" << QString(gpio) << 100 << "";
+        QTest::newRow("no permission") << QByteArray("[Setting]\nSpeed=250\n") << "/dev/parport0" << 100
+                                       << ": permission denied;";
     }
 
+    // Read as a plain user would: root reads any file.
     void valuesReadAsWrittenByHand()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, port);
         QFETCH(int, speed);
-        QVERIFY(writeFile(file(), content));
+        QFETCH(QString, problem);
+        QVERIFY(writeFile(file(), content) && (problem.isEmpty() || QFile::setPermissions(file(), {})));
+        QVERIFY(QFile::setPermissions(useTemporaryHome().path(), QFile::permissions(folder())));
         const SettingsStore store(file());
-        QCOMPARE(store.read(settings::Port), port);
+        const int owner = ::setfsuid(65534);
+        const QString readPort = store.read(settings::Port);
+        const int readSpeed = store.read(settings::Speed);
+        const QString readProblem = store.readProblem().value_or("");
+        ::setfsuid(owner);
+        QCOMPARE(readPort, port);
         QVERIFY(parsePortSetting(port.toStdString()).kind != PortSetting::Kind::Invalid);
-        QCOMPARE(store.read(settings::Speed), speed);
+        QCOMPARE(readSpeed, speed);
+        QCOMPARE(readProblem.contains("cannot read the settings file " + file() + problem), !problem.isEmpty());
     }
 
     // The user's own text, however the store first met it; a second damaged
@@ -56,16 +93,21 @@ private slots:
     void damagedFileIsKeptAsItWas_data()
     {
         QTest::addColumn<bool>("readFirst");
-        QTest::newRow("written at once") << false;
-        QTest::newRow("the user's file, read at start-up") << true;
+        QTest::addColumn<bool>("oneStore");
+        QTest::newRow("written at once") << false << false;
+        QTest::newRow("the user's file, read at start-up") << true << false;
+        QTest::newRow("one store for both") << false << true;
     }
 
     void damagedFileIsKeptAsItWas()
     {
         QFETCH(bool, readFirst);
+        QFETCH(bool, oneStore);
+        const SettingsStore throughout(file());
         for (const QByteArray &damage : {QByteArray("[Setting]\nSpeed=250\n[bad\n\xff\xfe=3\n"), QByteArray("\xff[x\n")}) {
             QVERIFY(writeFile(file(), damage));
-            const SettingsStore store = readFirst ? SettingsStore() : SettingsStore(file());
+            const SettingsStore fresh = readFirst ? SettingsStore() : SettingsStore(file());
+            const SettingsStore &store = oneStore ? throughout : fresh;
             QCOMPARE(store.fileName(), file());
             if (readFirst)
                 store.read(settings::Speed);
@@ -106,35 +148,77 @@ private slots:
         QCOMPARE(SettingsStore(file()).read(settings::Speed), 400);
     }
 
-    // Wherever a build is cut short, the selection afterwards is the one the
-    // scheme file in place was built from.
-    void cutShortBuildLeavesSelectionAndFileInStep_data()
+    // Whatever fails, whatever another copy of the program does meanwhile,
+    // and wherever the build dies before the next start puts things right,
+    // the scheme in place and the stored selection belong together.
+    void buildKeepsSchemeAndSelectionInStep_data()
     {
-        QTest::addColumn<int>("stepsDone");
-        QTest::newRow("before staging") << 0;
-        QTest::newRow("after staging") << 1;
-        QTest::newRow("after the file moved in") << 2;
-        QTest::newRow("after promoting") << 3;
+        QTest::addColumn<QString>("meanwhile"); // when: what
+        QTest::addColumn<int>("problem");       // a SchemeBuildProblem::Kind, -1 for none
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nothing goes wrong") << "" << -1 << "";
+        QTest::newRow("nothing ticked") << "before: untick" << 0 << "No effect is ticked";
+        QTest::newRow("selection cannot be staged") << "before: settings folder" << 0 << "a folder is in its place";
+        QTest::newRow("scheme cannot be replaced") << "before: scheme folder" << 0 << "Cannot replace";
+        QTest::newRow("draft removed") << "file sync: remove draft" << 0 << "was removed while it was written";
+        QTest::newRow("another copy starts") << "file sync: recover" << -1 << "";
+        QTest::newRow("draft not on disk") << "file sync: fails" << 0 << "disk error";
+        QTest::newRow("folder not on disk") << "folder sync: fails" << 1 << "disk error";
+        QTest::newRow("a copy that saw the old scheme recovers") << "folder sync: old recover" << -1 << "";
+        QTest::newRow("selection cannot be promoted") << "folder sync: settings folder" << 2 << "a folder is in its place";
+        QTest::newRow("dies before staging") << "file sync: dies" << 0 << "";
+        QTest::newRow("dies after the rename") << "folder sync: dies" << -1 << "";
     }
 
-    void cutShortBuildLeavesSelectionAndFileInStep()
+    void buildKeepsSchemeAndSelectionInStep()
     {
-        QFETCH(int, stepsDone);
+        QFETCH(QString, meanwhile);
+        QFETCH(int, problem);
+        QFETCH(QString, reason);
         const SettingsStore store(file());
-        const SelectionStore selections(store);
-        Selection before, after;
-        before.repeats.fill(1);
-        after.repeats.fill(3);
-        after.ticked[5] = true;
-        QVERIFY(!selections.stage(before, "old file") && !selections.promote());
-        if (stepsDone >= 1)
-            QCOMPARE(selections.stage(after, "new file"), std::nullopt);
-        if (stepsDone >= 3)
-            QCOMPARE(selections.promote(), std::nullopt);
-        QCOMPARE(selections.recover(stepsDone >= 2 ? "new file" : "old file"), std::nullopt);
-        QCOMPARE(selections.read().repeats, (stepsDone >= 2 ? after : before).repeats);
-        QCOMPARE(selections.read().ticked, (stepsDone >= 2 ? after : before).ticked);
-        QVERIFY(!store.hasSection("ShemeStaged"));
+        const QByteArray oldFingerprint = pattern::fingerprint(scheme());
+        const auto disturb = [&](const QString &when) -> std::optional<QString> {
+            const QString what = meanwhile.startsWith(when) ? meanwhile.mid(when.size()) : QString();
+            if (what == "remove draft")
+                QFile::remove(schemeFolder() + '/' + drafts().value(0));
+            if (what.endsWith("folder")) {
+                const QString blocked = what == "scheme folder" ? scheme() : file();
+                QFile::remove(blocked);
+                QDir().mkpath(blocked);
+            }
+            if (what == "recover")
+                SchemeBuild(scheme(), SettingsStore(file())).recover();
+            // As a copy that looked at the scheme before the rename would.
+            if (what == "old recover")
+                SelectionStore(store).recover(oldFingerprint);
+            if (what == "dies")
+                ::_exit(0);
+            return what == "fails" ? std::optional<QString>("disk error") : std::nullopt;
+        };
+        disturb("before: ");
+        const SchemeBuild build(scheme(), store, [&](int, const QString &name) {
+            return disturb(QFileInfo(name).isDir() ? "folder sync: " : "file sync: ");
+        });
+        const Selection wanted = meanwhile.endsWith("untick") ? Selection() : built();
+        if (meanwhile.endsWith("dies")) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                build.build(wanted, [](int) {}), ::_exit(1);
+            int status = -1;
+            QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QCOMPARE(SchemeBuild(scheme(), store).recover(), std::nullopt);
+        } else {
+            const auto result = build.build(wanted, [](int) {});
+            QCOMPARE(result.problems.size(), problem < 0 ? 0u : 1u);
+            if (problem >= 0)
+                QVERIFY2(int(result.problems[0].kind) == problem && result.problems[0].reason.contains(reason),
+                         qPrintable(result.problems[0].reason));
+        }
+        if (QDir().rmdir(scheme()))
+            QVERIFY(writeFile(scheme(), "10000001\r\n"));
+        QDir().rmdir(file());
+        // A failed write leaves what it could not store in Qt's view of the file.
+        checkInStep(store, problem != 0, problem == 2 ? -1 : problem != 0);
     }
 
     // A burst of changes is written once, after a quiet moment, off this thread.

@@ -20,7 +20,7 @@ inline std::string lineText(std::uint8_t lines)
 // failure text makes the next calls fail. It outlives the backend, which the
 // port may replace.
 struct PortRecord {
-    std::string openFailure, writeFailure;
+    std::string openFailure, writeFailure, closeDoubt;
     std::vector<std::string> calls;
     std::vector<std::chrono::steady_clock::time_point> writeTimes;
 
@@ -49,7 +49,11 @@ public:
         record_->writeTimes.push_back(std::chrono::steady_clock::now());
         return record_->writeFailure;
     }
-    void close() override { record_->calls.push_back("close"); }
+    std::string close() override
+    {
+        record_->calls.push_back("close");
+        return record_->closeDoubt;
+    }
 
 private:
     std::shared_ptr<PortRecord> record_;

@@ -25,10 +25,11 @@ public:
         return failure;
     }
     std::string write(std::uint8_t lines) override { return backend_->write(lines); }
-    void close() override
+    std::string close() override
     {
-        backend_->close();
+        std::string doubt = backend_->close();
         lock_.release();
+        return doubt;
     }
     std::string notice() const override { return backend_->notice(); }
 

@@ -18,7 +18,9 @@ public:
     virtual std::string write(std::uint8_t lines) = 0;
 
     // Lets the output go. Called only while open, after a last write.
-    virtual void close() = 0;
+    // Returns why that last write may not have reached the lines, or "" when
+    // it surely did.
+    virtual std::string close() = 0;
 
     // Something the user should know about an output that did open, such as
     // lines that lead nowhere; "" when there is nothing to say.

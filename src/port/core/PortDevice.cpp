@@ -18,11 +18,13 @@ bool PortDevice::open()
     return open_;
 }
 
-void PortDevice::close()
+std::string PortDevice::close()
 {
+    std::string doubt;
     if (open_)
-        backend_->close();
+        doubt = backend_->close();
     open_ = false;
+    return doubt;
 }
 
 void PortDevice::setLine(int line, bool high)

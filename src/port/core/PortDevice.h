@@ -20,8 +20,9 @@ public:
 
     // Returns whether the port is open; failureReason() says why not.
     bool open();
-    // Releases the port as the lines are.
-    void close();
+    // Releases the port as the lines are. Returns why the last write may not
+    // have reached the lines, or "" when it surely did.
+    std::string close();
     bool isOpen() const { return open_; }
 
     // Line 0..7 high or low; one write.

@@ -12,7 +12,7 @@ public:
 
     std::string open() override { return reason_; }
     std::string write(std::uint8_t) override { return reason_; }
-    void close() override {}
+    std::string close() override { return {}; }
 
 private:
     std::string reason_;

@@ -18,7 +18,8 @@ std::string GpioBackend::write(std::uint8_t lines)
     return lines_->setValues(values);
 }
 
-void GpioBackend::close()
+std::string GpioBackend::close()
 {
     lines_->release();
+    return {};
 }

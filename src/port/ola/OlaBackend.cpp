@@ -31,8 +31,11 @@ std::string OlaBackend::write(std::uint8_t lines)
 }
 
 // olad must have the last frame, every line low, before the connection goes.
-void OlaBackend::close()
+std::string OlaBackend::close()
 {
-    connection_->roundTrip(universe_);
+    const bool confirmed = connection_->roundTrip(universe_);
     connection_.reset();
+    if (confirmed)
+        return {};
+    return "the OLA daemon (olad) did not confirm the last frame, so lamps may still be lit.";
 }

@@ -36,11 +36,12 @@ std::string ParportBackend::write(std::uint8_t lines)
     return result < 0 ? explain("write to", -result) : std::string();
 }
 
-void ParportBackend::close()
+std::string ParportBackend::close()
 {
     calls_->ioctl(fd_, PPRELEASE, nullptr);
     calls_->close(fd_);
     fd_ = -1;
+    return {};
 }
 
 std::string ParportBackend::explain(const std::string &what, int error) const

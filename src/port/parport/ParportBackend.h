@@ -14,7 +14,7 @@ public:
 
     std::string open() override;
     std::string write(std::uint8_t lines) override;
-    void close() override;
+    std::string close() override;
 
 private:
     std::string explain(const std::string &what, int error) const;

@@ -77,9 +77,10 @@ std::string RelayBackend::write(std::uint8_t lines)
     return {};
 }
 
-void RelayBackend::close()
+std::string RelayBackend::close()
 {
     hid_->close();
+    return {};
 }
 
 std::string RelayBackend::notice() const

@@ -19,7 +19,7 @@ public:
 
     std::string open() override;
     std::string write(std::uint8_t lines) override;
-    void close() override;
+    std::string close() override;
     std::string notice() const override;
 
 private:

@@ -1,0 +1,71 @@
+#include "SchemeBuild.h"
+
+#include "SelectionStore.h"
+
+#include <algorithm>
+
+using Kind = SchemeBuildProblem::Kind;
+
+QString SchemeBuildProblem::headline() const
+{
+    switch (kind) {
+    case Kind::NotBuilt:
+        return QStringLiteral("The scheme could not be built. The previous scheme is kept.");
+    case Kind::NotOnDisk:
+        return QStringLiteral("The scheme was built, but the disk reported an error: it may be lost if the power fails now.");
+    case Kind::SelectionNotSaved:
+        return QStringLiteral("The scheme was built, but the selection could not be saved.");
+    }
+    return {};
+}
+
+bool SchemeBuildResult::replaced() const
+{
+    return std::none_of(problems.begin(), problems.end(),
+                        [](const SchemeBuildProblem &problem) { return problem.kind == Kind::NotBuilt; });
+}
+
+SchemeBuild::SchemeBuild(QString schemePath, const SettingsStore &settings, pattern::DiskSync sync)
+    : schemePath_(std::move(schemePath)), settings_(settings), sync_(std::move(sync))
+{
+}
+
+std::optional<QString> SchemeBuild::recover() const
+{
+    pattern::removeStaleDrafts(schemePath_);
+    return SelectionStore(settings_).recover(pattern::fingerprint(schemePath_));
+}
+
+// Each step starts only once the one before has succeeded, so that a stop
+// anywhere leaves a scheme and a stored selection that belong together, or
+// a staged selection that recover() settles.
+SchemeBuildResult SchemeBuild::build(const Selection &selection, const std::function<void(int)> &afterEffect) const
+{
+    std::vector<pattern::EffectChoice> chosen;
+    for (int i = 0; i < settings::EffectCount; ++i)
+        if (selection.ticked[static_cast<std::size_t>(i)])
+            chosen.push_back({i, selection.repeats[static_cast<std::size_t>(i)]});
+    if (chosen.empty())
+        return {{{Kind::NotBuilt, QStringLiteral("No effect is ticked; tick at least one.")}}};
+
+    pattern::SchemeDraft draft(schemePath_, sync_);
+    if (auto failure = draft.write(chosen, afterEffect))
+        return {{{Kind::NotBuilt, *failure}}};
+    Selection built = selection;
+    built.numEffects = QString::number(chosen.size());
+    const SelectionStore selections(settings_);
+    if (auto failure = selections.stage(built, draft.fingerprint()))
+        return {{{Kind::NotBuilt, *failure}}};
+    if (auto failure = draft.commit()) {
+        // Should this fail too, the next start drops the staged selection,
+        // as it does not match the scheme in place.
+        selections.dropStaged();
+        return {{{Kind::NotBuilt, *failure}}};
+    }
+    SchemeBuildResult result;
+    if (auto failure = draft.syncFolder())
+        result.problems.push_back({Kind::NotOnDisk, *failure});
+    if (auto failure = selections.promote(built))
+        result.problems.push_back({Kind::SelectionNotSaved, *failure});
+    return result;
+}

@@ -1,0 +1,215 @@
+#include "EntryParser.h"
+#include "FakeWallClock.h"
+#include "ScheduleClock.h"
+#include "ScheduleListing.h"
+#include "ScheduleSettings.h"
+#include "TestFiles.h"
+
+#include <QTest>
+
+using namespace schedule;
+
+namespace {
+
+// A town in each zone used.
+Place placeIn(const QByteArray &zone)
+{
+    static const QHash<QByteArray, Place> places{{"Europe/Berlin", {52.52, 13.40}},
+                                                 {"America/New_York", {40.71, -74.01}},
+                                                 {"Australia/Sydney", {-33.87, 151.21}},
+                                                 {"Europe/Oslo", {69.6, 18.96}}};
+    return places.value(zone);
+}
+
+// Entries as written after Entry1=, Entry2=...
+Schedule scheduleOf(const QStringList &entries, const QByteArray &zone)
+{
+    QList<Entry> parsed;
+    for (const QString &text : entries)
+        parsed << std::get<Entry>(parseEntry(parsed.size() + 1, text));
+    return Schedule(parsed, placeIn(zone), QTimeZone(zone));
+}
+
+QDateTime localTime(const QString &text, const QByteArray &zone)
+{
+    QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
+    moment.setTimeZone(QTimeZone(zone));
+    return moment;
+}
+
+} // namespace
+
+class TestSchedule : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Two years on a clock that wakes only when asked: each window starts and
+    // stops once, on its own weekdays, at its clock times across the changes
+    // to and from summer time; a sun time moves by minutes from one day to
+    // the next, never by an hour or a day.
+    void followsTwoYears_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("weekdays");
+        QTest::addColumn<int>("starts");
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<QString>("off");
+        QTest::newRow("Berlin, weekdays") << QByteArray("Europe/Berlin") << "days=Mon-Fri on=17:00 off=23:00" << "12345" << 522 << "17:00" << "23:00";
+        QTest::newRow("Berlin, daytime by the sun") << QByteArray("Europe/Berlin") << "on=sunrise+60 off=sunset-60" << "1234567" << 730 << "" << "";
+        QTest::newRow("New York, Friday and Saturday nights") << QByteArray("America/New_York") << "days=Fri,Sat on=dusk off=01:30" << "56" << 209 << "" << "01:30";
+        QTest::newRow("Sydney, over New Year") << QByteArray("Australia/Sydney") << "dates=12-20..01-10 on=sunset-30 off=02:30" << "1234567" << 44 << "" << "02:30";
+    }
+
+    void followsTwoYears()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, entry);
+        QFETCH(QString, weekdays);
+        QFETCH(int, starts);
+        QFETCH(QString, on);
+        QFETCH(QString, off);
+        FakeWallClock clock(localTime(QStringLiteral("2026-01-01 03:00"), zone));
+        ScheduleClock scheduleClock(scheduleOf({entry}, zone), clock);
+        QList<QDateTime> changes;
+        connect(&scheduleClock, &ScheduleClock::shouldPlayChanged, [&](bool play) {
+            QCOMPARE(play, changes.size() % 2 == 1);
+            changes << clock.now().toTimeZone(QTimeZone(zone));
+        });
+        scheduleClock.start();
+        clock.runUntil(localTime(QStringLiteral("2028-01-01 03:00"), zone));
+        QCOMPARE(changes.size(), 1 + 2 * starts);
+        for (int change = 1; change < changes.size(); ++change) {
+            const QDateTime &now = changes[change];
+            const bool starting = change % 2 == 1;
+            if (starting)
+                QVERIFY2(weekdays.contains(QString::number(now.date().dayOfWeek())), qPrintable(now.toString(Qt::ISODate)));
+            if (!(starting ? on : off).isEmpty())
+                QCOMPARE(now.time().toString(QStringLiteral("HH:mm:ss.zzz")), (starting ? on : off) + ":00.000");
+            else if (change > 2) {
+                const QDateTime &before = changes[change - 2];
+                const qint64 days = before.date().daysTo(now.date());
+                QVERIFY2(std::abs(before.secsTo(now) - days * 86400) <= days * 300, qPrintable(now.toString(Qt::ISODate)));
+            }
+        }
+    }
+
+    // What should be so at one moment; the next change in UTC, within a
+    // minute for sun times (libnova's own figures for that place and day).
+    void decidesByState_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<bool>("play");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("note");
+        const QByteArray berlin = "Europe/Berlin", newYork = "America/New_York";
+        QTest::newRow("boot at 18:30 inside 17:00-23:00") << berlin << QStringList{"on=17:00 off=23:00"} << "2026-06-10 18:30" << true << 1 << "2026-06-10T21:00:00Z" << "";
+        QTest::newRow("after midnight in Friday's window") << newYork << QStringList{"days=Fri on=dusk off=01:30"} << "2026-06-13 00:45" << true << 1 << "2026-06-13T05:30:00Z" << "";
+        QTest::newRow("Saturday, Friday's entry") << newYork << QStringList{"days=Fri on=20:00 off=23:00"} << "2026-06-13 21:00" << false << 1 << "2026-06-20T00:00:00Z" << "";
+        QTest::newRow("a day after a range over New Year") << berlin << QStringList{"dates=12-20..01-10 on=17:00 off=23:00"} << "2027-01-11 18:00" << false << 1 << "2027-12-20T16:00:00Z" << "";
+        QTest::newRow("overlapping windows hand over") << berlin << QStringList{"on=17:00 off=20:00", "on=19:00 off=23:00"} << "2026-06-10 17:30" << true << 2 << "2026-06-10T21:00:00Z" << "";
+        QTest::newRow("02:30 in the gap starts as the clocks jump") << berlin << QStringList{"on=02:30 off=05:00"} << "2026-03-29 01:00" << false << 1 << "2026-03-29T01:00:00Z" << "";
+        QTest::newRow("02:30 twice ends at the first") << berlin << QStringList{"on=01:00 off=02:30"} << "2026-10-25 01:30" << true << 1 << "2026-10-25T00:30:00Z" << "";
+        QTest::newRow("sunset+30, next day in UTC") << newYork << QStringList{"on=sunset+30 off=23:30"} << "2026-06-21 12:00" << false << 1 << "2026-06-22T00:59:09Z" << "";
+        QTest::newRow("sunrise-10, day before in UTC") << QByteArray("Australia/Sydney") << QStringList{"on=sunrise-10 off=09:00"} << "2026-06-21 03:00" << false << 1 << "2026-06-20T20:48:20Z" << "";
+        QTest::newRow("dusk+15 as the clocks go back") << berlin << QStringList{"on=dusk+15 off=23:00"} << "2026-10-25 12:00" << false << 1 << "2026-10-25T16:40:05Z" << "";
+        QTest::newRow("polar night, no sunset") << QByteArray("Europe/Oslo") << QStringList{"on=sunset off=23:00"} << "2026-12-21 12:00" << false << 1 << ""
+                                                << "entry 1 does not run on 2026-12-21: there is no sunset on 2026-12-21 at 69.6°N";
+    }
+
+    void decidesByState()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, at);
+        QFETCH(bool, play);
+        QFETCH(int, entry);
+        QFETCH(QString, next);
+        QFETCH(QString, note);
+        const Verdict verdict = scheduleOf(entries, zone).shouldPlay(localTime(at, zone));
+        QCOMPARE(verdict.play, play);
+        QCOMPARE(verdict.entry, entry);
+        if (!next.isEmpty())
+            QVERIFY2(std::abs(verdict.nextChange.secsTo(QDateTime::fromString(next, Qt::ISODate))) <= 60, qPrintable(verdict.nextChange.toString(Qt::ISODate)));
+        QCOMPARE(verdict.notes, note.isEmpty() ? QStringList() : QStringList{note});
+    }
+
+    void refusesBadEntries_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("day") << "days=Mon-Fry on=17:00 off=23:00" << "\"Mon-Fry\" is not a list of days";
+        QTest::newRow("date") << "dates=02-30..03-01 on=17:00 off=23:00" << "\"02-30..03-01\" is not a range of dates";
+        QTest::newRow("offset") << "on=sunset-181 off=23:00" << "\"sunset-181\" is not a time";
+        QTest::newRow("order") << "on=10:00 off=09:00" << "it would end at 09:00, before it starts at 10:00";
+        QTest::newRow("end") << "on=sunset off=23:00 end=later" << "\"later\" is not a way to end";
+        QTest::newRow("no end") << "on=17:00" << "it needs a start and an end";
+    }
+
+    void refusesBadEntries()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        const std::variant<Entry, QString> parsed = parseEntry(1, text);
+        QVERIFY(std::holds_alternative<QString>(parsed));
+        QVERIFY2(std::get<QString>(parsed).startsWith(problem), qPrintable(std::get<QString>(parsed)));
+    }
+
+    // Written by hand: a comma list unquoted, a decimal comma, a stray key.
+    void readsTheSettingsFile()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Lampotron.conf"));
+        QVERIFY(writeFile(file, "[Schedule]\nLatitude=52,52\nLongitude=13.40\nEntry1=days=Sat, Sun on=dusk off=01:30\n"
+                                "Entry2=on=17:00 off=23:00 end=pass\nEntry10=days= on=17:00 off=18:00\nentry3=on=1\n"));
+        const Schedule schedule = readSchedule(SettingsStore(file), QTimeZone("Europe/Berlin"));
+        QCOMPARE(schedule.problems(), QStringList({
+            "[Schedule] entry3 is ignored: the keys there are Enabled, Latitude, Longitude and Entry1, Entry2 and so on.",
+            "[Schedule] Latitude=52,52 is not usable: write degrees from -90 to 90 with a decimal point, such as Latitude=52.52.",
+            "[Schedule] Entry1 is ignored: dusk needs the place in [Schedule], such as Latitude=52.52 and Longitude=13.40 (degrees north and east).",
+            "[Schedule] Entry10 names no days, so it never runs."}));
+        QCOMPARE(schedule.entries().size(), 2);
+        QCOMPARE(schedule.entries().first().end, EndOfShow::AfterPass);
+    }
+
+    // Told at once on start, when the clock is set, at the exact second of a
+    // change, and when the settings are read anew.
+    void followsTheClockWhenSet()
+    {
+        const QByteArray berlin = "Europe/Berlin";
+        FakeWallClock clock(localTime(QStringLiteral("2026-06-10 12:00"), berlin));
+        ScheduleClock scheduleClock(scheduleOf({"on=17:00 off=23:00 end=pass"}, berlin), clock);
+        QStringList heard;
+        connect(&scheduleClock, &ScheduleClock::shouldPlayChanged, [&](bool play, EndOfShow end, const QString &status) {
+            heard << QStringLiteral("%1 %2%3: %4").arg(clock.now().toTimeZone(QTimeZone(berlin)).toString(QStringLiteral("HH:mm:ss.zzz")),
+                                                        play ? "on" : "off", end == EndOfShow::AfterPass ? " after the pass" : "", status);
+        });
+        scheduleClock.start();
+        clock.set(localTime(QStringLiteral("2026-06-10 18:30"), berlin));
+        clock.runUntil(localTime(QStringLiteral("2026-06-11 12:00"), berlin));
+        scheduleClock.setSchedule(scheduleOf({"on=11:00 off=13:00"}, berlin));
+        QCOMPARE(heard, QStringList({"12:00:00.000 off: on at 17:00 (entry 1)",
+                                     "18:30:00.000 on: off at 23:00 (entry 1, at the end of the pass)",
+                                     "23:00:00.000 off after the pass: on at Thu 2026-06-11 17:00 (entry 1)",
+                                     "12:00:00.000 on: off at 13:00 (entry 1)"}));
+    }
+
+    void listsTheDaysAhead()
+    {
+        const QByteArray berlin = "Europe/Berlin";
+        const Schedule schedule = scheduleOf({"days=Fri on=21:00 off=01:30 end=pass", "dates=12-24..12-26 on=17:00 off=22:00",
+                                              "on=sunset-30 off=sunset+30"}, berlin);
+        QCOMPARE(listSchedule(schedule, localTime(QStringLiteral("2026-06-12 10:00"), berlin), 2),
+                 "On and off times of the 2 days from Fri 2026-06-12, in Europe/Berlin:\n"
+                 "Fri 2026-06-12  on 20:57  off 21:57      entry 3: on=sunset-30 off=sunset+30\n"
+                 "Fri 2026-06-12  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
+                 "Sat 2026-06-13  on 20:58  off 21:58      entry 3: on=sunset-30 off=sunset+30\n"
+                 "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchedule)
+#include "tst_schedule.moc"
