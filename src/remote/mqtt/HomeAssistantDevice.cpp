@@ -73,7 +73,8 @@ QStringList HomeAssistantDevice::commandTopics() const
 
 std::vector<MqttMessage> HomeAssistantDevice::discovery() const
 {
-    const auto template_ = [](const char *key) { return QStringLiteral("{{ value_json.%1 }}").arg(QLatin1String(key)); };
+    // Every entity but the light takes its value from one field of the state.
+    const auto field = [](const char *key) { return QStringLiteral("{{ value_json.%1 }}").arg(QLatin1String(key)); };
     return {
         config(QStringLiteral("light"), QStringLiteral("light"), QStringLiteral("Lamps"),
                {{"schema", "json"},
@@ -83,7 +84,7 @@ std::vector<MqttMessage> HomeAssistantDevice::discovery() const
                 {"effect_list", QJsonArray::fromStringList(effectNames())}}),
         config(QStringLiteral("number"), QStringLiteral("delay"), QStringLiteral("Delay"),
                {{"command_topic", topics_.delayCommand},
-                {"value_template", template_("delay")},
+                {"value_template", field("delay")},
                 {"min", settings::Speed.minimum},
                 {"max", settings::Speed.maximum},
                 {"step", DelayStepMs},
@@ -91,10 +92,10 @@ std::vector<MqttMessage> HomeAssistantDevice::discovery() const
                 {"icon", "mdi:timer-outline"}}),
         config(QStringLiteral("switch"), QStringLiteral("pause"), QStringLiteral("Pause"),
                {{"command_topic", topics_.pauseCommand},
-                {"value_template", template_("paused")},
+                {"value_template", field("paused")},
                 {"icon", "mdi:pause"}}),
         config(QStringLiteral("sensor"), QStringLiteral("output"), QStringLiteral("Output"),
-               {{"value_template", template_("output")},
+               {{"value_template", field("output")},
                 {"entity_category", "diagnostic"},
                 {"icon", "mdi:export"}}),
     };
