@@ -9,7 +9,7 @@ run_packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   fonts-liberation2
-  libola-dev libgpiod-dev libhidapi-dev libsystemd-dev
+  libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
   libnova-dev
   qt6-httpserver-dev qt6-websockets-dev
   libqrencode-dev
@@ -17,6 +17,7 @@ run_packages=(
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
   ola
+  mosquitto mosquitto-clients python3-paho-mqtt
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev lintian stress-ng faketime
   chromium chromium-driver python3-selenium zbar-tools

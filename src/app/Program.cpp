@@ -16,6 +16,7 @@
 #include "ServiceNotifier.h"
 #include "SettingsStore.h"
 #include "SignalWatcher.h"
+#include "StartMqtt.h"
 #include "TimerfdDeadlineTimer.h"
 #ifdef LAMPOTRON_WITH_REMOTE
 #include "RemoteServer.h"
@@ -197,6 +198,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     if (const auto failed = face.start())
         return *failed;
     schedule.start();
+    const auto homeAssistant = startMqtt(player, settings);
     service.ready();
     const auto remote = startRemote(commandLine, settings, player);
     return app.exec();
@@ -237,5 +239,6 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();
+    const auto homeAssistant = startMqtt(rows.player(), settings);
     return app.exec();
 }

@@ -31,6 +31,12 @@ inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QSt
 inline const TextKey Remote{QStringLiteral("Setting"), QStringLiteral("Remote"), QString()};
 inline const TextKey RemoteCertificate{QStringLiteral("Setting"), QStringLiteral("RemoteCertificate"), QString()};
 inline const TextKey RemoteKey{QStringLiteral("Setting"), QStringLiteral("RemoteKey"), QString()};
+// MQTT is off until a broker is named, as host:port.
+inline const TextKey MqttBroker{QStringLiteral("Mqtt"), QStringLiteral("Broker"), QString()};
+// A file of mode 0600 holding "user:password".
+inline const TextKey MqttCredentialsFile{QStringLiteral("Mqtt"), QStringLiteral("CredentialsFile"), QString()};
+// Naming a CA file turns TLS on.
+inline const TextKey MqttCaFile{QStringLiteral("Mqtt"), QStringLiteral("CaFile"), QString()};
 
 inline IntKey effectTicked(int effect)
 {

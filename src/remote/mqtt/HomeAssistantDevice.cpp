@@ -1,0 +1,135 @@
+#include "HomeAssistantDevice.h"
+
+#include "EffectCatalogue.h"
+#include "SettingsKeys.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+const QString DiscoveryPrefix = QStringLiteral("homeassistant");
+constexpr int DelayStepMs = 50;
+// Home Assistant keeps no longer state than this.
+constexpr int LongestState = 255;
+
+QString on(bool yes)
+{
+    return yes ? QStringLiteral("ON") : QStringLiteral("OFF");
+}
+
+QString describeOutput(const PlayerState &state)
+{
+    switch (state.outputState) {
+    case PlayerState::Output::Open:
+        return QStringLiteral("%1 open").arg(state.output);
+    case PlayerState::Output::Lost:
+        return QStringLiteral("%1 lost: %2").arg(state.output, state.outputProblem);
+    case PlayerState::Output::Closed:
+        break;
+    }
+    if (state.outputProblem.isEmpty())
+        return QStringLiteral("%1 closed").arg(state.output);
+    return QStringLiteral("%1 closed: %2").arg(state.output, state.outputProblem);
+}
+
+} // namespace
+
+const QString HomeAssistantDevice::SchemeEffect = QStringLiteral("Scheme");
+
+HomeAssistantDevice::HomeAssistantDevice(const QString &hostName, const QString &version)
+    : hostName_(hostName), version_(version), nodeId_(nodeIdFor(hostName))
+{
+    const QString base = QStringLiteral("lampotron/") + nodeId_;
+    topics_ = {base + QStringLiteral("/availability"), base + QStringLiteral("/state"),
+               base + QStringLiteral("/light/set"), base + QStringLiteral("/delay/set"),
+               base + QStringLiteral("/pause/set")};
+}
+
+QString HomeAssistantDevice::nodeIdFor(const QString &hostName)
+{
+    QString id;
+    for (const QChar c : hostName.toLower()) {
+        const bool allowed = (c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('-') || c == QLatin1Char('_');
+        id += allowed ? c : QLatin1Char('_');
+    }
+    return id.isEmpty() ? QStringLiteral("lampotron") : id;
+}
+
+QStringList HomeAssistantDevice::effectNames()
+{
+    QStringList names{SchemeEffect};
+    for (int index = 0; index < pattern::EffectCount; ++index) {
+        const std::u8string_view caption = pattern::effect(index)->caption;
+        names << QString::fromUtf8(reinterpret_cast<const char *>(caption.data()), qsizetype(caption.size()));
+    }
+    return names;
+}
+
+QStringList HomeAssistantDevice::commandTopics() const
+{
+    return {topics_.lightCommand, topics_.delayCommand, topics_.pauseCommand};
+}
+
+std::vector<MqttMessage> HomeAssistantDevice::discovery() const
+{
+    // Every entity but the light takes its value from one field of the state.
+    const auto field = [](const char *key) { return QStringLiteral("{{ value_json.%1 }}").arg(QLatin1String(key)); };
+    return {
+        config(QStringLiteral("light"), QStringLiteral("light"), QStringLiteral("Lamps"),
+               {{"schema", "json"},
+                {"command_topic", topics_.lightCommand},
+                {"supported_color_modes", QJsonArray{"onoff"}},
+                {"effect", true},
+                {"effect_list", QJsonArray::fromStringList(effectNames())}}),
+        config(QStringLiteral("number"), QStringLiteral("delay"), QStringLiteral("Delay"),
+               {{"command_topic", topics_.delayCommand},
+                {"value_template", field("delay")},
+                {"min", settings::Speed.minimum},
+                {"max", settings::Speed.maximum},
+                {"step", DelayStepMs},
+                {"unit_of_measurement", "ms"},
+                {"icon", "mdi:timer-outline"}}),
+        config(QStringLiteral("switch"), QStringLiteral("pause"), QStringLiteral("Pause"),
+               {{"command_topic", topics_.pauseCommand},
+                {"value_template", field("paused")},
+                {"icon", "mdi:pause"}}),
+        config(QStringLiteral("sensor"), QStringLiteral("output"), QStringLiteral("Output"),
+               {{"value_template", field("output")},
+                {"entity_category", "diagnostic"},
+                {"icon", "mdi:export"}}),
+    };
+}
+
+MqttMessage HomeAssistantDevice::config(const QString &component, const QString &objectId, const QString &name,
+                                        QJsonObject fields) const
+{
+    fields.insert("name", name);
+    fields.insert("unique_id", QStringLiteral("lampotron_%1_%2").arg(nodeId_, objectId));
+    fields.insert("state_topic", topics_.state);
+    fields.insert("availability_topic", topics_.availability);
+    fields.insert("device", QJsonObject{{"identifiers", QJsonArray{QStringLiteral("lampotron_") + nodeId_}},
+                                        {"name", hostName_},
+                                        {"model", "Lampotron"},
+                                        {"sw_version", version_}});
+    return {QStringLiteral("%1/%2/%3/%4/config").arg(DiscoveryPrefix, component, nodeId_, objectId),
+            QJsonDocument(fields).toJson(QJsonDocument::Compact)};
+}
+
+MqttMessage HomeAssistantDevice::availability(bool online) const
+{
+    return {topics_.availability, online ? "online" : "offline"};
+}
+
+MqttMessage HomeAssistantDevice::state(const PlayerState &state) const
+{
+    const QJsonObject fields{
+        {"state", on(state.playback != PlayerState::Playback::Stopped)},
+        {"color_mode", "onoff"},
+        {"effect", effectNames().value(state.effect + 1, SchemeEffect)},
+        {"delay", state.speedMs},
+        {"paused", on(state.playback == PlayerState::Playback::Paused)},
+        {"output", describeOutput(state).left(LongestState)},
+    };
+    return {topics_.state, QJsonDocument(fields).toJson(QJsonDocument::Compact)};
+}
