@@ -143,7 +143,7 @@ void measureSelectionStore()
     const SelectionStore selections(settings);
     Selection selection;
     selection.repeats.fill(3);
-    selection.numEffects = QStringLiteral("12");
+    selection.numEffects = 12;
     std::vector<double> together, oneByOne;
     for (int run = 0; run < 11; ++run) {
         QElapsedTimer timer;

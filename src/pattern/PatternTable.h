@@ -22,7 +22,6 @@ public:
     void reserve(int rows);
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
-    qint16 lastRow() const { return static_cast<qint16>(rowCount() - 1); }
 
     // A view of zero or one character.
     std::string_view cell(int line, int row) const;

@@ -52,7 +52,7 @@ SchemeBuildResult SchemeBuild::build(const Selection &selection, const std::func
     if (auto failure = draft.write(chosen, afterEffect))
         return {{{Kind::NotBuilt, *failure}}};
     Selection built = selection;
-    built.numEffects = QString::number(chosen.size());
+    built.numEffects = static_cast<int>(chosen.size());
     const SelectionStore selections(settings_);
     if (auto failure = selections.stage(built, draft.fingerprint()))
         return {{{Kind::NotBuilt, *failure}}};

@@ -244,7 +244,7 @@ HttpResponse RemoteApi::effects()
                                    {QStringLiteral("ticked"), stored.ticked[at]},
                                    {QStringLiteral("repeats"), stored.repeats[at]}});
     }
-    return json({{QStringLiteral("effects"), effects}, {QStringLiteral("numEffects"), stored.numEffects.toInt()}});
+    return json({{QStringLiteral("effects"), effects}, {QStringLiteral("numEffects"), stored.numEffects}});
 }
 
 QFuture<HttpResponse> RemoteApi::outputs()

@@ -129,7 +129,7 @@ Read<Selection> selection(const QByteArray &body)
         ticked += chosen.ticked[at];
     }
     // The count the window shows after a build: the effects written.
-    chosen.numEffects = QString::number(ticked);
+    chosen.numEffects = ticked;
     return chosen;
 }
 

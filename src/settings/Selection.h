@@ -10,5 +10,5 @@
 struct Selection {
     std::array<bool, settings::EffectCount> ticked{};
     std::array<int, settings::EffectCount> repeats{};
-    QString numEffects; // the effect count as shown
+    int numEffects = 0; // how many effects the scheme was built from
 };

@@ -19,7 +19,7 @@ Selection readFrom(const SettingsStore &store, const QString &section)
         selection.ticked[at] = store.read(inSection(settings::effectTicked(i), section)) == 1;
         selection.repeats[at] = store.read(inSection(settings::effectRepeats(i), section));
     }
-    selection.numEffects = QString::number(store.read(inSection(settings::NumEffects, section)));
+    selection.numEffects = store.read(inSection(settings::NumEffects, section));
     return selection;
 }
 
@@ -31,7 +31,7 @@ QList<SettingsStore::Value> valuesOf(const Selection &selection, const QString &
         values.append({section, settings::effectTicked(i).key, selection.ticked[at] ? QStringLiteral("1") : QStringLiteral("0")});
         values.append({section, settings::effectRepeats(i).key, QString::number(selection.repeats[at])});
     }
-    values.append({section, settings::NumEffects.key, selection.numEffects});
+    values.append({section, settings::NumEffects.key, QString::number(selection.numEffects)});
     return values;
 }
 

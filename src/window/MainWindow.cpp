@@ -95,7 +95,7 @@ bool MainWindow::startUp()
         controls_.effectBoxes[i]->setChecked(stored.ticked[i]);
         controls_.repeatBars[i]->setValue(stored.repeats[i]);
     }
-    controls_.effectCount->setText(stored.numEffects);
+    controls_.effectCount->setText(QString::number(stored.numEffects));
     restoring_ = false;
     return true;
 }
@@ -304,7 +304,7 @@ Selection MainWindow::currentSelection() const
         selection.ticked[i] = controls_.effectBoxes[i]->isChecked();
         selection.repeats[i] = controls_.repeatBars[i]->value();
     }
-    selection.numEffects = controls_.effectCount->text();
+    selection.numEffects = controls_.effectCount->text().toInt();
     return selection;
 }
 

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     readOrExplain(body::effect(body));
     if (const auto selection = readOrExplain(body::selection(body))) {
         const auto ticked = std::count(selection->ticked.begin(), selection->ticked.end(), true);
-        if (selection->numEffects.toLongLong() != ticked)
+        if (selection->numEffects != ticked)
             std::abort();
     }
     return 0;

@@ -35,7 +35,7 @@ class TestSettingsStore : public QObject {
         QCOMPARE(readFile(scheme()).size(), replaced ? 200 : 10);
         const Selection stored = SelectionStore(store).read();
         if (promoted >= 0)
-            QCOMPARE(stored.ticked == built().ticked && stored.repeats == built().repeats && stored.numEffects == "2",
+            QCOMPARE(stored.ticked == built().ticked && stored.repeats == built().repeats && stored.numEffects == 2,
                      bool(promoted));
         QVERIFY(!store.hasSection("ShemeStaged"));
         QCOMPARE(drafts(), QStringList());
