@@ -89,6 +89,14 @@ bool MainWindow::startUp()
     // Restoring a value is not a change: nothing is written back.
     restoring_ = true;
     controls_.speedBar->setValue(settings_.read(settings::Speed));
+    restoring_ = false;
+    showStoredSelection();
+    return true;
+}
+
+void MainWindow::showStoredSelection()
+{
+    restoring_ = true;
     const Selection stored = SelectionStore(settings_).read();
     for (std::size_t i = 0; i < controls_.effectBoxes.size(); ++i) {
         // The box first: ticking it resets the repeat count, which the stored one must override.
@@ -97,7 +105,6 @@ bool MainWindow::startUp()
     }
     controls_.effectCount->setText(QString::number(stored.numEffects));
     restoring_ = false;
-    return true;
 }
 
 bool MainWindow::loadScheme()
@@ -146,6 +153,9 @@ void MainWindow::showState(const PlayerState &state)
         controls_.speedBar->setValue(state.speedMs);
     }
     controls_.speedValue->setText(QString::number(state.speedMs));
+    // A scheme built from afar shows the selection it was built from.
+    if (state.rows != shown_.rows && shown_.rows != 0 && controls_.startButton->isEnabled())
+        showStoredSelection();
     shown_ = state;
 }
 

@@ -58,6 +58,7 @@ private:
     void showState(const PlayerState &state);
     void showPortLost(const QString &reason);
     void reportSettingsFailure(const QString &reason);
+    void showStoredSelection();
     void setClientHeightTwips(int height);
     void setBuildLock(bool locked);
     Selection currentSelection() const;
