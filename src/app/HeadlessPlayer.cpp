@@ -1,11 +1,11 @@
 #include "HeadlessPlayer.h"
 
+#include "LogLine.h"
 #include "PrintableSetting.h"
 
 #include <QCoreApplication>
 
 #include <csignal>
-#include <cstdio>
 
 namespace {
 
@@ -13,12 +13,6 @@ namespace {
 QString printable(const QString &output)
 {
     return QString::fromStdString(printableSetting(output.toStdString()));
-}
-
-void log(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
 }
 
 } // namespace
@@ -32,26 +26,26 @@ HeadlessPlayer::HeadlessPlayer(Player &player, std::optional<int> speedChosen, b
 
 std::optional<int> HeadlessPlayer::start()
 {
-    log(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
+    logLine(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
     if (auto unreadable = settings_.readProblem())
-        log(*unreadable);
+        logLine(*unreadable);
     const QString output = printable(player_.state().output);
     if (auto failure = player_.loadScheme()) {
-        log(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")
+        logLine(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")
                 .arg(player_.schemePath(), *failure));
         return SchemeUnusable;
     }
     const Player::OpenResult opened = player_.openOutput();
     if (!opened.opened) {
-        log(QStringLiteral("Cannot open the output %1: %2").arg(output, opened.problem));
+        logLine(QStringLiteral("Cannot open the output %1: %2").arg(output, opened.problem));
         return PortUnavailable;
     }
-    log(QStringLiteral("Output %1 opened.").arg(output));
+    logLine(QStringLiteral("Output %1 opened.").arg(output));
     if (!opened.notice.isEmpty())
-        log(opened.notice);
-    log(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(player_.schemePath()).arg(player_.state().rows));
+        logLine(opened.notice);
+    logLine(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(player_.schemePath()).arg(player_.state().rows));
     player_.setSpeed(storedSpeed());
-    log(QStringLiteral("One row every %1 ms.").arg(player_.state().speedMs));
+    logLine(QStringLiteral("One row every %1 ms.").arg(player_.state().speedMs));
     return std::nullopt;
 }
 
@@ -70,9 +64,9 @@ void HeadlessPlayer::end(int code)
 {
     const QString doubt = player_.release();
     if (doubt.isEmpty()) {
-        log(QStringLiteral("Stopped; every line is low and the output is released."));
+        logLine(QStringLiteral("Stopped; every line is low and the output is released."));
     } else {
-        log(QStringLiteral("Stopped, but %1").arg(doubt));
+        logLine(QStringLiteral("Stopped, but %1").arg(doubt));
         code = PortUnavailable;
     }
     player_.finish(code);
@@ -82,22 +76,22 @@ void HeadlessPlayer::end(int code)
 void HeadlessPlayer::reload()
 {
     if (auto failure = player_.loadScheme()) {
-        log(QStringLiteral("Not reloaded, the old scheme plays on: %1 (%2).").arg(*failure, player_.schemePath()));
+        logLine(QStringLiteral("Not reloaded, the old scheme plays on: %1 (%2).").arg(*failure, player_.schemePath()));
         return;
     }
     player_.setSpeed(storedSpeed());
-    log(QStringLiteral("Reloaded %1: %2 rows, one every %3 ms.")
+    logLine(QStringLiteral("Reloaded %1: %2 rows, one every %3 ms.")
             .arg(player_.schemePath())
             .arg(player_.state().rows)
             .arg(player_.state().speedMs));
     const QString stored = settings_.read(settings::Port);
     if (!outputChosen_ && stored != player_.state().output)
-        log(QStringLiteral("The Port setting now names %1; restart to use it.").arg(printable(stored)));
+        logLine(QStringLiteral("The Port setting now names %1; restart to use it.").arg(printable(stored)));
 }
 
 void HeadlessPlayer::onPortLost(const QString &reason)
 {
-    log(QStringLiteral("The output %1 stopped answering: %2").arg(printable(player_.state().output), reason));
+    logLine(QStringLiteral("The output %1 stopped answering: %2").arg(printable(player_.state().output), reason));
     end(PortUnavailable);
 }
 

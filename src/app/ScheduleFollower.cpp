@@ -1,20 +1,9 @@
 #include "ScheduleFollower.h"
 
+#include "LogLine.h"
 #include "Player.h"
 #include "ScheduleSettings.h"
 #include "ServiceNotifier.h"
-
-#include <cstdio>
-
-namespace {
-
-void log(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-} // namespace
 
 ScheduleFollower::ScheduleFollower(Player &player, ServiceNotifier &service, const SettingsStore &settings,
                                    QObject *parent)
@@ -24,7 +13,7 @@ ScheduleFollower::ScheduleFollower(Player &player, ServiceNotifier &service, con
     connect(&clock_, &schedule::ScheduleClock::statusChanged, &service_, [this](const QString &status) {
         service_.setScheduleNote(clock_.schedule().inUse() ? status : QString());
     });
-    connect(&clock_, &schedule::ScheduleClock::noted, this, [](const QString &line) { log(line); });
+    connect(&clock_, &schedule::ScheduleClock::noted, this, [](const QString &line) { logLine(line); });
 }
 
 void ScheduleFollower::start()
@@ -41,7 +30,7 @@ schedule::Schedule ScheduleFollower::read()
 {
     schedule::Schedule plan = schedule::readSchedule(settings_);
     for (const QString &problem : plan.problems())
-        log(problem);
+        logLine(problem);
     return plan;
 }
 
@@ -53,15 +42,15 @@ void ScheduleFollower::follow(bool play, schedule::EndOfShow end, const QString 
     const bool scheduled = clock_.schedule().inUse();
     if (play && stopped) {
         player_.start();
-        log(scheduled ? QStringLiteral("Playing by the schedule; %1.").arg(status) : QStringLiteral("Playing."));
+        logLine(scheduled ? QStringLiteral("Playing by the schedule; %1.").arg(status) : QStringLiteral("Playing."));
     } else if (!play && !stopped) {
         if (end == schedule::EndOfShow::AfterPass)
             player_.stopAtEndOfPass();
         else
             player_.stop();
-        log(QStringLiteral("Stopped by the schedule; %1.").arg(status));
+        logLine(QStringLiteral("Stopped by the schedule; %1.").arg(status));
     } else if (!play) {
-        log(QStringLiteral("Waiting for the schedule; %1.").arg(status));
+        logLine(QStringLiteral("Waiting for the schedule; %1.").arg(status));
     }
     service_.setScheduleNote(scheduled ? status : QString());
 }
