@@ -28,7 +28,7 @@ std::optional<int> HeadlessPlayer::start()
 {
     logLine(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
     if (auto unreadable = settings_.readProblem())
-        logLine(*unreadable);
+        logLine(QStringLiteral("Lampotron %1; the defaults are used until it can be read.").arg(*unreadable));
     const QString output = printable(player_.state().output);
     if (auto failure = player_.loadScheme()) {
         logLine(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")

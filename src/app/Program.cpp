@@ -124,6 +124,14 @@ Player::Choices choicesFor(const CommandLine &commandLine, const SettingsStore &
 // code to end with: usage for --port, configuration for the stored setting.
 std::optional<int> outputMistake(const CommandLine &commandLine, const SettingsStore &settings)
 {
+    // Without its settings the player cannot know which output is meant;
+    // guessing the default would blame the wrong device every few seconds.
+    if (const auto unreadable = settings.readProblem(); unreadable && !commandLine.port()) {
+        std::fprintf(stderr, "Lampotron %s, so it does not know which output to use. Make the file readable, or name "
+                             "the output with --port.\n",
+                     qPrintable(*unreadable));
+        return int(HeadlessPlayer::ConfigurationError);
+    }
     const QString output = commandLine.port().value_or(settings.read(settings::Port));
     const PortSetting parsed = parsePortSetting(output.toStdString());
     if (parsed.kind == PortSetting::Kind::Valid)

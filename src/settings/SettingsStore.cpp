@@ -134,7 +134,7 @@ std::optional<QString> SettingsStore::readProblem() const
         return std::nullopt;
     QString reason = QString::fromLocal8Bit(std::strerror(error));
     reason[0] = reason[0].toLower();
-    return QStringLiteral("cannot read the settings file %1: %2; the defaults are used until it can be read")
+    return QStringLiteral("cannot read the settings file %1: %2")
         .arg(fileName_, reason);
 }
 

@@ -83,8 +83,9 @@ bool MainWindow::startUp()
     if (auto failure = SchemeBuild(player_.schemePath(), settings_).recover())
         reportSettingsFailure(*failure);
     if (auto unreadable = settings_.readProblem())
-        showMessage(QMessageBox::Warning, windowTitle(), QStringLiteral("The settings could not be read."), *unreadable,
-                    this);
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("The settings could not be read; the defaults are used until they can be."),
+                    *unreadable, this);
 
     // Restoring a value is not a change: nothing is written back.
     restoring_ = true;

@@ -64,7 +64,7 @@ private slots:
         QTest::newRow("commas unquoted") << "[Setting]\nPort=" + gpio + "\nSpeed=250\n" << QString(gpio) << 250 << "";
         QTest::newRow("commas quoted") << "[Setting]\nPort=\"" + gpio + "\"\n" << QString(gpio) << 100 << "";
         QTest::newRow("no permission") << QByteArray("[Setting]\nSpeed=250\n") << "/dev/parport0" << 100
-                                       << ": permission denied;";
+                                       << ": permission denied";
     }
 
     // Read as a plain user would: root reads any file.
