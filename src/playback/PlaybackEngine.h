@@ -21,7 +21,6 @@ public:
 
     // A new table starts at its first row.
     void loadTable(pattern::PatternTable table);
-    const pattern::PatternTable &table() const { return table_; }
 
     // The wait under way keeps its length; the wait after the next row
     // uses the new delay.
