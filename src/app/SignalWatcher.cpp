@@ -21,15 +21,21 @@ void writeNumber(int signalNumber)
     errno = savedErrno;
 }
 
+// Blocks or unblocks the signals for this thread and the threads it starts.
+void mask(int how, std::initializer_list<int> signalNumbers)
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signalNumber : signalNumbers)
+        sigaddset(&set, signalNumber);
+    ::pthread_sigmask(how, &set, nullptr);
+}
+
 } // namespace
 
 void SignalWatcher::hold(std::initializer_list<int> signalNumbers)
 {
-    sigset_t held;
-    sigemptyset(&held);
-    for (int signalNumber : signalNumbers)
-        sigaddset(&held, signalNumber);
-    ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
+    mask(SIG_BLOCK, signalNumbers);
 }
 
 SignalWatcher::SignalWatcher(std::initializer_list<int> signalNumbers, QObject *parent)
@@ -47,11 +53,7 @@ SignalWatcher::SignalWatcher(std::initializer_list<int> signalNumbers, QObject *
         ::sigaction(signalNumber, &action, nullptr);
     }
     // Whatever came while they were held is delivered now, into the pipe.
-    sigset_t held;
-    sigemptyset(&held);
-    for (int signalNumber : signalNumbers)
-        sigaddset(&held, signalNumber);
-    ::pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
+    mask(SIG_UNBLOCK, signalNumbers);
 }
 
 SignalWatcher::~SignalWatcher()

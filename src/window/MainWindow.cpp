@@ -137,7 +137,7 @@ void MainWindow::showState(const PlayerState &state)
         controls_.startButton->setEnabled(stopped);
         controls_.stopButton->setEnabled(!stopped);
         controls_.buildButton->setEnabled(stopped);
-        controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
+        showPlaybackStatus(stopped);
     }
     if (state.playback != PlayerState::Playback::Stopped) {
         const QSignalBlocker quiet(controls_.pauseBox);
@@ -252,6 +252,11 @@ void MainWindow::chooseOutput(const QString &output)
     settingsWriter_->store({settings::Port.section, settings::Port.key, output});
     tray_->setOutput(output);
     const bool stopped = shown_.playback == PlayerState::Playback::Stopped;
+    showPlaybackStatus(stopped);
+}
+
+void MainWindow::showPlaybackStatus(bool stopped)
+{
     controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
 }
 

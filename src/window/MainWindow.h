@@ -59,6 +59,7 @@ private:
     void showPortLost(const QString &reason);
     void reportSettingsFailure(const QString &reason);
     void showStoredSelection();
+    void showPlaybackStatus(bool stopped);
     void setClientHeightTwips(int height);
     void setBuildLock(bool locked);
     Selection currentSelection() const;
