@@ -117,7 +117,8 @@ int main(int argc, char **argv)
     player.openOutput();
     measureRows(player, *record, rows, "without the remote");
 
-    RemoteServer server(player, settings, Key, [] { return std::vector<FoundPort>(); });
+    PlayerCommands commands(player, settings);
+    RemoteServer server(player, commands, settings, Key, [] { return std::vector<FoundPort>(); });
     RemoteConfig config;
     config.address = QHostAddress::LocalHost;
     if (auto problem = server.listen(config)) {

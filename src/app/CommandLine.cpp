@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Outputs.h"
+#include "PlayerCommands.h"
 #include "RemoteConfig.h"
 #include "SettingsKeys.h"
 
@@ -17,7 +18,7 @@ CommandLine::CommandLine()
       play_(QStringLiteral("play"),
             QStringLiteral("Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme "
                            "and the settings.")),
-      speedOption_(QStringLiteral("speed"), QStringLiteral("With --play: the delay between rows, %1 to %2 ms.")
+      speedOption_(QStringLiteral("speed"), QStringLiteral("With --play: the delay between rows, %1 to %2 ms in steps of 50.")
                                                 .arg(settings::Speed.minimum)
                                                 .arg(settings::Speed.maximum),
                    QStringLiteral("MS")),
@@ -75,11 +76,10 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
     if (parser_.isSet(speedOption_)) {
         bool number = false;
         const int speed = parser_.value(speedOption_).toInt(&number);
-        if (!number || speed < settings::Speed.minimum || speed > settings::Speed.maximum)
-            return QStringLiteral("--speed takes %1 to %2 milliseconds, not \"%3\".")
-                .arg(settings::Speed.minimum)
-                .arg(settings::Speed.maximum)
-                .arg(parser_.value(speedOption_));
+        if (!number)
+            return QStringLiteral("--speed takes a number of milliseconds, not \"%1\".").arg(parser_.value(speedOption_));
+        if (auto problem = PlayerCommands::speedProblem(speed))
+            return QStringLiteral("--speed: %1").arg(*problem);
         speed_ = speed;
     }
     if (parser_.isSet(remote_))

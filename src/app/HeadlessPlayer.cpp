@@ -17,11 +17,12 @@ QString printable(const QString &output)
 
 } // namespace
 
-HeadlessPlayer::HeadlessPlayer(Player &player, std::optional<int> speedChosen, bool outputChosen,
-                               const SettingsStore &settings, QObject *parent)
-    : QObject(parent), player_(player), speedChosen_(speedChosen), outputChosen_(outputChosen), settings_(settings)
+HeadlessPlayer::HeadlessPlayer(const Player &player, PlayerCommands &commands, std::optional<int> speedChosen,
+                               bool outputChosen, const SettingsStore &settings, QObject *parent)
+    : QObject(parent), commands_(commands), speedChosen_(speedChosen), outputChosen_(outputChosen),
+      settings_(settings)
 {
-    connect(&player_, &Player::portLost, this, &HeadlessPlayer::onPortLost);
+    connect(&player, &Player::portLost, this, &HeadlessPlayer::onPortLost);
 }
 
 std::optional<int> HeadlessPlayer::start()
@@ -29,23 +30,23 @@ std::optional<int> HeadlessPlayer::start()
     logLine(QStringLiteral("Lampotron %1 started without a window.").arg(QCoreApplication::applicationVersion()));
     if (auto unreadable = settings_.readProblem())
         logLine(QStringLiteral("Lampotron %1; the defaults are used until it can be read.").arg(*unreadable));
-    const QString output = printable(player_.state().output);
-    if (auto failure = player_.loadScheme()) {
+    const PlayerState state = commands_.state();
+    output_ = state.output;
+    if (auto failure = commands_.loadScheme()) {
         logLine(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")
-                .arg(player_.schemePath(), *failure));
+                .arg(commands_.schemePath(), *failure));
         return SchemeUnusable;
     }
-    const Player::OpenResult opened = player_.openOutput();
+    const Player::OpenResult opened = commands_.openPort();
     if (!opened.opened) {
-        logLine(QStringLiteral("Cannot open the output %1: %2").arg(output, opened.problem));
+        logLine(QStringLiteral("Cannot open the output %1: %2").arg(printable(output_), opened.problem));
         return PortUnavailable;
     }
-    logLine(QStringLiteral("Output %1 opened.").arg(output));
+    logLine(QStringLiteral("Output %1 opened.").arg(printable(output_)));
     if (!opened.notice.isEmpty())
         logLine(opened.notice);
-    logLine(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(player_.schemePath()).arg(player_.state().rows));
-    player_.setSpeed(storedSpeed());
-    logLine(QStringLiteral("One row every %1 ms.").arg(player_.state().speedMs));
+    logLine(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(commands_.schemePath()).arg(commands_.state().rows));
+    logLine(QStringLiteral("One row every %1 ms.").arg(state.speedMs));
     return std::nullopt;
 }
 
@@ -62,40 +63,36 @@ void HeadlessPlayer::onSignal(int signalNumber)
 // why not, and ends with the output's code so that a service shows it.
 void HeadlessPlayer::end(int code)
 {
-    const QString doubt = player_.release();
+    const QString doubt = commands_.release();
     if (doubt.isEmpty()) {
         logLine(QStringLiteral("Stopped; every line is low and the output is released."));
     } else {
         logLine(QStringLiteral("Stopped, but %1").arg(doubt));
         code = PortUnavailable;
     }
-    player_.finish(code);
+    commands_.finish(code);
 }
 
 // The old scheme plays on when the new one cannot be read.
 void HeadlessPlayer::reload()
 {
-    if (auto failure = player_.loadScheme()) {
-        logLine(QStringLiteral("Not reloaded, the old scheme plays on: %1 (%2).").arg(*failure, player_.schemePath()));
+    if (auto failure = commands_.loadScheme()) {
+        logLine(QStringLiteral("Not reloaded, the old scheme plays on: %1 (%2).").arg(*failure, commands_.schemePath()));
         return;
     }
-    player_.setSpeed(storedSpeed());
+    commands_.useSpeed(speedChosen_.value_or(PlayerCommands::storedSpeed(settings_)));
+    const PlayerState state = commands_.state();
     logLine(QStringLiteral("Reloaded %1: %2 rows, one every %3 ms.")
-            .arg(player_.schemePath())
-            .arg(player_.state().rows)
-            .arg(player_.state().speedMs));
+            .arg(commands_.schemePath())
+            .arg(state.rows)
+            .arg(state.speedMs));
     const QString stored = settings_.read(settings::Port);
-    if (!outputChosen_ && stored != player_.state().output)
+    if (!outputChosen_ && stored != state.output)
         logLine(QStringLiteral("The Port setting now names %1; restart to use it.").arg(printable(stored)));
 }
 
 void HeadlessPlayer::onPortLost(const QString &reason)
 {
-    logLine(QStringLiteral("The output %1 stopped answering: %2").arg(printable(player_.state().output), reason));
+    logLine(QStringLiteral("The output %1 stopped answering: %2").arg(printable(output_), reason));
     end(PortUnavailable);
-}
-
-int HeadlessPlayer::storedSpeed() const
-{
-    return speedChosen_.value_or(settings_.read(settings::Speed));
 }

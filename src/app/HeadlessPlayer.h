@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Player.h"
+#include "PlayerCommands.h"
 #include "SettingsStore.h"
 
 #include <QObject>
@@ -18,9 +19,10 @@ public:
     // Exit codes a service manager can act on.
     enum ExitCode { Stopped = 0, SchemeUnusable = 1, PortUnavailable = 69, ConfigurationError = 78 };
 
-    // `speedChosen` is the speed given for this run, over the stored one.
-    HeadlessPlayer(Player &player, std::optional<int> speedChosen, bool outputChosen, const SettingsStore &settings,
-                   QObject *parent = nullptr);
+    // `speedChosen` is the speed given for this run, over the stored one;
+    // `outputChosen` says that the output was named for this run.
+    HeadlessPlayer(const Player &player, PlayerCommands &commands, std::optional<int> speedChosen, bool outputChosen,
+                   const SettingsStore &settings, QObject *parent = nullptr);
 
     // Loads the scheme and opens the port, ready to play. Returns the exit
     // code at once when that cannot be done.
@@ -32,10 +34,10 @@ private:
     void reload();
     void end(int code);
     void onPortLost(const QString &reason);
-    int storedSpeed() const;
 
-    Player &player_;
+    PlayerCommands &commands_;
     std::optional<int> speedChosen_;
     bool outputChosen_;
     const SettingsStore &settings_;
+    QString output_;
 };

@@ -1,26 +1,20 @@
 #include "Program.h"
 
 #include "BackendFactory.h"
+#include "FacesFromAfar.h"
 #include "HeadlessPlayer.h"
 #include "MainWindow.h"
+#include "PlayerCommands.h"
 #include "PlayerThread.h"
 #include "PortDiscovery.h"
-#include "PortSetting.h"
 #include "ScheduleFollower.h"
 #include "ScheduleListing.h"
 #include "ScheduleSettings.h"
-#include "QrCode.h"
-#include "RemoteConfig.h"
-#include "RemoteKey.h"
-#include "SchemeFile.h"
 #include "ServiceNotifier.h"
 #include "SettingsStore.h"
 #include "SignalWatcher.h"
-#include "StartMqtt.h"
+#include "StartUp.h"
 #include "TimerfdDeadlineTimer.h"
-#ifdef LAMPOTRON_WITH_REMOTE
-#include "RemoteServer.h"
-#endif
 
 #include <QApplication>
 #include <QFont>
@@ -30,8 +24,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-
-#include <unistd.h>
 
 namespace {
 
@@ -50,97 +42,6 @@ int listPorts()
         std::printf("%-40s %s: %s\n", port.setting.c_str(), port.description.c_str(),
                     port.problem.empty() ? "can be opened" : port.problem.c_str());
     return EXIT_SUCCESS;
-}
-
-// The address a phone opens, with the key, or why there is none.
-RemoteAddress remoteAddress(const CommandLine &commandLine, const SettingsStore &settings)
-{
-    const RemoteChoice remote = chooseRemote(commandLine.remote(), settings);
-    if (!remote.config)
-        return {{},
-                remote.problem.isEmpty()
-                    ? QStringLiteral("The remote is off. Switch it on with Remote=127.0.0.1:8080 in the [Setting] "
-                                     "section of %1, or with --remote ADDRESS:PORT.")
-                          .arg(settings.fileName())
-                    : remote.problem};
-    const RemoteKey key = RemoteKey::loadOrMake(RemoteKey::pathBeside(settings.fileName()));
-    if (key.key.isEmpty())
-        return {{}, key.problem};
-    return {remoteUrl(*remote.config, QString::fromLatin1(key.key)), {}};
-}
-
-// The web remote's address and key; in a terminal also as a QR code, for a
-// phone's camera. A script reading the output gets the address alone.
-int printRemoteUrl(const CommandLine &commandLine)
-{
-    const RemoteAddress address = remoteAddress(commandLine, SettingsStore());
-    if (address.url.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(address.problem));
-        return EXIT_FAILURE;
-    }
-    std::printf("%s\n", qPrintable(address.url));
-    if (isatty(STDOUT_FILENO))
-        std::fputs(QrCode(address.url).toTerminalText().toUtf8().constData(), stdout);
-    return EXIT_SUCCESS;
-}
-
-// The web remote, where it is asked for. When it cannot start, the program
-// plays on without it and says why.
-std::unique_ptr<QObject> startRemote(const CommandLine &commandLine, const SettingsStore &settings, Player &player)
-{
-    const RemoteChoice remote = chooseRemote(commandLine.remote(), settings);
-    const auto off = [](const QString &why) {
-        std::fprintf(stderr, "The remote is off: %s\n", qPrintable(why));
-        return nullptr;
-    };
-    if (!remote.config)
-        return remote.problem.isEmpty() ? nullptr : off(remote.problem);
-#ifdef LAMPOTRON_WITH_REMOTE
-    const RemoteKey key = RemoteKey::loadOrMake(RemoteKey::pathBeside(settings.fileName()));
-    if (key.key.isEmpty())
-        return off(key.problem);
-    auto server = std::make_unique<RemoteServer>(player, settings, key.key, findPorts);
-    if (auto problem = server->listen(*remote.config))
-        return off(*problem);
-    std::fprintf(stderr, "The remote is on at %s (lampotron --remote-url shows it with the key)\n",
-                 qPrintable(remoteUrl(*remote.config, {}).section(QLatin1Char('#'), 0, 0)));
-    return server;
-#else
-    Q_UNUSED(player);
-    return off(QStringLiteral("this Lampotron was built without it"));
-#endif
-}
-
-// The player every face drives, on the output and at the speed chosen for
-// this run or stored.
-Player::Choices choicesFor(const CommandLine &commandLine, const SettingsStore &settings, QString schemePath)
-{
-    return {commandLine.port().value_or(settings.read(settings::Port)), std::move(schemePath),
-            commandLine.speed().value_or(settings.read(settings::Speed))};
-}
-
-// An output setting that can never work is a mistake in the configuration:
-// trying again every few seconds would not mend it. Says so and gives the
-// code to end with: usage for --port, configuration for the stored setting.
-std::optional<int> outputMistake(const CommandLine &commandLine, const SettingsStore &settings)
-{
-    // Without its settings the player cannot know which output is meant;
-    // guessing the default would blame the wrong device every few seconds.
-    if (const auto unreadable = settings.readProblem(); unreadable && !commandLine.port()) {
-        std::fprintf(stderr, "Lampotron %s, so it does not know which output to use. Make the file readable, or name "
-                             "the output with --port.\n",
-                     qPrintable(*unreadable));
-        return int(HeadlessPlayer::ConfigurationError);
-    }
-    const QString output = commandLine.port().value_or(settings.read(settings::Port));
-    const PortSetting parsed = parsePortSetting(output.toStdString());
-    if (parsed.kind == PortSetting::Kind::Valid)
-        return std::nullopt;
-    const QString where = commandLine.port() ? QStringLiteral("--port")
-                                             : QStringLiteral("Port= in %1").arg(settings.fileName());
-    std::fprintf(stderr, "The output setting cannot work: %s Correct %s (see lampotron --help and --list-ports).\n",
-                 parsed.error.c_str(), qPrintable(where));
-    return commandLine.port() ? int(CommandLine::UsageError) : int(HeadlessPlayer::ConfigurationError);
 }
 
 std::unique_ptr<PortBackend> backendFor(const QString &output)
@@ -187,15 +88,17 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     if (commandLine.wantsRemoteUrl())
         return printRemoteUrl(commandLine);
     const SettingsStore settings;
-    if (const auto mistake = outputMistake(commandLine, settings))
+    if (const auto mistake = startup::outputMistake(commandLine, settings))
         return *mistake;
-    // A scheme named for this run is played as it is; nothing else is touched.
-    const QString scheme = commandLine.scheme() ? *commandLine.scheme() : schemeFile();
-    Player player(choicesFor(commandLine, settings, scheme), std::make_unique<TimerfdDeadlineTimer>(), backendFor);
+    const startup::PreparedScheme scheme = startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
+    PlayerThread rows(std::make_unique<Player>(startup::playerChoices(commandLine, settings, scheme.path),
+                                               std::make_unique<TimerfdDeadlineTimer>(), backendFor));
+    Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    HeadlessPlayer face(player, commandLine.speed(), commandLine.port().has_value(), settings);
-    ServiceNotifier service(player);
-    ScheduleFollower schedule(player, service, settings);
+    PlayerCommands commands(player, settings);
+    HeadlessPlayer face(player, commands, commandLine.speed(), commandLine.port().has_value(), settings);
+    ServiceNotifier service(player, commands.state(), scheme.path);
+    ScheduleFollower schedule(commands, service, settings);
     SignalWatcher signalsToHandle({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &schedule, [&schedule](int signalNumber) {
@@ -205,10 +108,9 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     QObject::connect(&player, &Player::finished, &service, &ServiceNotifier::stopping);
     if (const auto failed = face.start())
         return *failed;
+    const FacesFromAfar fromAfar(commandLine, settings, player, commands);
     schedule.start();
-    const auto homeAssistant = startMqtt(player, settings);
     service.ready();
-    const auto remote = startRemote(commandLine, settings, player);
     return app.exec();
 }
 
@@ -231,22 +133,23 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     // The player says when the program ends, not the last window.
     app.setQuitOnLastWindowClosed(false);
 
-    SettingsStore settings;
-    PlayerThread rows(std::make_unique<Player>(choicesFor(commandLine, settings, schemeFile()),
+    const SettingsStore settings;
+    const startup::PreparedScheme scheme = startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
+    PlayerThread rows(std::make_unique<Player>(startup::playerChoices(commandLine, settings, scheme.path),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
-    QObject::connect(&rows.player(), &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    MainWindow window(rows.player(), settings,
+    Player &player = rows.player();
+    QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    PlayerCommands commands(player, settings);
+    MainWindow window(player, commands, settings,
                       {.findPorts = findPorts, .remoteAddress = [&] { return remoteAddress(commandLine, settings); }});
     // Logging out, shutting down or kill end the program as its exit button does.
     SignalWatcher endings({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);
-    if (!window.startUp())
+    if (!window.startUp(scheme.problems))
         return EXIT_FAILURE;
-    // The remote answers from this thread and reaches the player on its own.
-    const auto remote = startRemote(commandLine, settings, rows.player());
+    const FacesFromAfar fromAfar(commandLine, settings, player, commands);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();
-    const auto homeAssistant = startMqtt(rows.player(), settings);
     return app.exec();
 }

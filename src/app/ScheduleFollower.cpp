@@ -1,13 +1,13 @@
 #include "ScheduleFollower.h"
 
 #include "LogLine.h"
-#include "Player.h"
+#include "PlayerCommands.h"
 #include "ScheduleSettings.h"
 #include "ServiceNotifier.h"
 
-ScheduleFollower::ScheduleFollower(Player &player, ServiceNotifier &service, const SettingsStore &settings,
+ScheduleFollower::ScheduleFollower(PlayerCommands &commands, ServiceNotifier &service, const SettingsStore &settings,
                                    QObject *parent)
-    : QObject(parent), player_(player), service_(service), settings_(settings), clock_(read(), wallClock_)
+    : QObject(parent), commands_(commands), service_(service), settings_(settings), clock_(read(), wallClock_)
 {
     connect(&clock_, &schedule::ScheduleClock::shouldPlayChanged, this, &ScheduleFollower::follow);
     connect(&clock_, &schedule::ScheduleClock::statusChanged, &service_, [this](const QString &status) {
@@ -38,16 +38,18 @@ schedule::Schedule ScheduleFollower::read()
 // stopping what is already stopped, does nothing.
 void ScheduleFollower::follow(bool play, schedule::EndOfShow end, const QString &status)
 {
-    const bool stopped = player_.state().playback == PlayerState::Playback::Stopped;
+    const bool stopped = commands_.state().playback == PlayerState::Playback::Stopped;
     const bool scheduled = clock_.schedule().inUse();
     if (play && stopped) {
-        player_.start();
-        logLine(scheduled ? QStringLiteral("Playing by the schedule; %1.").arg(status) : QStringLiteral("Playing."));
+        if (auto refused = commands_.start())
+            logLine(QStringLiteral("Not playing: %1").arg(*refused));
+        else
+            logLine(scheduled ? QStringLiteral("Playing by the schedule; %1.").arg(status) : QStringLiteral("Playing."));
     } else if (!play && !stopped) {
         if (end == schedule::EndOfShow::AfterPass)
-            player_.stopAtEndOfPass();
+            commands_.stopAtEndOfPass();
         else
-            player_.stop();
+            commands_.stop();
         logLine(QStringLiteral("Stopped by the schedule; %1.").arg(status));
     } else if (!play) {
         logLine(QStringLiteral("Waiting for the schedule; %1.").arg(status));

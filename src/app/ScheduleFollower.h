@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-class Player;
+class PlayerCommands;
 class ServiceNotifier;
 
 // Plays the show when the schedule says so and stops it when it says not,
@@ -16,7 +16,7 @@ class ScheduleFollower : public QObject {
     Q_OBJECT
 
 public:
-    ScheduleFollower(Player &player, ServiceNotifier &service, const SettingsStore &settings,
+    ScheduleFollower(PlayerCommands &commands, ServiceNotifier &service, const SettingsStore &settings,
                      QObject *parent = nullptr);
 
     // Acts on what the schedule says now, and on each change from then on.
@@ -28,7 +28,7 @@ private:
     void follow(bool play, schedule::EndOfShow end, const QString &status);
     schedule::Schedule read();
 
-    Player &player_;
+    PlayerCommands &commands_;
     ServiceNotifier &service_;
     const SettingsStore &settings_;
     schedule::TimerfdWallClock wallClock_;

@@ -1,6 +1,7 @@
 #include "ServiceNotifier.h"
 
 #include "Player.h"
+#include "PlayerCall.h"
 
 #include <QFileInfo>
 
@@ -42,18 +43,25 @@ QString describe(const PlayerState &state, const QString &scheme)
 
 } // namespace
 
-ServiceNotifier::ServiceNotifier(Player &player, QObject *parent) : QObject(parent), player_(player)
+ServiceNotifier::ServiceNotifier(Player &player, PlayerState state, QString schemePath, QObject *parent)
+    : QObject(parent), state_(std::move(state)), schemePath_(std::move(schemePath))
 {
-    connect(&player_, &Player::stateChanged, this, &ServiceNotifier::showStatus);
+    connect(&player, &Player::stateChanged, this, [this](const PlayerState &changed) {
+        state_ = changed;
+        showStatus();
+    });
     std::uint64_t watchdogUsec = 0;
-    if (sd_watchdog_enabled(0, &watchdogUsec) > 0 && watchdogUsec > 0) {
-        // Twice per period, from the loop that plays the rows: if that loop
-        // hangs, so does the watchdog.
-        watchdog_.setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::microseconds(watchdogUsec / 2)));
-        connect(&watchdog_, &QTimer::timeout, [] { sd_notify(0, "WATCHDOG=1"); });
-        watchdog_.start();
-    }
+    if (sd_watchdog_enabled(0, &watchdogUsec) <= 0 || watchdogUsec == 0)
+        return;
+    // Twice per period, from the loop that plays the rows: if that loop
+    // hangs, so does the watchdog.
+    const auto period = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::microseconds(watchdogUsec / 2));
+    watchdog_ = callPlayer(player, [period](Player &inThread) {
+        auto *timer = new QTimer(&inThread);
+        QObject::connect(timer, &QTimer::timeout, [] { sd_notify(0, "WATCHDOG=1"); });
+        timer->start(period);
+        return timer;
+    });
 }
 
 void ServiceNotifier::ready()
@@ -70,13 +78,14 @@ void ServiceNotifier::setScheduleNote(const QString &note)
 
 void ServiceNotifier::stopping()
 {
-    watchdog_.stop();
+    if (watchdog_)
+        QMetaObject::invokeMethod(watchdog_, &QTimer::stop);
     sd_notify(0, "STOPPING=1");
 }
 
 void ServiceNotifier::showStatus()
 {
-    QString status = describe(player_.state(), player_.schemePath());
+    QString status = describe(state_, schemePath_);
     if (!scheduleNote_.isEmpty())
         status += QStringLiteral("; ") + scheduleNote_;
     // One line: a newline would end the assignment early.

@@ -3,20 +3,21 @@
 #include "PlayerState.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 class Player;
 
 // Tells systemd how the player is, when it runs as a service of Type=notify:
 // ready once the output is open and the scheme loaded, a one-line status
-// that `systemctl status` shows, and a watchdog kept alive from the event
-// loop that plays the rows, so that a hung player is restarted. Outside
-// systemd it does nothing.
+// that `systemctl status` shows, and a watchdog fed from the thread that
+// plays the rows, so that a player whose rows hang is restarted. Outside
+// systemd it does nothing. It lives on the faces' thread.
 class ServiceNotifier : public QObject {
     Q_OBJECT
 
 public:
-    explicit ServiceNotifier(Player &player, QObject *parent = nullptr);
+    ServiceNotifier(Player &player, PlayerState state, QString schemePath, QObject *parent = nullptr);
 
     void ready();
     // What the schedule adds to the status, such as "off at 23:00 (entry 2)".
@@ -26,7 +27,9 @@ public:
 private:
     void showStatus();
 
-    Player &player_;
+    PlayerState state_;
+    QString schemePath_;
     QString scheduleNote_;
-    QTimer watchdog_;
+    // Lives on the rows' thread, a child of the player.
+    QPointer<QTimer> watchdog_;
 };

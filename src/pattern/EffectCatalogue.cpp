@@ -35,7 +35,7 @@ constexpr std::array stepRight{"10000000"sv, "00000000"sv, "01000000"sv, "000000
 constexpr std::array pairRun{"11000000"sv, "01100000"sv, "00110000"sv, "00011000"sv,
                              "00001100"sv, "00000110"sv, "00000011"sv, "00000000"sv};
 
-const std::array<Effect, EffectCount> catalogue{{
+const std::array<Effect, effects::Count> catalogue{{
     {u8"бегущий вправо", runRight},
     {u8"бегущий влево", runLeft},
     {u8"наполнение", fill},
@@ -54,7 +54,7 @@ const std::array<Effect, EffectCount> catalogue{{
 
 const Effect *effect(int index)
 {
-    if (index < 0 || index >= EffectCount)
+    if (index < 0 || index >= effects::Count)
         return nullptr;
     return &catalogue[static_cast<std::size_t>(index)];
 }

@@ -22,6 +22,7 @@ PlayerThread::PlayerThread(std::unique_ptr<Player> player) : player_(player.rele
     QObject::connect(&thread_, &QThread::started, [this] { raisePriority(); });
     player_->moveToThread(&thread_);
     thread_.start();
+    lowerCallingThread();
 }
 
 PlayerThread::~PlayerThread()
@@ -29,6 +30,20 @@ PlayerThread::~PlayerThread()
     QMetaObject::invokeMethod(player_, [this] { delete player_; }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
+}
+
+// A service may start the whole process at real-time priority. The rows'
+// thread has it now; every other thread, this one and those it starts,
+// goes back to the normal policy, so that no work of theirs can hold a row
+// back however long it takes.
+void PlayerThread::lowerCallingThread()
+{
+    int policy = SCHED_OTHER;
+    sched_param parameters{};
+    if (::pthread_getschedparam(::pthread_self(), &policy, &parameters) != 0 || policy == SCHED_OTHER)
+        return;
+    parameters.sched_priority = 0;
+    ::pthread_setschedparam(::pthread_self(), SCHED_OTHER, &parameters);
 }
 
 // Where the system does not grant it, the rows still play, only less

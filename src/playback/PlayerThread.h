@@ -7,8 +7,9 @@
 #include <memory>
 
 // Runs a player on a thread of its own, raised to real-time priority where
-// the system grants it, so that drawing the window never delays a row. Only
-// that thread touches the output; faces ask it through `call`.
+// the system grants it, so that nothing else in the process, drawing the
+// window or a message from afar, ever delays a row. Only that thread touches
+// the output; faces ask it through the command object.
 class PlayerThread {
 public:
     explicit PlayerThread(std::unique_ptr<Player> player);
@@ -22,6 +23,7 @@ public:
 
 private:
     void raisePriority();
+    static void lowerCallingThread();
 
     QThread thread_;
     Player *player_;

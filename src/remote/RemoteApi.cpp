@@ -237,7 +237,7 @@ HttpResponse RemoteApi::effects()
 {
     const Selection stored = SelectionStore(settings_).read();
     QJsonArray effects;
-    for (int i = 0; i < settings::EffectCount; ++i) {
+    for (int i = 0; i < effects::Count; ++i) {
         const auto at = static_cast<std::size_t>(i);
         effects.append(QJsonObject{{QStringLiteral("index"), i},
                                    {QStringLiteral("name"), stateJson::effectName(i)},

@@ -1,6 +1,6 @@
 #include "RemoteKey.h"
 
-#include "SchemeBuilder.h"
+#include "DiskSync.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +85,7 @@ RemoteKey makeKey(const QString &path)
     // The new name must survive a power cut too.
     const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
     if (const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
-        pattern::syncToDisk(folderFd, QFileInfo(path).path());
+        syncToDisk(folderFd, QFileInfo(path).path());
         ::close(folderFd);
     }
     return linked ? RemoteKey{key, {}} : readKey(path);

@@ -2,8 +2,6 @@
 
 #include "HttpServer.h"
 #include "LiveChannel.h"
-#include "PlayerCall.h"
-#include "BuildSchemeFile.h"
 
 #include <QFile>
 #include <QSslKey>
@@ -41,16 +39,10 @@ std::variant<QSslConfiguration, QString> tlsFor(const RemoteConfig &config)
 
 } // namespace
 
-RemoteServer::RemoteServer(Player &player, const SettingsStore &settings, QByteArray key,
-                           RemoteApi::OutputFinder findOutputs, QObject *parent)
-    : QObject(parent),
-      commands_(player, settings,
-                [&player, &settings](const Selection &selection) {
-                    const QString schemePath = callPlayer(player, [](Player &inThread) { return inThread.schemePath(); });
-                    return buildSchemeFile(schemePath, settings, selection);
-                }),
-      api_(commands_, settings, key, limiter_, std::move(findOutputs)),
-      live_(new LiveChannel(key, limiter_, commands_.state(), commands_.lamps(), this)),
+RemoteServer::RemoteServer(const Player &player, PlayerCommands &commands, const SettingsStore &settings,
+                           QByteArray key, RemoteApi::OutputFinder findOutputs, QObject *parent)
+    : QObject(parent), api_(commands, settings, key, limiter_, std::move(findOutputs)),
+      live_(new LiveChannel(key, limiter_, commands.state(), commands.lamps(), this)),
       http_(new HttpServer({[this](const HttpRequest &request) { return api_.answer(request); }, RemoteApi::LivePath,
                             [this](const HttpRequest &request) { return api_.admitsLive(request); },
                             [this](std::unique_ptr<QWebSocket> socket) { live_->admit(std::move(socket)); }},

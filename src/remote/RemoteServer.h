@@ -11,14 +11,14 @@ class HttpServer;
 class LiveChannel;
 
 // The web remote: the page, the JSON API and the live channel on one port,
-// driving the player through the commands every face from afar shares. It
-// runs on the thread that makes it; the player may be on another.
+// driving the player through the commands every face shares. It runs on
+// the thread that makes it; the player may be on another.
 class RemoteServer : public QObject {
     Q_OBJECT
 
 public:
-    RemoteServer(Player &player, const SettingsStore &settings, QByteArray key, RemoteApi::OutputFinder findOutputs,
-                 QObject *parent = nullptr);
+    RemoteServer(const Player &player, PlayerCommands &commands, const SettingsStore &settings, QByteArray key,
+                 RemoteApi::OutputFinder findOutputs, QObject *parent = nullptr);
     ~RemoteServer() override;
 
     // Listens where `config` says, over HTTPS when it names the PEM files.
@@ -27,7 +27,6 @@ public:
     quint16 port() const;
 
 private:
-    PlayerCommands commands_;
     FailureLimiter limiter_;
     RemoteApi api_;
     LiveChannel *live_;

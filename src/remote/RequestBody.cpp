@@ -116,11 +116,11 @@ Read<Selection> selection(const QByteArray &body)
     if (auto *problem = std::get_if<Problem>(&value))
         return *problem;
     const QJsonArray items = std::get<QJsonValue>(value).toArray();
-    if (!std::get<QJsonValue>(value).isArray() || items.size() != settings::EffectCount)
-        return Problem{QStringLiteral("\"effects\" must list all %1 effects in order.").arg(settings::EffectCount)};
+    if (!std::get<QJsonValue>(value).isArray() || items.size() != effects::Count)
+        return Problem{QStringLiteral("\"effects\" must list all %1 effects in order.").arg(effects::Count)};
     Selection chosen;
     int ticked = 0;
-    for (int i = 0; i < settings::EffectCount; ++i) {
+    for (int i = 0; i < effects::Count; ++i) {
         const auto choice = effectChoice(items.at(i), i);
         if (auto *problem = std::get_if<Problem>(&choice))
             return *problem;

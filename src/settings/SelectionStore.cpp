@@ -14,7 +14,7 @@ settings::IntKey inSection(settings::IntKey key, const QString &section)
 Selection readFrom(const SettingsStore &store, const QString &section)
 {
     Selection selection;
-    for (int i = 0; i < settings::EffectCount; ++i) {
+    for (int i = 0; i < effects::Count; ++i) {
         const auto at = static_cast<std::size_t>(i);
         selection.ticked[at] = store.read(inSection(settings::effectTicked(i), section)) == 1;
         selection.repeats[at] = store.read(inSection(settings::effectRepeats(i), section));
@@ -26,7 +26,7 @@ Selection readFrom(const SettingsStore &store, const QString &section)
 QList<SettingsStore::Value> valuesOf(const Selection &selection, const QString &section)
 {
     QList<SettingsStore::Value> values;
-    for (int i = 0; i < settings::EffectCount; ++i) {
+    for (int i = 0; i < effects::Count; ++i) {
         const auto at = static_cast<std::size_t>(i);
         values.append({section, settings::effectTicked(i).key, selection.ticked[at] ? QStringLiteral("1") : QStringLiteral("0")});
         values.append({section, settings::effectRepeats(i).key, QString::number(selection.repeats[at])});

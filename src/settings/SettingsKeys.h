@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EffectCatalogue.h"
+#include "EffectLimits.h"
 
 #include <QString>
 
@@ -22,7 +22,7 @@ struct TextKey {
     QString fallback;
 };
 
-using pattern::EffectCount;
+using effects::Count;
 
 inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
 inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
@@ -45,10 +45,10 @@ inline IntKey effectTicked(int effect)
 
 inline IntKey effectRepeats(int effect)
 {
-    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, pattern::MaxRepeats};
+    return {QStringLiteral("Sheme"), QStringLiteral("NumRetry%1").arg(effect), 1, 1, effects::MaxRepeats};
 }
 
-inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), EffectCount, 0, EffectCount};
+inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), effects::Count, 0, effects::Count};
 
 // The schedule: when the show plays by itself. Entries are Entry1, Entry2...
 inline const QString ScheduleSection = QStringLiteral("Schedule");

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "Layout.h"
-#include "SchemeBuild.h"
+#include "EffectCatalogue.h"
 #include "SelectionStore.h"
 #include "Twips.h"
 
@@ -29,13 +29,13 @@ void showMessage(QMessageBox::Icon icon, const QString &title, const QString &te
 
 } // namespace
 
-MainWindow::MainWindow(Player &player, SettingsStore &settings, Options options, QWidget *parent)
+MainWindow::MainWindow(Player &player, PlayerCommands &commands, const SettingsStore &settings, Options options,
+                       QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
-      player_(player), settings_(settings), options_(std::move(options)), controls_(this),
-      tray_(new TrayIcon(options_.findPorts, this)),
-      settingsWriter_(new SettingsWriter(settings, options_.settingsQuiet, this)),
-      shown_(ask([](Player &player) { return player.state(); }))
+      player_(player), commands_(commands), settings_(settings), options_(std::move(options)), controls_(this),
+      tray_(new TrayIcon(options_.findPorts, this)), shown_(commands_.state()),
+      playbackStatus_(controls_.statusValue->text())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Flickwerk"));
@@ -57,7 +57,7 @@ void MainWindow::connectControls()
         connect(controls_.repeatBars[at], &QScrollBar::valueChanged, this, [this, i] { showRepeats(i); });
     }
     connect(controls_.speedBar, &QScrollBar::valueChanged, this, &MainWindow::changeSpeed);
-    connect(controls_.pauseBox, &QCheckBox::toggled, &player_, &Player::setPaused);
+    connect(controls_.pauseBox, &QCheckBox::toggled, this, [this](bool paused) { commands_.setPaused(paused); });
     const std::pair<QPushButton *, void (MainWindow::*)()> buttons[] = {
         {controls_.portButton, &MainWindow::openPort},  {controls_.startButton, &MainWindow::start},
         {controls_.stopButton, &MainWindow::stop},      {controls_.expandButton, &MainWindow::expand},
@@ -72,24 +72,24 @@ void MainWindow::connectControls()
     connect(&player_, &Player::rowShown, this, [this](std::uint8_t lamps) { controls_.showLamps(lamps); });
     connect(&player_, &Player::stateChanged, this, &MainWindow::showState);
     connect(&player_, &Player::portLost, this, &MainWindow::showPortLost);
-    connect(settingsWriter_, &SettingsWriter::failed, this, &MainWindow::reportSettingsFailure);
+    connect(&commands_, &PlayerCommands::settingsFailed, this, &MainWindow::reportSettingsFailure);
 }
 
-bool MainWindow::startUp()
+bool MainWindow::startUp(const QStringList &problems)
 {
     tray_->show(shown_.output);
     if (!loadScheme())
         return false;
-    if (auto failure = SchemeBuild(player_.schemePath(), settings_).recover())
-        reportSettingsFailure(*failure);
+    for (const QString &problem : problems)
+        reportSettingsFailure(problem);
     if (auto unreadable = settings_.readProblem())
         showMessage(QMessageBox::Warning, windowTitle(),
                     QStringLiteral("The settings could not be read; the defaults are used until they can be."),
                     *unreadable, this);
 
-    // Restoring a value is not a change: nothing is written back.
+    // The player has the speed already: restoring it is not a change.
     restoring_ = true;
-    controls_.speedBar->setValue(settings_.read(settings::Speed));
+    controls_.speedBar->setValue(shown_.speedMs);
     restoring_ = false;
     showStoredSelection();
     return true;
@@ -110,7 +110,7 @@ void MainWindow::showStoredSelection()
 
 bool MainWindow::loadScheme()
 {
-    if (auto failure = ask([](Player &player) { return player.loadScheme(); })) {
+    if (auto failure = commands_.loadScheme()) {
         endAfterDamage(*failure);
         return false;
     }
@@ -121,9 +121,9 @@ bool MainWindow::loadScheme()
 void MainWindow::endAfterDamage(const QString &reason)
 {
     showMessage(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
-                QStringLiteral("%1: %2").arg(reason, player_.schemePath()), nullptr);
+                QStringLiteral("%1: %2").arg(reason, commands_.schemePath()), nullptr);
     tray_->hide();
-    ask([](Player &player) { player.shutDown(EXIT_FAILURE); });
+    commands_.shutDown(EXIT_FAILURE);
 }
 
 // What any face changed shows here.
@@ -131,14 +131,10 @@ void MainWindow::showState(const PlayerState &state)
 {
     const bool wasStopped = shown_.playback == PlayerState::Playback::Stopped;
     const bool stopped = state.playback == PlayerState::Playback::Stopped;
-    if (wasStopped != stopped) {
-        for (QCheckBox *box : controls_.effectBoxes)
-            box->setEnabled(stopped);
-        controls_.startButton->setEnabled(stopped);
-        controls_.stopButton->setEnabled(!stopped);
-        controls_.buildButton->setEnabled(stopped);
-        showPlaybackStatus(stopped);
-    }
+    if (wasStopped != stopped)
+        controls_.buildButton->setEnabled(stopped && !building_);
+    if (state.playback != shown_.playback || state.effect != shown_.effect)
+        showPlaybackStatus(state);
     if (state.playback != PlayerState::Playback::Stopped) {
         const QSignalBlocker quiet(controls_.pauseBox);
         controls_.pauseBox->setChecked(state.playback == PlayerState::Playback::Paused);
@@ -155,9 +151,10 @@ void MainWindow::showState(const PlayerState &state)
     }
     controls_.speedValue->setText(QString::number(state.speedMs));
     // A scheme built from afar shows the selection it was built from.
-    if (state.rows != shown_.rows && shown_.rows != 0 && controls_.startButton->isEnabled())
+    if (state.rows != shown_.rows && shown_.rows != 0 && stopped && !building_)
         showStoredSelection();
     shown_ = state;
+    enableForPlayback();
 }
 
 // Playback goes on, on screen; "порт" opens the port again.
@@ -205,18 +202,17 @@ void MainWindow::showRepeats(int index)
 void MainWindow::changeSpeed()
 {
     const int speedMs = controls_.speedBar->value();
-    ask([speedMs](Player &player) { player.setSpeed(speedMs); });
     controls_.speedValue->setText(QString::number(speedMs));
     if (!restoring_)
-        settingsWriter_->store({settings::Speed.section, settings::Speed.key, QString::number(speedMs)});
+        commands_.setSpeed(speedMs);
 }
 
 void MainWindow::openPort()
 {
-    const Player::OpenResult result = ask([](Player &player) { return player.openOutput(); });
+    const Player::OpenResult result = commands_.openPort();
     if (!result.opened) {
-        showMessage(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port not presents"),
-                    result.problem, this);
+        showMessage(QMessageBox::Critical, QStringLiteral("Error"), PlayerCommands::PortNotPresent, result.problem,
+                    this);
         return;
     }
     if (!result.notice.isEmpty())
@@ -225,12 +221,12 @@ void MainWindow::openPort()
 
 void MainWindow::start()
 {
-    ask([](Player &player) { player.start(); });
+    commands_.start();
 }
 
 void MainWindow::stop()
 {
-    ask([](Player &player) { player.stop(); });
+    commands_.stop();
 }
 
 void MainWindow::expand()
@@ -246,18 +242,36 @@ void MainWindow::collapse()
 }
 
 // The open port lets go with its lines low; "порт" then opens the new one.
+// A status that spoke of the old output gives way to what playback does.
 void MainWindow::chooseOutput(const QString &output)
 {
-    ask([&output](Player &player) { player.chooseOutput(output); });
-    settingsWriter_->store({settings::Port.section, settings::Port.key, output});
+    if (auto refused = commands_.chooseOutput(output)) {
+        showMessage(QMessageBox::Warning, windowTitle(), *refused, QString(), this);
+        return;
+    }
     tray_->setOutput(output);
-    const bool stopped = shown_.playback == PlayerState::Playback::Stopped;
-    showPlaybackStatus(stopped);
+    if (controls_.statusValue->text() != playbackStatus_)
+        controls_.statusValue->setText(playbackStatus_);
 }
 
-void MainWindow::showPlaybackStatus(bool stopped)
+void MainWindow::showPlaybackStatus(const PlayerState &state)
 {
-    controls_.statusValue->setText(stopped ? QStringLiteral("effects stopped") : QStringLiteral("effects started"));
+    switch (state.playback) {
+    case PlayerState::Playback::Stopped:
+        playbackStatus_ = QStringLiteral("effects stopped");
+        break;
+    case PlayerState::Playback::Paused:
+        playbackStatus_ = QStringLiteral("effects paused");
+        break;
+    case PlayerState::Playback::Running:
+        const pattern::Effect *alone = pattern::effect(state.effect);
+        playbackStatus_ = alone ? QStringLiteral("effect %1 started")
+                                      .arg(QString::fromUtf8(reinterpret_cast<const char *>(alone->caption.data()),
+                                                             static_cast<qsizetype>(alone->caption.size())))
+                                : QStringLiteral("effects started");
+        break;
+    }
+    controls_.statusValue->setText(playbackStatus_);
 }
 
 void MainWindow::showRemote()
@@ -271,35 +285,32 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     // Nothing more is saved; settings still on their way are written first.
-    if (auto failure = settingsWriter_->flush())
+    if (auto failure = commands_.flushSettings())
         std::fprintf(stderr, "The settings could not be saved: %s\n", qPrintable(*failure));
     tray_->hide();
-    ask([](Player &player) { player.shutDown(EXIT_SUCCESS); });
+    commands_.shutDown(EXIT_SUCCESS);
 }
 
 void MainWindow::buildScheme()
 {
     controls_.buildButton->setEnabled(false);
-    const Selection wanted = currentSelection();
-    if (std::none_of(wanted.ticked.begin(), wanted.ticked.end(), [](bool ticked) { return ticked; })) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("Tick at least one effect to build a scheme.\n"
-                                                "The current scheme is kept."));
-        return;
-    }
-    setBuildLock(true);
+    building_ = true;
+    enableForPlayback();
     const QString previousCount = controls_.effectCount->text();
     controls_.effectCount->setText(QStringLiteral("0"));
-    const SchemeBuildResult result = SchemeBuild(player_.schemePath(), settings_).build(wanted, [this](int written) {
+    const PlayerCommands::BuildAnswer answer = commands_.buildScheme(currentSelection(), [this](int written) {
         controls_.effectCount->setText(QString::number(written));
         controls_.effectCount->repaint();
     });
-    for (const SchemeBuildProblem &problem : result.problems)
+    if (answer.refused)
+        QMessageBox::information(this, windowTitle(), *answer.refused);
+    for (const scheme::SchemeBuildProblem &problem : answer.result.problems)
         showMessage(QMessageBox::Warning, windowTitle(), problem.headline(), problem.reason, this);
-    if (!result.replaced()) {
+    if (answer.refused || !answer.result.replaced()) {
         controls_.effectCount->setText(previousCount);
-        setBuildLock(false);
-        controls_.buildButton->setEnabled(true);
+        building_ = false;
+        enableForPlayback();
+        controls_.buildButton->setEnabled(!answer.refused && shown_.playback == PlayerState::Playback::Stopped);
         return;
     }
     // A short pause so the count can be read before the new table loads;
@@ -307,10 +318,14 @@ void MainWindow::buildScheme()
     QTimer::singleShot(options_.buildPause, this, &MainWindow::finishBuild);
 }
 
+// The player may have started meanwhile, from afar: the controls follow
+// the state it is in now.
 void MainWindow::finishBuild()
 {
-    if (loadScheme())
-        setBuildLock(false);
+    if (!loadScheme())
+        return;
+    building_ = false;
+    enableForPlayback();
 }
 
 Selection MainWindow::currentSelection() const
@@ -324,12 +339,15 @@ Selection MainWindow::currentSelection() const
     return selection;
 }
 
-// While a scheme is built nothing may start playback or change the selection.
-void MainWindow::setBuildLock(bool locked)
+// While a scheme is built nothing may start playback or change the
+// selection; while it plays, the selection and start wait for a stop.
+void MainWindow::enableForPlayback()
 {
-    controls_.startButton->setEnabled(!locked);
+    const bool stopped = shown_.playback == PlayerState::Playback::Stopped;
+    controls_.startButton->setEnabled(stopped && !building_);
+    controls_.stopButton->setEnabled(!stopped);
     for (std::size_t i = 0; i < controls_.effectBoxes.size(); ++i) {
-        controls_.effectBoxes[i]->setEnabled(!locked);
-        controls_.repeatBars[i]->setEnabled(!locked);
+        controls_.effectBoxes[i]->setEnabled(stopped && !building_);
+        controls_.repeatBars[i]->setEnabled(!building_);
     }
 }

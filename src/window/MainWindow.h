@@ -1,11 +1,10 @@
 #pragma once
 
 #include "Player.h"
-#include "PlayerCall.h"
+#include "PlayerCommands.h"
 #include "RemoteDialog.h"
 #include "Selection.h"
 #include "SettingsStore.h"
-#include "SettingsWriter.h"
 #include "TrayIcon.h"
 #include "WindowControls.h"
 
@@ -15,7 +14,8 @@
 #include <functional>
 
 // The main window: the controls, what they do, and the tray icon. Playback
-// belongs to the player; the window asks it and shows what it hears, so a
+// belongs to the player; the window gives its commands through the same
+// command object as every other face and shows what the player says, so a
 // start from anywhere else shows here too.
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -25,18 +25,18 @@ public:
         TrayIcon::PortFinder findPorts;
         // How long the count of a new scheme stays up before it loads.
         std::chrono::milliseconds buildPause{1000};
-        // How long the speed must rest before it is stored.
-        std::chrono::milliseconds settingsQuiet{300};
         // The remote's address with its key, asked each time it is shown.
         std::function<RemoteAddress()> remoteAddress;
     };
 
-    MainWindow(Player &player, SettingsStore &settings, Options options, QWidget *parent = nullptr);
+    MainWindow(Player &player, PlayerCommands &commands, const SettingsStore &settings, Options options,
+               QWidget *parent = nullptr);
 
-    // Start-up: tray icon, scheme, then speed and selection restored from
-    // the settings. Returns false, after saying why, when the scheme is
-    // unusable; the program must then end with code 1.
-    bool startUp();
+    // Start-up: tray icon, scheme, then the selection restored from the
+    // settings; `problems` are what the start-up could not store. Returns
+    // false, after saying why, when the scheme is unusable; the program must
+    // then end with code 1.
+    bool startUp(const QStringList &problems = {});
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -59,25 +59,24 @@ private:
     void showPortLost(const QString &reason);
     void reportSettingsFailure(const QString &reason);
     void showStoredSelection();
-    void showPlaybackStatus(bool stopped);
+    void showPlaybackStatus(const PlayerState &state);
     void setClientHeightTwips(int height);
-    void setBuildLock(bool locked);
+    void enableForPlayback();
     Selection currentSelection() const;
     bool loadScheme();
-    template <typename Call>
-    auto ask(Call call)
-    {
-        return callPlayer(player_, call);
-    }
     void endAfterDamage(const QString &reason);
 
     Player &player_;
-    SettingsStore &settings_;
+    PlayerCommands &commands_;
+    const SettingsStore &settings_;
     Options options_;
     WindowControls controls_;
     TrayIcon *tray_;
-    SettingsWriter *settingsWriter_;
     PlayerState shown_;
+    // What the status says of playback, shown again when an output it
+    // spoke of is gone.
+    QString playbackStatus_;
+    bool building_ = false;
     bool restoring_ = false;
     bool settingsFailureShown_ = false;
 };

@@ -17,6 +17,7 @@ private slots:
         QTest::newRow("no help-all") << QStringList{"--help-all"} << 64 << "help-all";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "Lampotron 1";
         QTest::newRow("speed out of range") << QStringList{"--play", "--speed", "20"} << 64 << "50 to 1000";
+        QTest::newRow("speed off the steps") << QStringList{"--play", "--speed", "73"} << 64 << "steps of 50";
         QTest::newRow("speed not a number") << QStringList{"--play", "--speed", "fast"} << 64 << "\"fast\"";
         QTest::newRow("scheme without play") << QStringList{"--scheme", "x"} << 64 << "go with --play";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 64 << "colour";

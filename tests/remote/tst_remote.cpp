@@ -3,7 +3,6 @@
 #include "RemoteApi.h"
 #include "RemoteConfig.h"
 #include "RemoteKey.h"
-#include "BuildSchemeFile.h"
 #include "StateJson.h"
 #include "TestFiles.h"
 
@@ -22,8 +21,7 @@ struct Remote {
         : settings(folder.filePath(QStringLiteral("Lampotron.conf"))),
           player({QStringLiteral("recorded"), folder.filePath(QStringLiteral("Data.inf")), 100},
                  std::make_unique<FakeDeadlineTimer>(), [this](const QString &) { return std::make_unique<RecordingBackend>(record); }),
-          commands(player, settings,
-                   [this](const Selection &selection) { return buildSchemeFile(player.schemePath(), settings, selection); }),
+          commands(player, settings),
           api(commands, settings, Key, limiter, [] { return std::vector<FoundPort>{{"recorded", "a recording", ""}}; })
     {
         writeFile(player.schemePath(), "10000000\r\n01000000\r\n");

@@ -30,6 +30,7 @@ class TestMainWindow : public QObject {
     FakeDeadlineTimer *clock = nullptr;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Player> player;
+    std::unique_ptr<PlayerCommands> commands;
     std::unique_ptr<MainWindow> form;
     RemoteAddress remote;
 
@@ -56,7 +57,8 @@ class TestMainWindow : public QObject {
                                           {"gpio:gpiochip0:0,1,2,3,4,5,6,7", "GPIO chip", ""},
                                           {"/dev/parport0", "parallel port", ""}};
         };
-        form = std::make_unique<MainWindow>(*player, *settings, MainWindow::Options{findPorts, 0ms, 0ms, [this] { return remote; }});
+        commands = std::make_unique<PlayerCommands>(*player, *settings, 0ms);
+        form = std::make_unique<MainWindow>(*player, *commands, *settings, MainWindow::Options{findPorts, 0ms, [this] { return remote; }});
         if (load) {
             QVERIFY(form->startUp());
             form->show();
@@ -119,6 +121,7 @@ private slots:
     void cleanup()
     {
         form.reset();
+        commands.reset();
         player.reset();
     }
 
@@ -158,15 +161,6 @@ private slots:
         QCOMPARE(player->state().rows, 3);
         form->close(); // writes whatever is pending
         QCOMPARE(QFileInfo(settings->fileName()).lastModified(), written);
-    }
-
-    // A build cut short after its scheme went in place: the staged selection is the one shown.
-    void startUpFinishesABuildCutShort()
-    {
-        const QByteArray scheme = QCryptographicHash::hash("10000000\r\n01000000\r\n00100000\r\n",
-                                                           QCryptographicHash::Sha256);
-        open({{"ShemeStaged/Effect3", "0"}, {"ShemeStaged/NumEffects", "11"}, {"ShemeStaged/Scheme", scheme.toHex()}});
-        QCOMPARE(shown().section(' ', 0, 0) + stored("Sheme/Effect3"), QStringLiteral("1110111111110"));
     }
 
     // Ticking or clearing a box resets its count; setup needs a ticked box.

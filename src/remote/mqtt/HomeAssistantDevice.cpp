@@ -59,7 +59,7 @@ QString HomeAssistantDevice::nodeIdFor(const QString &hostName)
 QStringList HomeAssistantDevice::effectNames()
 {
     QStringList names{SchemeEffect};
-    for (int index = 0; index < pattern::EffectCount; ++index) {
+    for (int index = 0; index < effects::Count; ++index) {
         const std::u8string_view caption = pattern::effect(index)->caption;
         names << QString::fromUtf8(reinterpret_cast<const char *>(caption.data()), qsizetype(caption.size()));
     }

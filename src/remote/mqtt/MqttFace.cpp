@@ -17,13 +17,9 @@ std::chrono::milliseconds announceDelay()
 
 } // namespace
 
-MqttFace::MqttFace(Player &player, const SettingsStore &settings, const MqttSettings &mqtt, const QString &hostName,
+MqttFace::MqttFace(const Player &player, PlayerCommands &commands, const MqttSettings &mqtt, const QString &hostName,
                    QObject *parent)
-    : QObject(parent), device_(hostName, QCoreApplication::applicationVersion()),
-      commands_(player, settings,
-                [](const Selection &) -> PlayerCommands::Failure {
-                    return QStringLiteral("Schemes are built in the window.");
-                }),
+    : QObject(parent), device_(hostName, QCoreApplication::applicationVersion()), commands_(commands),
       connection_(mqtt, device_.clientId(), device_.availability(false),
                   device_.commandTopics() << HomeAssistantStatus)
 {

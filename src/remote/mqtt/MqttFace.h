@@ -16,7 +16,7 @@ class MqttFace : public QObject {
     Q_OBJECT
 
 public:
-    MqttFace(Player &player, const SettingsStore &settings, const MqttSettings &mqtt, const QString &hostName,
+    MqttFace(const Player &player, PlayerCommands &commands, const MqttSettings &mqtt, const QString &hostName,
              QObject *parent = nullptr);
     // Says "offline" and leaves the broker.
     ~MqttFace() override;
@@ -31,7 +31,7 @@ private:
     PlayerCommands::Failure openOutput();
 
     HomeAssistantDevice device_;
-    PlayerCommands commands_;
+    PlayerCommands &commands_;
     MqttConnection connection_;
     QTimer announceAgain_;
 };

@@ -10,7 +10,7 @@
 #include <QSysInfo>
 #endif
 
-std::unique_ptr<QObject> startMqtt(Player &player, const SettingsStore &settings)
+std::unique_ptr<QObject> startMqtt(const Player &player, PlayerCommands &commands, const SettingsStore &settings)
 {
     const MqttSettingsRead read = readMqttSettings(settings);
     if (!read.problem.isEmpty())
@@ -18,7 +18,7 @@ std::unique_ptr<QObject> startMqtt(Player &player, const SettingsStore &settings
     if (!read.settings)
         return nullptr;
 #ifdef LAMPOTRON_WITH_MQTT
-    auto face = std::make_unique<MqttFace>(player, settings, *read.settings, QSysInfo::machineHostName());
+    auto face = std::make_unique<MqttFace>(player, commands, *read.settings, QSysInfo::machineHostName());
     if (const auto failure = face->start()) {
         qWarning().noquote() << *failure;
         return nullptr;
@@ -26,6 +26,7 @@ std::unique_ptr<QObject> startMqtt(Player &player, const SettingsStore &settings
     return face;
 #else
     Q_UNUSED(player)
+    Q_UNUSED(commands)
     qWarning().noquote() << QStringLiteral("This Lampotron was built without MQTT (LAMPOTRON_WITH_MQTT); the [Mqtt] "
                                            "section is ignored.");
     return nullptr;

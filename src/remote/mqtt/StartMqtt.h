@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Player.h"
+#include "PlayerCommands.h"
 #include "SettingsStore.h"
 
 #include <QObject>
@@ -10,4 +11,4 @@
 // Home Assistant's face over MQTT, when the [Mqtt] section names a broker:
 // it connects in the background and lives as long as the object returned.
 // Nothing when MQTT is off or cannot be set up; the reason is logged.
-std::unique_ptr<QObject> startMqtt(Player &player, const SettingsStore &settings);
+std::unique_ptr<QObject> startMqtt(const Player &player, PlayerCommands &commands, const SettingsStore &settings);

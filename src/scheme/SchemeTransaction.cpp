@@ -1,8 +1,10 @@
-#include "SchemeBuild.h"
+#include "SchemeTransaction.h"
 
 #include "SelectionStore.h"
 
 #include <algorithm>
+
+namespace scheme {
 
 using Kind = SchemeBuildProblem::Kind;
 
@@ -25,30 +27,28 @@ bool SchemeBuildResult::replaced() const
                         [](const SchemeBuildProblem &problem) { return problem.kind == Kind::NotBuilt; });
 }
 
-SchemeBuild::SchemeBuild(QString schemePath, const SettingsStore &settings, pattern::DiskSync sync)
+SchemeTransaction::SchemeTransaction(QString schemePath, const SettingsStore &settings, DiskSync sync)
     : schemePath_(std::move(schemePath)), settings_(settings), sync_(std::move(sync))
 {
 }
 
-std::optional<QString> SchemeBuild::recover() const
+std::optional<QString> SchemeTransaction::recover() const
 {
-    pattern::removeStaleDrafts(schemePath_);
-    return SelectionStore(settings_).recover(pattern::fingerprint(schemePath_));
+    removeStaleDrafts(schemePath_);
+    return SelectionStore(settings_).recover(fingerprint(schemePath_));
 }
 
 // Each step starts only once the one before has succeeded, so that a stop
 // anywhere leaves a scheme and a stored selection that belong together, or
 // a staged selection that recover() settles.
-SchemeBuildResult SchemeBuild::build(const Selection &selection, const std::function<void(int)> &afterEffect) const
+SchemeBuildResult SchemeTransaction::build(const Selection &selection, const std::function<void(int)> &afterEffect) const
 {
-    std::vector<pattern::EffectChoice> chosen;
-    for (int i = 0; i < settings::EffectCount; ++i)
+    std::vector<EffectChoice> chosen;
+    for (int i = 0; i < effects::Count; ++i)
         if (selection.ticked[static_cast<std::size_t>(i)])
             chosen.push_back({i, selection.repeats[static_cast<std::size_t>(i)]});
-    if (chosen.empty())
-        return {{{Kind::NotBuilt, QStringLiteral("No effect is ticked; tick at least one.")}}};
 
-    pattern::SchemeDraft draft(schemePath_, sync_);
+    SchemeDraft draft(schemePath_, sync_);
     if (auto failure = draft.write(chosen, afterEffect))
         return {{{Kind::NotBuilt, *failure}}};
     Selection built = selection;
@@ -69,3 +69,5 @@ SchemeBuildResult SchemeBuild::build(const Selection &selection, const std::func
         result.problems.push_back({Kind::SelectionNotSaved, *failure});
     return result;
 }
+
+} // namespace scheme

@@ -1,4 +1,4 @@
-#include "SchemeBuilder.h"
+#include "SchemeDraft.h"
 
 #include "EffectCatalogue.h"
 
@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace pattern {
+namespace scheme {
 
 namespace {
 
@@ -36,7 +36,7 @@ QString draftTemplate(const QString &target)
 }
 
 // The rows of one effect, repeated, each ending in CR LF.
-QByteArray effectText(const Effect &chosen, int repeats)
+QByteArray effectText(const pattern::Effect &chosen, int repeats)
 {
     QByteArray text;
     text.reserve(static_cast<qsizetype>(chosen.rows.size()) * 10 * repeats);
@@ -70,13 +70,6 @@ bool sameFile(const struct stat &a, const struct stat &b)
 }
 
 } // namespace
-
-std::optional<QString> syncToDisk(int fd, const QString &path)
-{
-    if (::fsync(fd) != 0)
-        return QStringLiteral("Cannot save %1: %2").arg(path, systemReason(errno));
-    return std::nullopt;
-}
 
 SchemeDraft::SchemeDraft(QString target, DiskSync sync)
     : target_(std::move(target)), sync_(std::move(sync)), draft_(draftTemplate(target_))
@@ -112,7 +105,7 @@ std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chose
 
 std::optional<QString> SchemeDraft::append(int effect, int repeats)
 {
-    const Effect *chosen = pattern::effect(effect);
+    const pattern::Effect *chosen = pattern::effect(effect);
     if (!chosen)
         return QStringLiteral("There is no effect number %1.").arg(effect);
     if (repeats < 1)
@@ -176,4 +169,4 @@ QByteArray fingerprint(const QString &path)
     return hash.result().toHex();
 }
 
-} // namespace pattern
+} // namespace scheme

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SchemeBuilder.h"
+#include "SchemeDraft.h"
 #include "Selection.h"
 #include "SettingsStore.h"
 
@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+namespace scheme {
 
 // One thing that went wrong in a build: what it means for the user, and the
 // reason the system gave.
@@ -37,9 +39,9 @@ struct SchemeBuildResult {
 // selection in step with it whatever happens, and puts things right at
 // start-up after a build that was cut short. Copies of the program running
 // side by side leave each other's builds alone.
-class SchemeBuild {
+class SchemeTransaction {
 public:
-    SchemeBuild(QString schemePath, const SettingsStore &settings, pattern::DiskSync sync = pattern::syncToDisk);
+    SchemeTransaction(QString schemePath, const SettingsStore &settings, DiskSync sync = syncToDisk);
 
     // At start-up: keeps the stored selection that matches the scheme in
     // place, and removes drafts that no build is writing any more. Returns
@@ -47,12 +49,15 @@ public:
     std::optional<QString> recover() const;
 
     // Writes the ticked effects, each its number of repeats, in order, and
-    // puts the result in place of the scheme. `afterEffect` runs after each
+    // puts the result in place of the scheme. The selection is taken as it
+    // is: whether it may be built is the caller's rule. `afterEffect` runs after each
     // effect with the number written so far.
     SchemeBuildResult build(const Selection &selection, const std::function<void(int effectsWritten)> &afterEffect) const;
 
 private:
     QString schemePath_;
     const SettingsStore &settings_;
-    pattern::DiskSync sync_;
+    DiskSync sync_;
 };
+
+} // namespace scheme

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiskSync.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QString>
@@ -9,17 +11,12 @@
 #include <optional>
 #include <vector>
 
-namespace pattern {
+namespace scheme {
 
 struct EffectChoice {
     int effect;
     int repeats;
 };
-
-// Puts an open file, or an open folder's list of names, on disk; `path`
-// names it in the message. Returns what went wrong.
-using DiskSync = std::function<std::optional<QString>(int fd, const QString &path)>;
-std::optional<QString> syncToDisk(int fd, const QString &path);
 
 // A new scheme file, written beside the one it is to replace and put in its
 // place only once it is complete and on disk. Until then the old file stays
@@ -60,4 +57,4 @@ void removeStaleDrafts(const QString &schemePath);
 // Tells one scheme file's content from another's; empty for a missing file.
 QByteArray fingerprint(const QString &path);
 
-} // namespace pattern
+} // namespace scheme

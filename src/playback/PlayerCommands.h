@@ -1,0 +1,105 @@
+#pragma once
+
+#include "Player.h"
+#include "SchemeTransaction.h"
+#include "Selection.h"
+#include "SettingsWriter.h"
+
+#include <QObject>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+// The one way every face gives the player a command: the window, the player
+// without a window, the schedule, the web API and MQTT. Each command checks
+// its input, asks the player on its own thread, and stores what the user
+// changed through the one settings writer of the process, so that each rule
+// and each settings write lives here once. Used from one thread, the faces'.
+class PlayerCommands : public QObject {
+    Q_OBJECT
+
+public:
+    using Failure = std::optional<QString>;
+
+    // What the window says when the output does not answer.
+    static inline const QString PortNotPresent = QStringLiteral("Port not presents");
+
+    // A build that was refused before it began, or how it went.
+    struct BuildAnswer {
+        Failure refused;
+        scheme::SchemeBuildResult result;
+    };
+
+    PlayerCommands(Player &player, const SettingsStore &settings,
+                   std::chrono::milliseconds settingsQuiet = std::chrono::milliseconds(300), QObject *parent = nullptr);
+
+    Failure start();
+    Failure stop();
+    // Stops when the pass through the scheme under way ends.
+    Failure stopAtEndOfPass();
+    Failure pause();
+    Failure resume();
+    Failure setPaused(bool paused);
+    // Plays at this speed from now on and stores it.
+    Failure setSpeed(int speedMs);
+    // Plays at this speed for this run; nothing is stored.
+    Failure useSpeed(int speedMs);
+    Failure chooseOutput(const QString &output);
+    // For the window and the log: the headline and the reason apart.
+    Player::OpenResult openPort();
+    // For a face from afar: why not, in one line.
+    Failure openOutput();
+    Failure allOff();
+    // One built-in effect alone, by index, or the scheme again with -1.
+    Failure play(int effect);
+
+    // The window's build: the scheme is replaced and the selection stored,
+    // and the player goes on with the table it has until loadScheme.
+    BuildAnswer buildScheme(const Selection &selection, const std::function<void(int effectsWritten)> &afterEffect);
+    // A build from afar: the new scheme is loaded at once. What went wrong
+    // once the scheme was replaced is logged, and does not fail it.
+    Failure build(const Selection &selection);
+    // Reads the scheme file into the player; the reason when it cannot.
+    Failure loadScheme();
+
+    // Lines low and the output released; why that may not have reached the
+    // lamps, or "" when it surely did.
+    QString release();
+    // The program should end with this code; the player says so.
+    void finish(int exitCode);
+    // Both, for the window: says on stderr when the lamps may not be dark.
+    void shutDown(int exitCode);
+
+    PlayerState state();
+    std::uint8_t lamps();
+    QString schemePath();
+
+    // Writes the settings still on their way; returns what went wrong.
+    std::optional<QString> flushSettings();
+
+    // What the commands above check of their input before they ask the
+    // player, so that a face can tell bad input from a refusal.
+    static Failure speedProblem(int speedMs);
+    static Failure outputProblem(const QString &output);
+    static Failure effectProblem(int effect);
+    static Failure selectionProblem(const Selection &selection);
+
+    // The nearest speed the player plays at.
+    static int nearestSpeed(int speedMs);
+    // The stored speed, brought to the grid; a stored value off it is
+    // logged, once per reading.
+    static int storedSpeed(const SettingsStore &settings);
+
+signals:
+    // A settings write failed: the file and the reason.
+    void settingsFailed(const QString &reason);
+
+private:
+    template <typename Call>
+    auto ask(Call call);
+
+    Player &player_;
+    const SettingsStore &settings_;
+    SettingsWriter *settingsWriter_;
+};
