@@ -15,6 +15,7 @@
 #include "SignalWatcher.h"
 #include "StartUp.h"
 #include "TimerfdDeadlineTimer.h"
+#include "TimerfdWallClock.h"
 
 #include <QApplication>
 #include <QFont>
@@ -98,7 +99,8 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     PlayerCommands commands(player, settings);
     HeadlessPlayer face(player, commands, commandLine.speed(), commandLine.port().has_value(), settings);
     ServiceNotifier service(player, commands.state(), scheme.path);
-    ScheduleFollower schedule(commands, service, settings);
+    schedule::TimerfdWallClock wallClock;
+    ScheduleFollower schedule(commands, service, settings, wallClock);
     SignalWatcher signalsToHandle({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &face, &HeadlessPlayer::onSignal);
     QObject::connect(&signalsToHandle, &SignalWatcher::received, &schedule, [&schedule](int signalNumber) {

@@ -6,8 +6,8 @@
 #include "ServiceNotifier.h"
 
 ScheduleFollower::ScheduleFollower(PlayerCommands &commands, ServiceNotifier &service, const SettingsStore &settings,
-                                   QObject *parent)
-    : QObject(parent), commands_(commands), service_(service), settings_(settings), clock_(read(), wallClock_)
+                                   schedule::WallClock &wallClock, QObject *parent)
+    : QObject(parent), commands_(commands), service_(service), settings_(settings), clock_(read(), wallClock)
 {
     connect(&clock_, &schedule::ScheduleClock::shouldPlayChanged, this, &ScheduleFollower::follow);
     connect(&clock_, &schedule::ScheduleClock::statusChanged, &service_, [this](const QString &status) {

@@ -2,7 +2,7 @@
 
 #include "ScheduleClock.h"
 #include "SettingsStore.h"
-#include "TimerfdWallClock.h"
+#include "WallClock.h"
 
 #include <QObject>
 
@@ -17,7 +17,7 @@ class ScheduleFollower : public QObject {
 
 public:
     ScheduleFollower(PlayerCommands &commands, ServiceNotifier &service, const SettingsStore &settings,
-                     QObject *parent = nullptr);
+                     schedule::WallClock &wallClock, QObject *parent = nullptr);
 
     // Acts on what the schedule says now, and on each change from then on.
     void start();
@@ -31,6 +31,5 @@ private:
     PlayerCommands &commands_;
     ServiceNotifier &service_;
     const SettingsStore &settings_;
-    schedule::TimerfdWallClock wallClock_;
     schedule::ScheduleClock clock_;
 };

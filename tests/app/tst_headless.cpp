@@ -1,0 +1,204 @@
+#include "FakeDeadlineTimer.h"
+#include "FakeWallClock.h"
+#include "HeadlessPlayer.h"
+#include "RecordingBackend.h"
+#include "ScheduleFollower.h"
+#include "ServiceNotifier.h"
+#include "TestFiles.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The player without a window on a recorded output and a fake clock.
+struct Rig {
+    explicit Rig(const QTemporaryDir &folder, const QByteArray &settingsText = {})
+        : settings((writeFile(folder.filePath("Lampotron.conf"), settingsText), folder.filePath("Lampotron.conf"))),
+          player({"ola:1", folder.filePath("Data.inf"), 100}, std::unique_ptr<DeadlineTimer>(timer),
+                 [this](const QString &) { return std::make_unique<RecordingBackend>(record); }),
+          commands(player, settings, 0ms), face(player, commands, std::nullopt, false, settings), ended(&player, &Player::finished)
+    {
+        writeFile(player.schemePath(), "10000000\r\n01000000\r\n");
+    }
+
+    FakeDeadlineTimer *timer = new FakeDeadlineTimer;
+    std::shared_ptr<PortRecord> record = std::make_shared<PortRecord>();
+    SettingsStore settings;
+    Player player;
+    PlayerCommands commands;
+    HeadlessPlayer face;
+    QSignalSpy ended;
+};
+
+// A socket where systemd would listen, named in NOTIFY_SOCKET.
+struct NotifySocket {
+    explicit NotifySocket(const QTemporaryDir &folder) : path(folder.filePath("notify").toLocal8Bit())
+    {
+        fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof(address.sun_path) - 1);
+        ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address));
+        qputenv("NOTIFY_SOCKET", path);
+    }
+    ~NotifySocket()
+    {
+        ::close(fd);
+        qunsetenv("NOTIFY_SOCKET");
+    }
+    QStringList received() const
+    {
+        QStringList messages;
+        char buffer[1024];
+        for (ssize_t size; (size = ::recv(fd, buffer, sizeof buffer, 0)) > 0;)
+            messages << QString::fromUtf8(buffer, size);
+        return messages;
+    }
+
+    QByteArray path;
+    int fd = -1;
+};
+
+} // namespace
+
+class TestHeadless : public QObject {
+    Q_OBJECT
+
+private slots:
+    // 1 and 69 tell a service manager what will not mend itself and what may.
+    void startEndsWithTheRightCode_data()
+    {
+        QTest::addColumn<QByteArray>("scheme");
+        QTest::addColumn<QString>("openFailure");
+        QTest::addColumn<int>("code"); // -1: it plays
+        QTest::newRow("plays") << QByteArray("10000000\r\n") << "" << -1;
+        QTest::newRow("scheme unusable") << QByteArray() << "" << 1;
+        QTest::newRow("output does not answer") << QByteArray("10000000\r\n") << "no such device" << 69;
+    }
+
+    void startEndsWithTheRightCode()
+    {
+        QFETCH(QByteArray, scheme);
+        QFETCH(QString, openFailure);
+        QFETCH(int, code);
+        const QTemporaryDir folder;
+        Rig rig(folder);
+        QVERIFY(writeFile(rig.player.schemePath(), scheme));
+        rig.record->openFailure = openFailure.toStdString();
+        QCOMPARE(rig.face.start().value_or(-1), code);
+    }
+
+    // "Every line is low" only when the output confirmed it.
+    void endingSaysWhetherTheLampsAreDark_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("code");
+        QTest::newRow("SIGTERM") << "SIGTERM" << 0;
+        QTest::newRow("SIGINT") << "SIGINT" << 0;
+        QTest::newRow("no confirmation") << "doubt" << 69;
+        QTest::newRow("output lost") << "lost" << 69;
+    }
+
+    void endingSaysWhetherTheLampsAreDark()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, code);
+        const QTemporaryDir folder;
+        Rig rig(folder);
+        QCOMPARE(rig.face.start(), std::nullopt);
+        rig.commands.start();
+        if (how == "doubt")
+            rig.record->closeDoubt = "olad did not confirm";
+        if (how == "lost") {
+            rig.record->writeFailure = "gone";
+            rig.timer->runFor(100ms);
+        } else {
+            rig.face.onSignal(how == "SIGINT" ? SIGINT : SIGTERM);
+        }
+        QCOMPARE(rig.ended.size(), 1);
+        QCOMPARE(rig.ended.at(0).at(0).toInt(), code);
+    }
+
+    // SIGHUP takes the scheme and the speed as stored now; nothing is written.
+    void reloadTakesTheStoredScheme()
+    {
+        const QTemporaryDir folder;
+        Rig rig(folder, "[Setting]\nSpeed=100\n");
+        QCOMPARE(rig.face.start(), std::nullopt);
+        QVERIFY(writeFile(rig.settings.fileName(), "[Setting]\nSpeed=260\n"));
+        QVERIFY(writeFile(rig.player.schemePath(), "10000000\r\n01000000\r\n00100000\r\n"));
+        rig.face.onSignal(SIGHUP);
+        QCOMPARE(rig.commands.state().rows, 3);
+        QCOMPARE(rig.commands.state().speedMs, 250);
+        QVERIFY(writeFile(rig.player.schemePath(), ""));
+        rig.face.onSignal(SIGHUP);
+        QCOMPARE(rig.commands.state().rows, 3);
+        QCOMPARE(rig.commands.flushSettings(), std::nullopt);
+        QCOMPARE(readFile(rig.settings.fileName()), QByteArray("[Setting]\nSpeed=260\n"));
+        QCOMPARE(rig.ended.size(), 0);
+    }
+
+    // The show plays inside its window and stops outside it.
+    void scheduleStartsAndStopsTheShow()
+    {
+        const QTemporaryDir folder;
+        Rig rig(folder, "[Schedule]\nEntry1=on=17:00 off=23:00\n");
+        QCOMPARE(rig.face.start(), std::nullopt);
+        ServiceNotifier service(rig.player, rig.commands.state(), rig.player.schemePath());
+        FakeWallClock wallClock(QDateTime(QDate(2026, 6, 10), QTime(16, 0), Qt::UTC));
+        ScheduleFollower follower(rig.commands, service, rig.settings, wallClock);
+        follower.start();
+        QCOMPARE(rig.commands.state().playback, PlayerState::Playback::Stopped);
+        wallClock.runUntil(QDateTime(QDate(2026, 6, 10), QTime(17, 0, 1), Qt::UTC));
+        QCOMPARE(rig.commands.state().playback, PlayerState::Playback::Running);
+        rig.timer->runFor(100ms);
+        wallClock.runUntil(QDateTime(QDate(2026, 6, 10), QTime(23, 0, 1), Qt::UTC));
+        rig.timer->runFor(200ms);
+        QCOMPARE(rig.commands.state().playback, PlayerState::Playback::Stopped);
+    }
+
+    // Every status after a watchdog ping still reaches systemd.
+    void systemdHearsEveryStatus()
+    {
+        const QTemporaryDir folder;
+        Rig rig(folder);
+        const NotifySocket socket(folder);
+        qputenv("WATCHDOG_USEC", "10000");
+        ServiceNotifier service(rig.player, rig.commands.state(), rig.player.schemePath());
+        qunsetenv("WATCHDOG_USEC");
+        QCOMPARE(rig.face.start(), std::nullopt);
+        service.ready();
+        QTest::qWait(30);
+        rig.commands.start();
+        QStringList said = socket.received();
+#ifdef LAMPOTRON_WITH_SYSTEMD
+        QVERIFY2(said.count("WATCHDOG=1") >= 2, qPrintable(said.join('|')));
+        QVERIFY2(said.contains("READY=1") && said.last().startsWith("STATUS=playing"), qPrintable(said.join('|')));
+        service.stopping();
+        QTest::qWait(20);
+        said = socket.received();
+        QCOMPARE(said.filter("WATCHDOG").size(), 0);
+        QVERIFY2(said.contains("STOPPING=1"), qPrintable(said.join('|')));
+#else
+        QCOMPARE(said, QStringList());
+#endif
+    }
+};
+
+int main(int argc, char **argv)
+{
+    qputenv("TZ", "UTC");
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Lampotron");
+    TestHeadless test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_headless.moc"
