@@ -2,6 +2,7 @@
 #include "LockedBackend.h"
 #include "Outputs.h"
 #include "PortDevice.h"
+#include "PortDiscovery.h"
 #include "PortSetting.h"
 #include "PrintableSetting.h"
 #include "RecordingBackend.h"
@@ -275,6 +276,15 @@ private slots:
         port.open();
         const QString reason = QString::fromStdString(port.failureReason());
         QVERIFY2(reason.contains(output.built() ? said : "This Lampotron was built without"), qPrintable(reason));
+    }
+
+    // With nothing found, --list-ports says where it looked: at every kind
+    // of output this build has, and at none it lacks.
+    void searchedPlacesAreTheBuiltOutputs()
+    {
+        const std::string places = searchedPlaces();
+        for (const Output &output : outputs())
+            QCOMPARE(places.find(output.searched) != std::string::npos, output.built());
     }
 };
 
