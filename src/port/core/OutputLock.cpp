@@ -161,13 +161,13 @@ std::string OutputLock::take()
         return {};
     const LockFile file = openLockFile(*calls_, path_);
     if (file.fd < 0)
-        return setting_ + " stays closed: its lock file " + path_ + ' ' + file.problem;
+        return "The lock file " + path_ + ' ' + file.problem;
     if (::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         const std::string refusal = error == EWOULDBLOCK
                                         ? setting_ + " is in use by Lampotron (" + holderOf(file.fd) + ")"
-                                        : setting_ + " stays closed: its lock file " + path_ + " cannot be locked ("
-                                              + reason(error) + "); open the output again.";
+                                        : "The lock file " + path_ + " cannot be locked (" + reason(error)
+                                              + "); open the output again.";
         calls_->close(file.fd);
         return refusal;
     }
