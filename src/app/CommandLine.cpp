@@ -7,6 +7,20 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// Qt's usage line offers every option to every form, and DAYS to all of
+// them; these are the forms the program has.
+const QString Usage = QStringLiteral(
+    "Usage: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]\n"
+    "       lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]\n"
+    "       lampotron --list-ports\n"
+    "       lampotron --remote-url [--remote ADDRESS:PORT]\n"
+    "       lampotron --schedule [DAYS]\n"
+    "       lampotron --help | --version");
+
+} // namespace
+
 CommandLine::CommandLine()
     : help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
       version_({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")),
@@ -48,8 +62,10 @@ std::optional<CommandLine::Reply> CommandLine::reply() const
 {
     if (mistake_)
         return Reply{UsageError, QStringLiteral("%1\nTry: lampotron --help\n").arg(*mistake_)};
-    if (wantsHelp())
-        return Reply{0, parser_.helpText()};
+    if (wantsHelp()) {
+        const QString help = parser_.helpText();
+        return Reply{0, Usage + help.mid(help.indexOf('\n'))};
+    }
     if (wantsVersion())
         return Reply{0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                       QCoreApplication::applicationVersion())};
@@ -60,8 +76,6 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
 {
     if (!parser_.parse(arguments))
         return parser_.errorText();
-    parser_.addPositionalArgument(QStringLiteral("DAYS"), QStringLiteral("With --schedule: how many days."),
-                                  QStringLiteral("[DAYS]"));
     QStringList positional = parser_.positionalArguments();
     if (parser_.isSet(schedule_)) {
         bool number = true;

@@ -38,7 +38,7 @@ int listPorts()
 {
     const std::vector<FoundPort> ports = findPorts();
     if (ports.empty())
-        std::puts("No output found.");
+        std::printf("No output found. Looked for:\n%s", searchedPlaces().c_str());
     for (const FoundPort &port : ports)
         std::printf("%-40s %s: %s\n", port.setting.c_str(), port.description.c_str(),
                     port.problem.empty() ? "can be opened" : port.problem.c_str());

@@ -25,6 +25,7 @@ struct Output {
     std::string_view prefix;      // what its settings start with
     std::string_view form;        // its settings' form, as help and refusals show it
     std::string_view help;        // what it is, for the help of --port
+    std::string_view searched;    // where its find() looks, and what to check when it finds nothing
     std::string_view buildOption; // the build option that leaves it out; "" when it is always built
     std::string_view leftOutAs;   // what a build without it lacks, in words
     OutputParts parts;

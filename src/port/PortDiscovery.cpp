@@ -11,3 +11,12 @@ std::vector<FoundPort> findPorts()
                 ports.push_back(std::move(port));
     return ports;
 }
+
+std::string searchedPlaces()
+{
+    std::string places;
+    for (const Output &output : outputs())
+        if (output.parts.find != nullptr)
+            places += "  " + std::string(output.searched) + '\n';
+    return places;
+}

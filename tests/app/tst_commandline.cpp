@@ -14,6 +14,7 @@ private slots:
         QTest::newRow("window") << QStringList{} << -1 << "";
         QTest::newRow("player") << QStringList{"--play", "--speed", "150", "--scheme", "x"} << -1 << "";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "--list-ports";
+        QTest::newRow("days only with --schedule") << QStringList{"--help"} << 0 << "\n       lampotron --schedule [DAYS]\n";
         QTest::newRow("no help-all") << QStringList{"--help-all"} << 64 << "help-all";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "Lampotron 1";
         QTest::newRow("speed out of range") << QStringList{"--play", "--speed", "20"} << 64 << "50 to 1000";

@@ -32,11 +32,12 @@ class FakeParport final : public SystemCalls {
 public:
     explicit FakeParport(Hardware &hardware) : hw(hardware) {}
 
-    int open(const char *, int flags) override
+    int open(const char *, int flags, mode_t) override
     {
         log << (flags == (O_RDWR | O_CLOEXEC) ? "open" : "open with wrong flags");
         return openError ? openError : 7;
     }
+    int fstat(int, struct stat &) override { return -ENOTTY; }
     int ioctl(int, unsigned long request, void *argument) override
     {
         if (request == PPWDATA) {

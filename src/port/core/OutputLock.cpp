@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -27,41 +28,84 @@ std::string fileSafe(std::string_view name)
     return safe;
 }
 
-// Opens the lock file, making it when there is none. It is never followed
-// as a symbolic link, and only a plain file with no other name will do: a
-// hard link planted there could otherwise have another file emptied.
-int openLockFile(const std::string &path)
+std::string reason(int error)
 {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        // Without O_CREAT first: in a sticky folder the kernel may refuse
-        // O_CREAT on another user's file (fs.protected_regular).
-        int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0 && errno == ENOENT) {
-            fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-            if (fd < 0 && errno == EEXIST)
-                continue;
-            // Every user's Lampotron must be able to open it, whatever the umask.
-            if (fd >= 0)
-                ::fchmod(fd, 0666);
-        }
-        struct stat status {};
-        if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_nlink != 1)) {
-            ::close(fd);
-            return -1;
-        }
-        return fd;
-    }
-    return -1;
+    return std::strerror(error);
 }
 
-std::string userName()
+std::string userName(uid_t user)
 {
     char buffer[1024];
     passwd entry{};
     passwd *found = nullptr;
-    if (::getpwuid_r(::geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr)
-        return found->pw_name;
-    return std::to_string(::geteuid());
+    if (::getpwuid_r(user, &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr)
+        return printableSetting(found->pw_name);
+    return std::to_string(user);
+}
+
+// What keeps the file that was opened from being a lock every Lampotron
+// shares, or "". A plain file with no other name: a hard link planted there
+// could otherwise have another file emptied.
+std::string distrust(const struct stat &status)
+{
+    if (!S_ISREG(status.st_mode))
+        return "is not a plain file";
+    if (status.st_nlink != 1)
+        return "is a hard link, one of " + std::to_string(status.st_nlink) + " names of a file";
+    const bool everyoneWrites = (status.st_mode & 0666) == 0666;
+    if (status.st_uid != ::geteuid() && status.st_uid != 0 && !everyoneWrites)
+        return "belongs to user " + userName(status.st_uid) + " and not every user may write it";
+    return {};
+}
+
+// What is wrong with the lock file that open() refused, and what to do.
+std::string openFailure(int error, const std::string &path)
+{
+    const std::string removeIt = "; remove it (sudo rm -r " + path + ") and open the output again.";
+    if (error == ELOOP)
+        return "is a symbolic link" + removeIt;
+    if (error == EISDIR)
+        return "is a folder" + removeIt;
+    if (error == EACCES || error == EPERM)
+        return "cannot be opened (" + reason(error) + "), so not every user may write it" + removeIt;
+    return "cannot be opened (" + reason(error) + "); open the output again once that is put right.";
+}
+
+struct LockFile {
+    int fd = -1;
+    std::string problem; // what is wrong with the file and what to do
+};
+
+// Opens the lock file, making it when there is none; never follows it as a
+// symbolic link, and never waits on a FIFO planted there.
+LockFile openLockFile(SystemCalls &calls, const std::string &path)
+{
+    constexpr int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        // Without O_CREAT first: in a sticky folder the kernel may refuse
+        // O_CREAT on another user's file (fs.protected_regular).
+        int fd = calls.open(path.c_str(), flags, 0);
+        if (fd == -ENOENT) {
+            fd = calls.open(path.c_str(), flags | O_CREAT | O_EXCL, 0666);
+            if (fd == -EEXIST)
+                continue;
+            if (fd < 0)
+                return {-1, "cannot be made (" + reason(-fd)
+                                + "); the folder must be there and let every user make files in it (mode 1777)."};
+            // Every user's Lampotron must be able to open it, whatever the umask.
+            ::fchmod(fd, 0666);
+        }
+        if (fd < 0)
+            return {-1, openFailure(-fd, path)};
+        struct stat status {};
+        const int examined = calls.fstat(fd, status);
+        const std::string problem = examined < 0 ? "cannot be examined (" + reason(-examined) + ")" : distrust(status);
+        if (problem.empty())
+            return {fd, {}};
+        calls.close(fd);
+        return {-1, problem + "; remove it (sudo rm -r " + path + ") and open the output again."};
+    }
+    return {-1, "was removed and made again while it was opened; open the output again."};
 }
 
 // "process 1234, user lampotron", from what the holder wrote. Anyone can
@@ -86,22 +130,23 @@ bool emptyFile(int fd)
 // The lock holds without the note; the next one is just told less.
 bool noteHolder(int fd)
 {
-    const std::string note = std::to_string(::getpid()) + ' ' + userName() + '\n';
+    const std::string note = std::to_string(::getpid()) + ' ' + userName(::geteuid()) + '\n';
     return emptyFile(fd) && ::pwrite(fd, note.data(), note.size(), 0) == static_cast<ssize_t>(note.size());
 }
 
 } // namespace
 
 OutputLock::OutputLock(std::string_view folder, std::string_view output, std::string_view device,
-                       std::string_view setting)
+                       std::string_view setting, std::unique_ptr<SystemCalls> calls)
     : path_(std::string(folder) + "/lampotron-" + fileSafe(output) + (device.empty() ? "" : "-" + fileSafe(device))
             + ".lock"),
-      setting_(printableSetting(setting))
+      setting_(printableSetting(setting)), calls_(std::move(calls))
 {
 }
 
 OutputLock::OutputLock(OutputLock &&other) noexcept
-    : path_(std::move(other.path_)), setting_(std::move(other.setting_)), fd_(std::exchange(other.fd_, -1))
+    : path_(std::move(other.path_)), setting_(std::move(other.setting_)), calls_(std::move(other.calls_)),
+      fd_(std::exchange(other.fd_, -1))
 {
 }
 
@@ -114,17 +159,20 @@ std::string OutputLock::take()
 {
     if (fd_ >= 0)
         return {};
-    const int fd = openLockFile(path_);
-    if (fd < 0)
-        return {};
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const std::string held =
-            errno == EWOULDBLOCK ? setting_ + " is in use by Lampotron (" + holderOf(fd) + ")" : std::string();
-        ::close(fd);
-        return held;
+    const LockFile file = openLockFile(*calls_, path_);
+    if (file.fd < 0)
+        return "The lock file " + path_ + ' ' + file.problem;
+    if (::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        const std::string refusal = error == EWOULDBLOCK
+                                        ? setting_ + " is in use by Lampotron (" + holderOf(file.fd) + ")"
+                                        : "The lock file " + path_ + " cannot be locked (" + reason(error)
+                                              + "); open the output again.";
+        calls_->close(file.fd);
+        return refusal;
     }
-    noteHolder(fd);
-    fd_ = fd;
+    noteHolder(file.fd);
+    fd_ = file.fd;
     return {};
 }
 
@@ -135,6 +183,6 @@ void OutputLock::release()
     // An empty file says that nobody holds the output; closing lets go of
     // the lock either way.
     emptyFile(fd_);
-    ::close(fd_);
+    calls_->close(fd_);
     fd_ = -1;
 }

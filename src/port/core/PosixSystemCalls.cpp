@@ -5,13 +5,18 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-int PosixSystemCalls::open(const char *path, int flags)
+int PosixSystemCalls::open(const char *path, int flags, mode_t mode)
 {
     int fd;
     do {
-        fd = ::open(path, flags);
+        fd = ::open(path, flags, mode);
     } while (fd < 0 && errno == EINTR);
     return fd < 0 ? -errno : fd;
+}
+
+int PosixSystemCalls::fstat(int fd, struct stat &status)
+{
+    return ::fstat(fd, &status) < 0 ? -errno : 0;
 }
 
 int PosixSystemCalls::ioctl(int fd, unsigned long request, void *argument)

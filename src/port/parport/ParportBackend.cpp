@@ -13,7 +13,7 @@ ParportBackend::ParportBackend(std::string devicePath, std::unique_ptr<SystemCal
 
 std::string ParportBackend::open()
 {
-    const int fd = calls_->open(devicePath_.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = calls_->open(devicePath_.c_str(), O_RDWR | O_CLOEXEC, 0);
     if (fd < 0)
         return explain("open", -fd);
     // Without exclusive access a claim can hang in the kernel while another
