@@ -15,33 +15,43 @@ play=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$wor
 faketime=$(find /usr/lib -name libfaketime.so.1 -print -quit)
 [ -n "$faketime" ] || { echo "SKIPPED: missing libfaketime (scripts/setup.sh test installs faketime)" >&2; exit 77; }
 # reload SCHEME: the scheme file (backslash escapes allowed) is rewritten, then SIGHUP.
-reload() { printf '%b' "$1" > "$work/scheme.inf"; kill -HUP "$player"; sleep 0.5; }
+reload() {
+  local reloads
+  reloads=$(grep -c "Reloaded\|Not reloaded" "$work/player.log" || true)
+  printf '%b' "$1" > "$work/scheme.inf"
+  kill -HUP "$player"
+  wait_for 10 "the player to log the reload" log_has_more "Reloaded\|Not reloaded" "$reloads"
+}
+# log_has_more PATTERN COUNT: the player's log has more lines matching than COUNT.
+log_has_more() { [ "$(grep -c "$1" "$work/player.log" || true)" -gt "$2" ]; }
+rows_are() { [ "$(rows_heard heard | sort -u | tr '\n' ' ')" = "$1" ]; }
+last_row_is() { [ "$(rows_heard heard | tail -n 1)" = "$1" ]; }
 
 printf '11000000\r\n00110000\r\n' > "$work/scheme.inf"
 # What the player tells systemd, a line each.
 python3 -c 'import socket, sys
 s = socket.socket(socket.AF_UNIX, socket.SOCK_DGRAM); s.bind(sys.argv[1])
 while True: print(s.recv(4096).decode(), flush=True)' "$work/notify" > "$work/notify.log" &
-for _ in {1..50}; do [ -S "$work/notify" ] && break; sleep 0.1; done
+wait_for 5 "the stand-in for systemd's socket" test -S "$work/notify"
 listen heard
 "${play[@]}" 2> "$work/player.log" &
 player=$!
-sleep 1
-rows=$(rows_heard heard | sort -u | tr '\n' ' ')
-[ "$rows" = "00000000 00110000 11000000 " ] || fail "unexpected rows: $rows"
-grep -qx READY=1 "$work/notify.log" && grep -qx "STATUS=playing scheme.inf (2 rows) at 50 ms on ola:$OLA_UNIVERSE" "$work/notify.log" \
-  || fail "systemd was not told: $(cat "$work/notify.log")"
+wait_for 10 "both rows of the scheme after the dark start" rows_are "00000000 00110000 11000000 " \
+  || fail "unexpected rows: $(rows_heard heard | sort -u | tr '\n' ' ')"
+told() { grep -qx READY=1 "$work/notify.log" && grep -qx "STATUS=playing scheme.inf (2 rows) at 50 ms on ola:$OLA_UNIVERSE" "$work/notify.log"; }
+wait_for 5 "READY and the playing status on systemd's socket" told || fail "systemd was not told: $(cat "$work/notify.log")"
 
 reload '00001111\r\n'
-[ "$(rows_heard heard | tail -n 1)" = 00001111 ] || fail "the new scheme did not arrive after SIGHUP"
-frames_then=$(wc -l < "$work/heard.frames")
+wait_for 5 "the new scheme's row after SIGHUP" last_row_is 00001111 || fail "the new scheme did not arrive after SIGHUP"
 reload ''
 grep -q "Not reloaded" "$work/player.log" || fail "an empty scheme on SIGHUP was not logged"
-[ "$(wc -l < "$work/heard.frames")" -gt "$frames_then" ] || fail "playing stopped after an empty scheme on SIGHUP"
+frames_then=$(wc -l < "$work/heard.frames")
+frames_grew() { [ "$(wc -l < "$work/heard.frames")" -gt "$frames_then" ]; }
+wait_for 5 "frames after an empty scheme on SIGHUP" frames_grew || fail "playing stopped after an empty scheme on SIGHUP"
 
 kill -TERM "$player"
 status=0; wait "$player" || status=$?
-sleep 0.2
+wait_for 5 "the dark frame after SIGTERM" last_row_is 00000000 || true
 stop_listening
 [ "$status" -eq 0 ] || fail "exit code $status after SIGTERM"
 [ "$(rows_heard heard | tail -n 1)" = 00000000 ] || fail "the last frame after SIGTERM was not all zero"
@@ -53,7 +63,7 @@ for event in "started" "opened" "loaded: 2 rows" "Reloaded" "Stopped"; do grep -
 printf '10000000\r\n' > "$work/scheme.inf"
 "${play[@]}" 2> "$work/player.log" &
 player=$!
-sleep 1
+wait_for 10 "the player to open its output" grep -q "opened" "$work/player.log"
 kill -STOP "$OLAD_PID"
 kill -TERM "$player"
 status=0; wait "$player" || status=$?
