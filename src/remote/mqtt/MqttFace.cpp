@@ -25,7 +25,7 @@ MqttFace::MqttFace(Player &player, const SettingsStore &settings, const MqttSett
                     return QStringLiteral("Schemes are built in the window.");
                 }),
       connection_(mqtt, device_.clientId(), device_.availability(false),
-                  device_.commandTopics() << HomeAssistantStatus)
+                  {device_.commandTopics(), {HomeAssistantStatus}})
 {
     announceAgain_.setSingleShot(true);
     connect(&announceAgain_, &QTimer::timeout, this, &MqttFace::announce);
