@@ -6,6 +6,8 @@
 
 #include <mosquitto.h>
 
+#include <malloc.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -118,6 +120,7 @@ void MqttConnection::run()
     for (;;) {
         if (result == MOSQ_ERR_SUCCESS) {
             result = mosquitto_loop(client_, LoopMs, 1);
+            releaseDroppedMemory();
             reportDroppedNow();
             if (result == MOSQ_ERR_SUCCESS && !stopping())
                 continue;
@@ -200,6 +203,7 @@ void MqttConnection::onMessage(const mosquitto_message &message)
                       QByteArray(static_cast<const char *>(message.payload), message.payloadlen));
         return;
     case IncomingFilter::Verdict::TooLarge:
+        releaseMemory_ = true;
         reportDropped(tooLarge_.count(now), std::nullopt);
         return;
     case IncomingFilter::Verdict::RetainedCommand:
@@ -211,6 +215,16 @@ void MqttConnection::onMessage(const mosquitto_message &message)
     }
 }
 
+// libmosquitto reads a message whole before it can be turned away, and once
+// it has let go, the C library would keep that memory for the next one.
+void MqttConnection::releaseDroppedMemory()
+{
+    if (!releaseMemory_)
+        return;
+    releaseMemory_ = false;
+    malloc_trim(0);
+}
+
 void MqttConnection::reportDroppedNow()
 {
     const auto now = ThrottledTally::Clock::now();
@@ -219,11 +233,12 @@ void MqttConnection::reportDroppedNow()
 
 void MqttConnection::reportDropped(std::optional<int> tooLarge, std::optional<int> retained)
 {
-    if (tooLarge)
+    if (tooLarge) {
         log(QStringLiteral("MQTT: dropped %1 message(s) larger than %2 kB since the last such line; a command is a "
                            "few bytes, so look for what else publishes to lampotron/#.")
                 .arg(*tooLarge)
                 .arg(IncomingFilter::LargestPayload / 1024));
+    }
     if (retained)
         log(QStringLiteral("MQTT: ignored %1 retained command(s) since the last such line; a retained command "
                            "would be done again at every connection. Clear it with mosquitto_pub -r -n -t %2")

@@ -67,6 +67,7 @@ private:
     void onMessage(const mosquitto_message &message);
     void reportDropped(std::optional<int> tooLarge, std::optional<int> retained);
     void reportDroppedNow();
+    void releaseDroppedMemory();
     QString broker() const;
 
     MqttSettings settings_;
@@ -91,4 +92,5 @@ private:
     ThrottledTally tooLarge_;
     ThrottledTally retainedCommands_;
     QByteArray lastRetainedTopic_;
+    bool releaseMemory_ = false; // a large message was dropped
 };
