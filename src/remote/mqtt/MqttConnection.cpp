@@ -6,8 +6,6 @@
 
 #include <mosquitto.h>
 
-#include <malloc.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -117,15 +115,15 @@ void MqttConnection::run()
 {
     int result = mosquitto_connect_async(client_, settings_.host.toUtf8().constData(), settings_.port,
                                          KeepAliveSeconds);
+    int error = errno;
     for (;;) {
         if (result == MOSQ_ERR_SUCCESS) {
             result = mosquitto_loop(client_, LoopMs, 1);
-            releaseDroppedMemory();
-            reportDroppedNow();
+            error = errno;
+            reportDropped();
             if (result == MOSQ_ERR_SUCCESS && !stopping())
                 continue;
         }
-        const int error = errno;
         connected_ = false;
         if (stopping())
             return;
@@ -133,6 +131,7 @@ void MqttConnection::run()
         if (!waitBeforeRetry())
             return;
         result = mosquitto_reconnect_async(client_);
+        error = errno;
     }
 }
 
@@ -196,50 +195,34 @@ QString MqttConnection::broker() const
 void MqttConnection::onMessage(const mosquitto_message &message)
 {
     const QByteArrayView topic(message.topic);
-    const auto now = ThrottledTally::Clock::now();
     switch (filter_.judge(topic, message.payloadlen, message.retain)) {
     case IncomingFilter::Verdict::Heard:
         emit received(QString::fromUtf8(topic),
                       QByteArray(static_cast<const char *>(message.payload), message.payloadlen));
         return;
     case IncomingFilter::Verdict::TooLarge:
-        releaseMemory_ = true;
-        reportDropped(tooLarge_.count(now), std::nullopt);
+        tooLarge_.count();
         return;
     case IncomingFilter::Verdict::RetainedCommand:
         lastRetainedTopic_ = topic.toByteArray();
-        reportDropped(std::nullopt, retainedCommands_.count(now));
+        retainedCommands_.count();
         return;
     case IncomingFilter::Verdict::NotAsked:
         return;
     }
 }
 
-// libmosquitto reads a message whole before it can be turned away, and once
-// it has let go, the C library would keep that memory for the next one.
-void MqttConnection::releaseDroppedMemory()
-{
-    if (!releaseMemory_)
-        return;
-    releaseMemory_ = false;
-    malloc_trim(0);
-}
-
-void MqttConnection::reportDroppedNow()
+// Right after libmosquitto's loop has handed over what came, so the first
+// line comes at once.
+void MqttConnection::reportDropped()
 {
     const auto now = ThrottledTally::Clock::now();
-    reportDropped(tooLarge_.due(now), retainedCommands_.due(now));
-}
-
-void MqttConnection::reportDropped(std::optional<int> tooLarge, std::optional<int> retained)
-{
-    if (tooLarge) {
+    if (const auto tooLarge = tooLarge_.due(now))
         log(QStringLiteral("MQTT: dropped %1 message(s) larger than %2 kB since the last such line; a command is a "
                            "few bytes, so look for what else publishes to lampotron/#.")
                 .arg(*tooLarge)
                 .arg(IncomingFilter::LargestPayload / 1024));
-    }
-    if (retained)
+    if (const auto retained = retainedCommands_.due(now))
         log(QStringLiteral("MQTT: ignored %1 retained command(s) since the last such line; a retained command "
                            "would be done again at every connection. Clear it with mosquitto_pub -r -n -t %2")
                 .arg(*retained)

@@ -65,9 +65,7 @@ private:
     void reportDown(int result, int error);
     void onConnect(int result);
     void onMessage(const mosquitto_message &message);
-    void reportDropped(std::optional<int> tooLarge, std::optional<int> retained);
-    void reportDroppedNow();
-    void releaseDroppedMemory();
+    void reportDropped();
     QString broker() const;
 
     MqttSettings settings_;
@@ -92,5 +90,4 @@ private:
     ThrottledTally tooLarge_;
     ThrottledTally retainedCommands_;
     QByteArray lastRetainedTopic_;
-    bool releaseMemory_ = false; // a large message was dropped
 };

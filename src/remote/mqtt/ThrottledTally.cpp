@@ -1,11 +1,5 @@
 #include "ThrottledTally.h"
 
-std::optional<int> ThrottledTally::count(Clock::time_point now)
-{
-    ++pending_;
-    return due(now);
-}
-
 std::optional<int> ThrottledTally::due(Clock::time_point now)
 {
     if (pending_ == 0 || (lastReport_ && now - *lastReport_ < Interval))

@@ -12,10 +12,9 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr Clock::duration Interval = std::chrono::minutes(1);
 
-    // Counts one; returns how many to report, if a line is due now.
-    std::optional<int> count(Clock::time_point now);
-    // How many were counted since the last line, once a minute has passed
-    // since it; for whoever looks now and then.
+    void count() { ++pending_; }
+    // How many to report, if a line is due now: any counted since the last
+    // line, once a minute has passed since it. For whoever looks often.
     std::optional<int> due(Clock::time_point now);
 
 private:
