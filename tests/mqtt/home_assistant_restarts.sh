@@ -72,12 +72,19 @@ publish() {
 }
 publish &
 publisher=$!
+returns() { grep -c "connected to the broker .* again" "$work/player.log" || true; }
+returned() { [ "$(returns)" -gt "$1" ]; }
+# The program finds each restart and comes back before the next one (once,
+# or twice when the try made at once reached the broker while it was still
+# shutting down).
 for restart in $(seq 10); do
   sleep 6
   step="restart $restart of the broker"
+  before=$(returns)
   stop_broker
   sleep 0.5
   start_broker
+  within 40 "the program's return" returned "$before"
 done
 sleep 2
 touch "$work/stop"
@@ -90,5 +97,4 @@ received() { grep -o 'not "command-[0-9]*"' "$work/player.log" | sort -u; }
 for _ in $(seq 200); do [ "$(received | wc -l)" -ge "$sent" ] && break; sleep 0.1; done
 missing=$(comm -23 <(sed 's/.*/not "command-&"/' "$work/sent" | sort -u) <(received) | tr '\n' ' ')
 [ -z "$missing" ] || fail "of $sent commands, these never came: $missing"
-[ "$(grep -c "connected to the broker .* again" "$work/player.log")" -eq 10 ] || fail "not one line for each return"
 echo "PASS: $sent commands, 10 restarts, none lost"
