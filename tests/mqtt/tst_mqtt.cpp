@@ -7,23 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-using namespace std::chrono_literals;
-
-// "c@0 p@100 ..." as (event, time) pairs, times in milliseconds.
-QList<std::pair<QString, std::chrono::milliseconds>> timeline(const QString &events)
-{
-    QList<std::pair<QString, std::chrono::milliseconds>> parsed;
-    for (const QString &event : events.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList parts = event.split(QLatin1Char('@'));
-        parsed.append({parts[0], std::chrono::milliseconds(parts[1].toLongLong())});
-    }
-    return parsed;
-}
-
-} // namespace
-
 class TestMqtt : public QObject {
     Q_OBJECT
 
@@ -133,60 +116,44 @@ private slots:
         QCOMPARE(int(filter.judge(topic, size, retained)), verdict);
     }
 
-    // c: connected, p: the pause asked for then; the pauses in seconds.
-    void backsOff_data()
+    // Events at milliseconds: the back-off is told "c"onnected or asked for a
+    // "p"ause (what it said in seconds); the tally "c"ounts one or is asked
+    // whether a line is "d"ue (how many it said).
+    void followsTheClock_data()
     {
+        QTest::addColumn<bool>("backoff");
         QTest::addColumn<QString>("events");
-        QTest::addColumn<QString>("pauses");
-        QTest::newRow("never connected") << "p@0 p@1000 p@3000 p@7000 p@15000 p@31000 p@61000 p@91000"
+        QTest::addColumn<QString>("said");
+        QTest::newRow("never connected") << true << "p@0 p@1000 p@3000 p@7000 p@15000 p@31000 p@61000 p@91000"
                                          << "1 2 4 8 16 30 30 30";
-        QTest::newRow("lost: at once, then growing") << "c@0 p@60000 p@60000 p@61000" << "0 1 2";
-        QTest::newRow("steady just long enough") << "c@0 p@5000" << "0";
-        QTest::newRow("lost at once again") << "c@0 p@60000 p@60000 c@61000 p@65999 p@66000" << "0 1 2 4";
-        QTest::newRow("steady again") << "c@0 p@60000 p@60000 c@61000 p@66000 p@66000" << "0 1 0 1";
+        QTest::newRow("lost: at once, then growing") << true << "c@0 p@60000 p@60000 p@61000" << "0 1 2";
+        QTest::newRow("steady just long enough") << true << "c@0 p@5000" << "0";
+        QTest::newRow("lost at once again") << true << "c@0 p@60000 p@60000 c@61000 p@65999 p@66000" << "0 1 2 4";
+        QTest::newRow("steady again") << true << "c@0 p@60000 p@60000 c@61000 p@66000 p@66000" << "0 1 0 1";
+        QTest::newRow("first line at once") << false << "c@0 d@0 c@1000 d@1000 d@2000" << "1";
+        QTest::newRow("the rest after a minute") << false << "c@0 d@0 c@1000 c@30000 d@59999 d@60000 d@70000" << "1 2";
+        QTest::newRow("counted while waiting") << false << "c@0 d@0 c@1000 c@61000 c@62000 d@200000" << "1 3";
+        QTest::newRow("quiet, then at once") << false << "c@0 d@0 d@100000 c@500000 d@500000" << "1 1";
     }
 
-    void backsOff()
+    void followsTheClock()
     {
+        QFETCH(bool, backoff);
         QFETCH(QString, events);
-        QFETCH(QString, pauses);
-        ReconnectBackoff backoff;
-        QStringList taken;
-        for (const auto &[event, at] : timeline(events)) {
-            const ReconnectBackoff::Clock::time_point now(at);
-            if (event == QLatin1String("c"))
-                backoff.connected(now);
-            else
-                taken << QString::number(std::chrono::duration_cast<std::chrono::seconds>(backoff.nextPause(now)).count());
-        }
-        QCOMPARE(taken.join(QLatin1Char(' ')), pauses);
-    }
-
-    // c: one counted, d: a look whether a line is due; what each line said.
-    void throttlesReports_data()
-    {
-        QTest::addColumn<QString>("events");
-        QTest::addColumn<QString>("lines");
-        QTest::newRow("first at once") << "c@0 d@0 c@1000 d@1000 d@2000" << "1";
-        QTest::newRow("rest after a minute") << "c@0 d@0 c@1000 c@30000 d@59999 d@60000 d@70000" << "1 2";
-        QTest::newRow("counted while waiting") << "c@0 d@0 c@1000 c@61000 c@62000 d@200000" << "1 3";
-        QTest::newRow("quiet, then at once") << "c@0 d@0 d@100000 c@500000 d@500000" << "1 1";
-    }
-
-    void throttlesReports()
-    {
-        QFETCH(QString, events);
-        QFETCH(QString, lines);
+        QFETCH(QString, said);
+        ReconnectBackoff pauses;
         ThrottledTally tally;
-        QStringList said;
-        for (const auto &[event, at] : timeline(events)) {
-            const ThrottledTally::Clock::time_point now(at);
-            if (event == QLatin1String("c"))
-                tally.count();
-            else if (const auto line = tally.due(now))
-                said << QString::number(*line);
+        QStringList heard;
+        for (const QString &event : events.split(QLatin1Char(' '))) {
+            const std::chrono::steady_clock::time_point now(std::chrono::milliseconds(event.mid(2).toLongLong()));
+            if (event[0] == QLatin1Char('p'))
+                heard << QString::number(std::chrono::duration_cast<std::chrono::seconds>(pauses.nextPause(now)).count());
+            else if (const auto line = event[0] == QLatin1Char('d') ? tally.due(now) : std::nullopt)
+                heard << QString::number(*line);
+            else if (event[0] == QLatin1Char('c'))
+                backoff ? pauses.connected(now) : tally.count();
         }
-        QCOMPARE(said.join(QLatin1Char(' ')), lines);
+        QCOMPARE(heard.join(QLatin1Char(' ')), said);
     }
 };
 
