@@ -52,8 +52,9 @@ MqttConnection::~MqttConnection()
 
 std::optional<QString> MqttConnection::start()
 {
-    constexpr bool keepSession = false; // libmosquitto's clean_session
-    client_ = mosquitto_new(clientId_.toUtf8().constData(), keepSession, this);
+    // Off: the broker keeps our subscriptions, and what comes for them, while we are away.
+    constexpr bool cleanSession = false;
+    client_ = mosquitto_new(clientId_.toUtf8().constData(), cleanSession, this);
     if (!client_)
         return QStringLiteral("MQTT could not be set up: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
     mosquitto_threaded_set(client_, true);
