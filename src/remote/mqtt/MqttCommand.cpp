@@ -1,5 +1,7 @@
 #include "MqttCommand.h"
 
+#include "PrintableValue.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -18,7 +20,7 @@ ParsedMqttCommand parseLight(const QByteArray &payload)
     const QJsonDocument document = QJsonDocument::fromJson(payload, &error);
     if (!document.isObject())
         return {std::nullopt, QStringLiteral("The light takes a JSON object such as {\"state\":\"ON\"}, not \"%1\".")
-                                  .arg(QString::fromUtf8(payload.left(80)))};
+                                  .arg(printableValue(payload))};
     const QJsonObject light = document.object();
     const QString state = light.value("state").toString();
     if (state == QLatin1String("OFF"))
@@ -31,7 +33,7 @@ ParsedMqttCommand parseLight(const QByteArray &payload)
     const qsizetype place = HomeAssistantDevice::effectNames().indexOf(effect);
     if (place < 0)
         return {std::nullopt, QStringLiteral("There is no effect \"%1\"; the effects are: %2.")
-                                  .arg(effect, HomeAssistantDevice::effectNames().join(QStringLiteral(", ")))};
+                                  .arg(printableValue(effect), HomeAssistantDevice::effectNames().join(QStringLiteral(", ")))};
     return {MqttCommand{Kind::Play, int(place) - 1}, QString()};
 }
 
@@ -42,7 +44,7 @@ ParsedMqttCommand parseDelay(const QByteArray &payload)
     const double delay = payload.trimmed().toDouble(&number);
     if (!number || delay != std::trunc(delay) || std::abs(delay) > 1e6)
         return {std::nullopt, QStringLiteral("The delay is a whole number of milliseconds, not \"%1\".")
-                                  .arg(QString::fromUtf8(payload.left(80)))};
+                                  .arg(printableValue(payload))};
     return {MqttCommand{Kind::SetDelay, int(delay)}, QString()};
 }
 
@@ -52,7 +54,7 @@ ParsedMqttCommand parsePause(const QByteArray &payload)
         return {MqttCommand{Kind::Pause}, QString()};
     if (payload == "OFF")
         return {MqttCommand{Kind::Resume}, QString()};
-    return {std::nullopt, QStringLiteral("Pause is \"ON\" or \"OFF\", not \"%1\".").arg(QString::fromUtf8(payload.left(80)))};
+    return {std::nullopt, QStringLiteral("Pause is \"ON\" or \"OFF\", not \"%1\".").arg(printableValue(payload))};
 }
 
 } // namespace
@@ -66,5 +68,5 @@ ParsedMqttCommand parseMqttCommand(const HomeAssistantDevice::Topics &topics, co
         return parseDelay(payload);
     if (topic == topics.pauseCommand)
         return parsePause(payload);
-    return {std::nullopt, QStringLiteral("Nothing listens on %1.").arg(topic)};
+    return {std::nullopt, QStringLiteral("Nothing listens on %1.").arg(printableValue(topic))};
 }

@@ -1,5 +1,7 @@
 #include "MqttConnection.h"
 
+#include "PrintableValue.h"
+
 #include <QDebug>
 
 #include <mosquitto.h>
@@ -12,7 +14,6 @@ namespace {
 constexpr int KeepAliveSeconds = 30;
 // How long the network loop waits for the socket before it looks whether to stop.
 constexpr int LoopMs = 500;
-constexpr std::chrono::seconds LongestPause{30};
 // How long leaving may take on a broker that no longer reads.
 constexpr std::chrono::seconds LeaveWithin{1};
 constexpr int AtLeastOnce = 1;
@@ -27,12 +28,17 @@ void log(const QString &line)
     qInfo().noquote() << line;
 }
 
+QStringList allOf(const MqttSubscriptions &subscriptions)
+{
+    return subscriptions.commands + subscriptions.notices;
+}
+
 } // namespace
 
-MqttConnection::MqttConnection(MqttSettings settings, QString clientId, MqttMessage will, QStringList subscriptions,
-                               QObject *parent)
+MqttConnection::MqttConnection(MqttSettings settings, QString clientId, MqttMessage will,
+                               MqttSubscriptions subscriptions, QObject *parent)
     : QObject(parent), settings_(std::move(settings)), clientId_(std::move(clientId)), will_(std::move(will)),
-      subscriptions_(std::move(subscriptions))
+      subscriptions_(allOf(subscriptions)), filter_(subscriptions)
 {
     // libmosquitto and its TLS library are set up once, for the whole process.
     static const int initialised = mosquitto_lib_init();
@@ -46,7 +52,9 @@ MqttConnection::~MqttConnection()
 
 std::optional<QString> MqttConnection::start()
 {
-    client_ = mosquitto_new(clientId_.toUtf8().constData(), true, this);
+    // Off: the broker keeps our subscriptions, and what comes for them, while we are away.
+    constexpr bool cleanSession = false;
+    client_ = mosquitto_new(clientId_.toUtf8().constData(), cleanSession, this);
     if (!client_)
         return QStringLiteral("MQTT could not be set up: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
     mosquitto_threaded_set(client_, true);
@@ -54,9 +62,7 @@ std::optional<QString> MqttConnection::start()
         static_cast<MqttConnection *>(connection)->onConnect(result);
     });
     mosquitto_message_callback_set(client_, [](mosquitto *, void *connection, const mosquitto_message *message) {
-        emit static_cast<MqttConnection *>(connection)->received(
-            QString::fromUtf8(message->topic),
-            QByteArray(static_cast<const char *>(message->payload), message->payloadlen));
+        static_cast<MqttConnection *>(connection)->onMessage(*message);
     });
     const QByteArray willTopic = will_.topic.toUtf8();
     mosquitto_will_set(client_, willTopic.constData(), int(will_.payload.size()), will_.payload.constData(),
@@ -68,7 +74,7 @@ std::optional<QString> MqttConnection::start()
                                              nullptr, nullptr);
         if (result != MOSQ_ERR_SUCCESS)
             return QStringLiteral("MQTT stays off: TLS with the CA file %1 cannot be set up (%2).")
-                .arg(settings_.caFile, QString::fromUtf8(mosquitto_strerror(result)));
+                .arg(printableValue(settings_.caFile), QString::fromUtf8(mosquitto_strerror(result)));
     }
     log(QStringLiteral("MQTT: connecting to the broker %1 in the background.").arg(broker()));
     thread_ = std::thread(&MqttConnection::run, this);
@@ -110,13 +116,15 @@ void MqttConnection::run()
 {
     int result = mosquitto_connect_async(client_, settings_.host.toUtf8().constData(), settings_.port,
                                          KeepAliveSeconds);
+    int error = errno;
     for (;;) {
         if (result == MOSQ_ERR_SUCCESS) {
             result = mosquitto_loop(client_, LoopMs, 1);
+            error = errno;
+            reportDropped();
             if (result == MOSQ_ERR_SUCCESS && !stopping())
                 continue;
         }
-        const int error = errno;
         connected_ = false;
         if (stopping())
             return;
@@ -124,6 +132,7 @@ void MqttConnection::run()
         if (!waitBeforeRetry())
             return;
         result = mosquitto_reconnect_async(client_);
+        error = errno;
     }
 }
 
@@ -137,9 +146,9 @@ bool MqttConnection::stopping()
 
 bool MqttConnection::waitBeforeRetry()
 {
+    const auto pause = backoff_.nextPause(ReconnectBackoff::Clock::now());
     std::unique_lock lock(mutex_);
-    wake_.wait_for(lock, pause_, [this] { return stopping_; });
-    pause_ = std::min(pause_ * 2, LongestPause);
+    wake_.wait_for(lock, pause, [this] { return stopping_; });
     return !stopping_;
 }
 
@@ -169,7 +178,7 @@ void MqttConnection::onConnect(int result)
                        : QStringLiteral("MQTT: connected to the broker %1.").arg(broker()));
     everConnected_ = true;
     downReported_ = false;
-    pause_ = std::chrono::seconds(1);
+    backoff_.connected(ReconnectBackoff::Clock::now());
     refusal_.clear();
     for (const QString &topic : std::as_const(subscriptions_))
         mosquitto_subscribe(client_, nullptr, topic.toUtf8().constData(), AtLeastOnce);
@@ -179,5 +188,44 @@ void MqttConnection::onConnect(int result)
 
 QString MqttConnection::broker() const
 {
-    return QStringLiteral("%1:%2").arg(settings_.host).arg(settings_.port);
+    return QStringLiteral("%1:%2").arg(printableValue(settings_.host)).arg(settings_.port);
+}
+
+// Runs on the network thread, inside libmosquitto's loop: what is turned
+// away is neither copied nor parsed.
+void MqttConnection::onMessage(const mosquitto_message &message)
+{
+    const QByteArrayView topic(message.topic);
+    switch (filter_.judge(topic, message.payloadlen, message.retain)) {
+    case IncomingFilter::Verdict::Heard:
+        emit received(QString::fromUtf8(topic),
+                      QByteArray(static_cast<const char *>(message.payload), message.payloadlen));
+        return;
+    case IncomingFilter::Verdict::TooLarge:
+        tooLarge_.count();
+        return;
+    case IncomingFilter::Verdict::RetainedCommand:
+        lastRetainedTopic_ = topic.toByteArray();
+        retainedCommands_.count();
+        return;
+    case IncomingFilter::Verdict::NotAsked:
+        return;
+    }
+}
+
+// Right after libmosquitto's loop has handed over what came, so the first
+// line comes at once.
+void MqttConnection::reportDropped()
+{
+    const auto now = ThrottledTally::Clock::now();
+    if (const auto tooLarge = tooLarge_.due(now))
+        log(QStringLiteral("MQTT: dropped %1 message(s) larger than %2 kB since the last such line; a command is a "
+                           "few bytes, so look for what else publishes to lampotron/#.")
+                .arg(*tooLarge)
+                .arg(IncomingFilter::LargestPayload / 1024));
+    if (const auto retained = retainedCommands_.due(now))
+        log(QStringLiteral("MQTT: ignored %1 retained command(s) since the last such line; a retained command "
+                           "would be done again at every connection. Clear it with mosquitto_pub -r -n -t %2")
+                .arg(*retained)
+                .arg(printableValue(lastRetainedTopic_)));
 }

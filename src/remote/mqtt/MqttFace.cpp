@@ -21,7 +21,7 @@ MqttFace::MqttFace(const Player &player, PlayerCommands &commands, const MqttSet
                    QObject *parent)
     : QObject(parent), device_(hostName, QCoreApplication::applicationVersion()), commands_(commands),
       connection_(mqtt, device_.clientId(), device_.availability(false),
-                  device_.commandTopics() << HomeAssistantStatus)
+                  {device_.commandTopics(), {HomeAssistantStatus}})
 {
     announceAgain_.setSingleShot(true);
     connect(&announceAgain_, &QTimer::timeout, this, &MqttFace::announce);

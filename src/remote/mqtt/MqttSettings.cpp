@@ -1,5 +1,7 @@
 #include "MqttSettings.h"
 
+#include "PrintableValue.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -17,7 +19,7 @@ std::optional<QString> readBroker(const QString &text, bool tls, MqttSettings &s
         || url.hasQuery() || url.hasFragment())
         return QStringLiteral("[Mqtt] Broker=%1 is not a broker's address; write host:port, such as "
                               "Broker=localhost:1883.")
-            .arg(text);
+            .arg(printableValue(text));
     settings.host = url.host();
     settings.port = url.port(tls ? TlsPort : PlainPort);
     return std::nullopt;
@@ -33,16 +35,17 @@ std::optional<QString> readCredentials(const QString &fileName, MqttSettings &se
     if (info.exists() && (info.permissions() & othersMayUse))
         return QStringLiteral("The MQTT credentials file %1 may be read by others, so it is not used; make it "
                               "private (chmod 600 %1).")
-            .arg(fileName);
+            .arg(printableValue(fileName));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("The MQTT credentials file %1 cannot be read (%2); name a file of mode 0600 "
                               "holding user:password.")
-            .arg(fileName, file.errorString());
+            .arg(printableValue(fileName), file.errorString());
     const QString line = QString::fromUtf8(file.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
     if (colon <= 0)
-        return QStringLiteral("The MQTT credentials file %1 must hold one line user:password.").arg(fileName);
+        return QStringLiteral("The MQTT credentials file %1 must hold one line user:password.")
+            .arg(printableValue(fileName));
     settings.user = line.left(colon);
     settings.password = line.mid(colon + 1);
     return std::nullopt;
@@ -64,7 +67,7 @@ MqttSettingsRead readMqttSettings(const SettingsStore &store)
     if (!problem && !settings.caFile.isEmpty() && !QFileInfo(settings.caFile).isReadable())
         problem = QStringLiteral("The CA file %1 for MQTT cannot be read; name the PEM file of the authority that "
                                  "signed the broker's certificate.")
-                      .arg(settings.caFile);
+                      .arg(printableValue(settings.caFile));
     if (problem)
         return {std::nullopt, *problem + QStringLiteral(" MQTT stays off.")};
     return {settings, QString()};
