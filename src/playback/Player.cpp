@@ -1,6 +1,7 @@
 #include "Player.h"
 
 #include "EffectCatalogue.h"
+#include "Follower.h"
 #include "PatternLoader.h"
 
 #include <cstdio>
@@ -21,11 +22,42 @@ Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMak
     });
 }
 
-// The port's own destructor puts the lines low and releases it; the engine
-// that writes to it goes first.
+// The port's own destructor puts the lines low and releases it; whatever
+// writes to it goes first.
 Player::~Player()
 {
+    delete follower_;
+    delete source_;
     delete engine_;
+}
+
+std::optional<QString> Player::follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source)
+{
+    engine_->stop();
+    if (auto problem = source->start())
+        return problem;
+    source_ = source.release();
+    source_->setParent(this);
+    follower_ = new Follower(spec, *source_, port_, *timer_, this);
+    connect(follower_, &Follower::rowShown, this, &Player::onRow);
+    connect(follower_, &Follower::portLost, this, &Player::onPortLost);
+    connect(follower_, &Follower::noted, this, &Player::noted);
+    connect(follower_, &Follower::dataChanged, this, &Player::showFollowerData);
+    connect(source_, &FrameSource::lost, this, &Player::onPortLost);
+    update([&spec](PlayerState &state) {
+        state.following = spec.describe();
+        state.rows = 0;
+        state.effect = -1;
+    });
+    return std::nullopt;
+}
+
+void Player::showFollowerData()
+{
+    const auto since = follower_->noDataSince();
+    update([&since](PlayerState &state) {
+        state.noDataSince = since ? since->toString(QStringLiteral("HH:mm:ss")) : QString();
+    });
 }
 
 std::optional<QString> Player::loadScheme()
@@ -95,6 +127,12 @@ void Player::setSpeed(int speedMs)
 
 void Player::start()
 {
+    if (follower_) {
+        if (!follower_->active())
+            follower_->resume();
+        update([](PlayerState &state) { state.playback = PlayerState::Playback::Running; });
+        return;
+    }
     engine_->start();
     if (state_.rows > 0)
         update([this](PlayerState &state) {
@@ -104,6 +142,8 @@ void Player::start()
 
 void Player::stop()
 {
+    if (follower_)
+        follower_->stop();
     engine_->stop();
     update([](PlayerState &state) { state.playback = PlayerState::Playback::Stopped; });
 }
@@ -115,6 +155,8 @@ void Player::stopAtEndOfPass()
 
 void Player::setPaused(bool paused)
 {
+    if (follower_)
+        return;
     paused_ = paused;
     engine_->setPaused(paused);
     if (state_.playback == PlayerState::Playback::Stopped)
@@ -131,6 +173,8 @@ void Player::allOff()
 
 QString Player::release()
 {
+    if (follower_)
+        follower_->stop();
     engine_->stop();
     QString doubt = QString::fromStdString(port_.close());
     if (state_.outputState == PlayerState::Output::Lost)

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "DeadlineTimer.h"
+#include "FollowSpec.h"
+#include "FrameSource.h"
 #include "PlaybackEngine.h"
 #include "PlayerState.h"
 #include "PortDevice.h"
 
 #include <QObject>
+
+class Follower;
 
 #include <functional>
 #include <memory>
@@ -44,6 +48,11 @@ public:
     void playEffect(int effect);
     QString schemePath() const { return choices_.schemePath; }
 
+    // Takes its rows from a universe on the network instead of the scheme,
+    // from now on, once started. Returns why the source cannot be heard.
+    std::optional<QString> follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source);
+    bool following() const { return follower_ != nullptr; }
+
     OpenResult openOutput();
     // The open output lets go with its lines low; the new one stays closed
     // until it is opened.
@@ -73,6 +82,8 @@ signals:
     void rowShown(std::uint8_t lamps);
     void portLost(const QString &reason);
     void stateChanged(const PlayerState &state);
+    // A line for the log, such as a follower's data stopping.
+    void noted(const QString &line);
     // The program should end with this code.
     void finished(int exitCode);
 
@@ -80,12 +91,15 @@ private:
     void onRow(std::uint8_t lamps);
     void onPortLost(const QString &reason);
     void update(const std::function<void(PlayerState &)> &change);
+    void showFollowerData();
 
     Choices choices_;
     BackendMaker makeBackend_;
     DeadlineTimer *timer_; // a child, so that it moves to the player's thread with it
     PortDevice port_;
     PlaybackEngine *engine_;
+    FrameSource *source_ = nullptr; // children, with the follower
+    Follower *follower_ = nullptr;
     PlayerState state_;
     std::uint8_t lamps_ = 0;
     bool paused_ = false;

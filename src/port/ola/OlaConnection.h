@@ -24,6 +24,8 @@ public:
 
     bool connected() const { return client_ && !closedByDaemon_; }
     ola::client::OlaClient &client() { return *client_; }
+    // What to watch for reading, for an owner with an event loop of its own.
+    int descriptor() const { return socket_ ? socket_->ReadDescriptor() : -1; }
     // The events of the connection, for those who wait on them themselves.
     ola::io::SelectServer &events() { return events_; }
 

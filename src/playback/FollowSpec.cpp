@@ -1,0 +1,65 @@
+#include "FollowSpec.h"
+
+#include "PrintableSetting.h"
+
+#include <limits>
+
+namespace {
+
+// E1.31 numbers its universes 1 to 63999; Art-Net's fit inside.
+constexpr unsigned LastUniverse = 63999;
+constexpr int LongestText = 64;
+
+std::optional<unsigned> wholeNumber(const QString &text)
+{
+    bool ok = false;
+    const qulonglong number = text.toULongLong(&ok);
+    if (!ok || text.isEmpty() || !text.front().isDigit() || number > std::numeric_limits<unsigned>::max())
+        return std::nullopt;
+    return static_cast<unsigned>(number);
+}
+
+} // namespace
+
+QString FollowSpec::describe() const
+{
+    return QStringLiteral("universe %1 from channel %2").arg(universe).arg(channel);
+}
+
+std::optional<std::uint8_t> FollowSpec::lampsOf(const std::uint8_t *data, std::size_t size) const
+{
+    const std::size_t first = static_cast<std::size_t>(channel - 1);
+    if (size < first + 8)
+        return std::nullopt;
+    std::uint8_t lamps = 0;
+    for (int k = 0; k < 8; ++k)
+        if (data[first + static_cast<std::size_t>(k)] >= threshold)
+            lamps |= static_cast<std::uint8_t>(1u << k);
+    return lamps;
+}
+
+FollowChoice parseFollow(const QString &text, int threshold, std::chrono::milliseconds hold)
+{
+    const auto refuse = [&text](const QString &why) {
+        return FollowChoice{std::nullopt, QStringLiteral("Cannot follow \"%1\": %2")
+                                              .arg(QString::fromStdString(printableSetting(text.left(LongestText).toStdString())), why)};
+    };
+    if (text.size() > LongestText)
+        return refuse(QStringLiteral("it is longer than %1 characters.").arg(LongestText));
+    if (!text.startsWith(QLatin1String("ola:")))
+        return refuse(QStringLiteral("name an OLA universe, as ola:1, or ola:1@9 to start at channel 9."));
+    const QString universeText = text.mid(4).section(QLatin1Char('@'), 0, 0);
+    const QString channelText = text.contains(QLatin1Char('@')) ? text.section(QLatin1Char('@'), 1) : QStringLiteral("1");
+    const auto universe = wholeNumber(universeText);
+    if (!universe || *universe < 1 || *universe > LastUniverse)
+        return refuse(QStringLiteral("the universe is 1 to %1.").arg(LastUniverse));
+    const auto channel = wholeNumber(channelText);
+    if (!channel || *channel < 1 || *channel > unsigned(FollowSpec::LastFirstChannel))
+        return refuse(QStringLiteral("the first channel is 1 to %1, so that eight fit in a universe.")
+                          .arg(FollowSpec::LastFirstChannel));
+    if (threshold < 1 || threshold > 255)
+        return refuse(QStringLiteral("the threshold is 1 to 255, not %1.").arg(threshold));
+    if (hold.count() < 0 || hold > std::chrono::hours(1))
+        return refuse(QStringLiteral("the hold time is 0 (for ever) to 3600000 ms."));
+    return {FollowSpec{*universe, int(*channel), threshold, hold}, {}};
+}

@@ -1,0 +1,82 @@
+#include "Follower.h"
+
+Follower::Follower(FollowSpec spec, FrameSource &source, PortDevice &port, DeadlineTimer &timer, QObject *parent)
+    : QObject(parent), spec_(std::move(spec)), port_(port), timer_(timer)
+{
+    connect(&source, &FrameSource::frame, this, &Follower::onFrame);
+    connect(&timer_, &DeadlineTimer::expired, this, &Follower::onDeadline);
+}
+
+void Follower::resume()
+{
+    active_ = true;
+    dark_ = true;
+    lastFrame_ = timer_.now();
+    lastFrameWall_ = QDateTime::currentDateTime();
+    written_.reset();
+    write(0);
+    if (spec_.hold.count() > 0)
+        timer_.arm(lastFrame_ + spec_.hold);
+    emit noted(QStringLiteral("Following %1.").arg(spec_.describe()));
+    emit dataChanged();
+}
+
+void Follower::stop()
+{
+    active_ = false;
+    timer_.disarm();
+    written_.reset();
+    write(0);
+}
+
+std::optional<QDateTime> Follower::noDataSince() const
+{
+    if (!active_ || !dark_)
+        return std::nullopt;
+    return lastFrameWall_;
+}
+
+// Frames too short for the eight channels are not this follower's to read.
+void Follower::onFrame(const QByteArray &channels)
+{
+    if (!active_)
+        return;
+    const auto lamps = spec_.lampsOf(reinterpret_cast<const std::uint8_t *>(channels.constData()),
+                                     static_cast<std::size_t>(channels.size()));
+    if (!lamps)
+        return;
+    lastFrame_ = timer_.now();
+    lastFrameWall_ = QDateTime::currentDateTime();
+    if (spec_.hold.count() > 0)
+        timer_.arm(lastFrame_ + spec_.hold);
+    if (dark_) {
+        dark_ = false;
+        emit noted(QStringLiteral("Data from %1 again; following.").arg(spec_.describe().section(' ', 0, 1)));
+        emit dataChanged();
+    }
+    if (lamps != written_)
+        write(*lamps);
+}
+
+void Follower::onDeadline()
+{
+    if (!active_ || dark_ || spec_.hold.count() == 0)
+        return;
+    if (timer_.now() - lastFrame_ < spec_.hold) {
+        timer_.arm(lastFrame_ + spec_.hold);
+        return;
+    }
+    dark_ = true;
+    write(0);
+    emit noted(QStringLiteral("No data from %1 since %2; every line is low.")
+                   .arg(spec_.describe().section(' ', 0, 1), lastFrameWall_.toString(QStringLiteral("HH:mm:ss"))));
+    emit dataChanged();
+}
+
+void Follower::write(std::uint8_t lamps)
+{
+    written_ = lamps;
+    if (port_.isOpen() && !port_.writeLines(lamps))
+        emit portLost(QString::fromStdString(port_.failureReason()));
+    emit rowShown(lamps);
+}
