@@ -1,5 +1,7 @@
 #include "RemoteConfig.h"
 
+#include <QUrl>
+
 RemoteChoice readRemote(const QString &address, const QString &certificate, const QString &privateKey)
 {
     const auto unusable = [&address](const QString &why) {
@@ -49,4 +51,27 @@ QString remoteUrl(const RemoteConfig &config, const QString &key, const QString 
         .arg(config.secure() ? QStringLiteral("https") : QStringLiteral("http"), host)
         .arg(config.port)
         .arg(key);
+}
+
+bool namesThisRemote(QByteArrayView hostHeader, const QHostAddress &listenAddress, quint16 listenPort, bool secure,
+                     const QString &machineName, const QList<QHostAddress> &machineAddresses)
+{
+    const QUrl named(QStringLiteral("//") + QString::fromLatin1(hostHeader), QUrl::StrictMode);
+    if (hostHeader.isEmpty() || !named.isValid() || !named.userInfo().isEmpty() || !named.path().isEmpty()
+        || named.port(secure ? 443 : 80) != listenPort)
+        return false;
+    const bool everyNetwork = listenAddress == QHostAddress::AnyIPv4 || listenAddress == QHostAddress::AnyIPv6
+                              || listenAddress == QHostAddress::Any;
+    const QString host = named.host();
+    const QHostAddress address(host);
+    if (address.isNull()) {
+        const bool machine = everyNetwork
+                             && (host.compare(machineName, Qt::CaseInsensitive) == 0
+                                 || host.compare(machineName + QStringLiteral(".local"), Qt::CaseInsensitive) == 0);
+        return machine || (host == QLatin1String("localhost") && (everyNetwork || listenAddress.isLoopback()));
+    }
+    if (!everyNetwork)
+        return address.isEqual(listenAddress);
+    return std::any_of(machineAddresses.begin(), machineAddresses.end(),
+                       [&address](const QHostAddress &own) { return address.isEqual(own); });
 }
