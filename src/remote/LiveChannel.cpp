@@ -194,6 +194,8 @@ const QString &LiveChannel::stateMessage()
 }
 
 // A client that neither takes what is written nor answers pings is gone.
+// Those with the key get the state again, so that a page can tell a quiet
+// program from one that is gone: browsers do not show pings to the page.
 void LiveChannel::checkClients()
 {
     for (Client &client : clients_) {
@@ -208,6 +210,8 @@ void LiveChannel::checkClients()
         }
         ++client.unansweredPings;
         client.socket->ping();
+        client.stateDue = client.keyGiven;
+        send(client);
     }
 }
 

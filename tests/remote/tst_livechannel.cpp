@@ -82,6 +82,11 @@ private slots:
         state.speedMs = 250;
         live.channel.showState(state);
         QTRY_VERIFY(live.lastOfType(page, "state").contains(R"("speed":250)"));
+        // Every five seconds, the state again, however quiet the player.
+        const auto heard = page.received.size();
+        live.now += 5s;
+        live.channel.tick();
+        QTRY_COMPARE(page.received.size(), heard + 1);
         QCOMPARE(page.closeCode, 0);
     }
 
