@@ -198,8 +198,11 @@ bool RemoteApi::admitsLive(const HttpRequest &request) const
 
 bool RemoteApi::namesThisRemote(const HttpRequest &request) const
 {
+    // Only a remote on every network answers to every address of the machine.
+    const QList<QHostAddress> addresses =
+        listensOnEveryNetwork(request.listenAddress) ? QNetworkInterface::allAddresses() : QList<QHostAddress>();
     return ::namesThisRemote(request.header("host"), request.listenAddress, request.listenPort, request.secure,
-                             machineName_, QNetworkInterface::allAddresses());
+                             machineName_, addresses);
 }
 
 // A browser names the site a request comes from; the remote's own page

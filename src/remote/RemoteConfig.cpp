@@ -41,10 +41,14 @@ RemoteChoice chooseRemote(const std::optional<QString> &givenAddress, const Sett
                       settings.read(settings::RemoteKey).trimmed());
 }
 
+bool listensOnEveryNetwork(const QHostAddress &address)
+{
+    return address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 || address == QHostAddress::Any;
+}
+
 QString remoteUrl(const RemoteConfig &config, const QString &key, const QString &machineName)
 {
-    const bool everyNetwork = config.address == QHostAddress::AnyIPv4 || config.address == QHostAddress::AnyIPv6;
-    QString host = everyNetwork ? machineName : config.host;
+    QString host = listensOnEveryNetwork(config.address) ? machineName : config.host;
     if (host.contains(QLatin1Char(':')))
         host = QLatin1Char('[') + host + QLatin1Char(']');
     return QStringLiteral("%1://%2:%3/#key=%4")
@@ -60,8 +64,7 @@ bool namesThisRemote(QByteArrayView hostHeader, const QHostAddress &listenAddres
     if (hostHeader.isEmpty() || !named.isValid() || !named.userInfo().isEmpty() || !named.path().isEmpty()
         || named.port(secure ? 443 : 80) != listenPort)
         return false;
-    const bool everyNetwork = listenAddress == QHostAddress::AnyIPv4 || listenAddress == QHostAddress::AnyIPv6
-                              || listenAddress == QHostAddress::Any;
+    const bool everyNetwork = listensOnEveryNetwork(listenAddress);
     const QString host = named.host();
     const QHostAddress address(host);
     if (address.isNull()) {

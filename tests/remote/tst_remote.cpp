@@ -185,6 +185,7 @@ private slots:
         QTest::newRow("every network: its mDNS name") << "box.local:8080" << "0.0.0.0" << true;
         QTest::newRow("every network: an address of it") << "192.168.1.5:8080" << "0.0.0.0" << true;
         QTest::newRow("every network: another address") << "192.168.1.6:8080" << "0.0.0.0" << false;
+        QTest::newRow("every network over IPv6: the machine's name") << "box:8080" << "::" << true;
         QTest::newRow("every network: another name") << "evil.example:8080" << "0.0.0.0" << false;
         QTest::newRow("the machine's name on loopback only") << "box:8080" << "127.0.0.1" << false;
         QTest::newRow("an address not listened on") << "192.168.1.5:8080" << "127.0.0.1" << false;
