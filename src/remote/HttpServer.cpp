@@ -3,6 +3,7 @@
 #include "ConnectionGuard.h"
 
 #include <QHttpServer>
+#include <QLoggingCategory>
 #include <QMetaEnum>
 #include <QPointer>
 #include <QSslServer>
@@ -50,6 +51,10 @@ private:
 HttpServer::HttpServer(Handlers handlers, QObject *parent)
     : QObject(parent), handlers_(std::move(handlers)), server_(new QHttpServer(this))
 {
+    // Qt's server warns of every upgrade that no route takes, such as one
+    // from another site, which is answered like any refused request: a
+    // flood of them would fill the log. QT_LOGGING_RULES can turn it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.httpserver.warning=false"));
     // The upgrade itself is answered by the WebSocket server.
     const auto admit = [this](const QHttpServerRequest &request) {
         const HttpRequest asked = plain(request);

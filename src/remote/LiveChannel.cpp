@@ -234,7 +234,10 @@ void LiveChannel::refuse(QWebSocket *socket, const QString &reason)
 {
     countRefusal();
     connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
-    closeSocket(socket, TooManyClients, reason);
+    // Closed once the server that hands sockets over is done with this one;
+    // closed at once, the socket is read after it shut, with a warning each.
+    QMetaObject::invokeMethod(
+        socket, [socket, reason] { closeSocket(socket, TooManyClients, reason); }, Qt::QueuedConnection);
 }
 
 // The first refusal after a quiet spell is reported a minute later, with

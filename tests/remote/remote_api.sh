@@ -109,6 +109,7 @@ async def main(url, key):
 asyncio.run(main(*sys.argv[1:]))
 PY
 [ "$(grep -c 'live channel' "$work/player.log" || true)" -le 1 ] || fail "the refusals were logged one by one"
+! grep -E 'QIODevice|qt\.httpserver' "$work/player.log" || fail "refused connections were logged, above"
 
 kill -TERM "$player"
 status=0; wait "$player" || status=$?

@@ -1,10 +1,10 @@
+#include "HttpServer.h"
 #include "LiveChannel.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 #include <QWebSocket>
-#include <QWebSocketServer>
 
 #include <memory>
 
@@ -13,17 +13,14 @@ namespace {
 using namespace std::chrono_literals;
 const QByteArray Key = "0123456789abcdef0123456789abcdef";
 
-// The channel behind a WebSocket server on loopback, on a clock that moves
-// when the test says.
+// The channel behind the remote's HTTP server on loopback, on a clock that
+// moves when the test says.
 struct Channel {
     explicit Channel(int clients)
         : channel(Key, limiter, PlayerState{}, 0, nullptr, {clients, 4, 1s}, [this] { return now; })
     {
-        QObject::connect(&server, &QWebSocketServer::newConnection, [this] {
-            while (server.hasPendingConnections())
-                channel.admit(std::unique_ptr<QWebSocket>(server.nextPendingConnection()));
-        });
-        server.listen(QHostAddress::LocalHost);
+        if (const auto problem = server.listen(QHostAddress::LocalHost, 0, std::nullopt))
+            qFatal("cannot listen: %s", qPrintable(*problem));
     }
 
     // A page that opens the channel and, by `how`, gives the key ('k'), a
@@ -40,7 +37,7 @@ struct Channel {
         QObject::connect(&page.socket, &QWebSocket::textMessageReceived, [&page](const QString &text) { page.received << text; });
         QObject::connect(&page.socket, &QWebSocket::connected, [&page] { page.opened = true; });
         QObject::connect(&page.socket, &QWebSocket::disconnected, [&page] { page.closeCode = page.socket.closeCode(); });
-        page.socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(server.serverPort())));
+        page.socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(server.port())));
         if (!QTest::qWaitFor([&page] { return page.opened; }, 2000))
             qFatal("a page could not open the channel");
         if (how != '-')
@@ -69,7 +66,9 @@ struct Channel {
     FailureLimiter::Clock::time_point now{};
     FailureLimiter limiter{[this] { return now; }};
     LiveChannel channel;
-    QWebSocketServer server{QStringLiteral("test"), QWebSocketServer::NonSecureMode};
+    HttpServer server{{[](const HttpRequest &) { return QtFuture::makeReadyFuture(HttpResponse{404, {}, {}, {}}); },
+                       QStringLiteral("/live"), [](const HttpRequest &) { return true; },
+                       [this](std::unique_ptr<QWebSocket> socket) { channel.admit(std::move(socket)); }}};
     std::vector<std::unique_ptr<Page>> pages;
 };
 
