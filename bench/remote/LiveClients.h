@@ -21,27 +21,14 @@ public:
         Clock::time_point when;
     };
 
-    // Call on the clients' thread.
+    // Call on the clients' thread. The pages open one after another, as the
+    // channel holds only a few from one address before they give the key.
     void open(const QUrl &url, const QByteArray &key, int count)
     {
-        for (int i = 0; i < count; ++i) {
-            auto *socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
-            connect(socket, &QWebSocket::connected, socket, [socket, key] {
-                socket->sendTextMessage(QStringLiteral("{\"key\":\"%1\"}").arg(QString::fromLatin1(key)));
-            });
-            connect(socket, &QWebSocket::textMessageReceived, this, [this, first = true](const QString &text) mutable {
-                const Clock::time_point now = Clock::now();
-                ++messages;
-                if (!text.contains(QLatin1String("\"type\":\"state\"")))
-                    return;
-                const int speed = QJsonDocument::fromJson(text.toUtf8()).object().value(QLatin1String("speed")).toInt();
-                const std::lock_guard lock(mutex_);
-                arrivals_.push_back({speed, now});
-                if (std::exchange(first, false))
-                    ++ready;
-            });
-            socket->open(url);
-        }
+        url_ = url;
+        key_ = key;
+        left_ = count;
+        openNext();
     }
 
     std::vector<Arrival> arrivals()
@@ -54,6 +41,36 @@ public:
     std::atomic<long> messages{0};
 
 private:
+    void openNext()
+    {
+        if (left_-- <= 0)
+            return;
+        auto *socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
+        connect(socket, &QWebSocket::connected, socket, [this, socket] {
+            socket->sendTextMessage(QStringLiteral("{\"key\":\"%1\"}").arg(QString::fromLatin1(key_)));
+        });
+        // The channel repeats the state every few seconds; only a change counts.
+        connect(socket, &QWebSocket::textMessageReceived, this, [this, first = true, last = -1](const QString &text) mutable {
+            const Clock::time_point now = Clock::now();
+            ++messages;
+            if (!text.contains(QLatin1String("\"type\":\"state\"")))
+                return;
+            const int speed = QJsonDocument::fromJson(text.toUtf8()).object().value(QLatin1String("speed")).toInt();
+            if (std::exchange(last, speed) != speed) {
+                const std::lock_guard lock(mutex_);
+                arrivals_.push_back({speed, now});
+            }
+            if (std::exchange(first, false)) {
+                ++ready;
+                openNext();
+            }
+        });
+        socket->open(url_);
+    }
+
+    QUrl url_;
+    QByteArray key_;
+    int left_ = 0;
     std::mutex mutex_;
     std::vector<Arrival> arrivals_;
 };

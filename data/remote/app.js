@@ -14,6 +14,9 @@ let live = null;
 let retryMs = 1000;
 let retry = null;
 let speedHeld = false;       // the slider is being dragged: the program's value waits
+let silence = null;
+// The program sends the state at least every 5 s; quiet for longer, it is gone.
+const silentMs = 12000;
 
 function takeKey() {
   const found = /(?:^#|&)key=([0-9a-fA-F]+)/.exec(location.hash);
@@ -43,6 +46,15 @@ function showError(text) {
   line.hidden = false;
 }
 
+// Lamps grey and controls off while the program does not answer; on again
+// with the first state it sends.
+function showOffline(offline) {
+  document.body.classList.toggle('offline', offline);
+  byId('lamps').setAttribute('aria-label', offline ? 'The eight lamps: unknown, Lampotron does not answer' : 'The eight lamps');
+  for (const control of byId('remote').querySelectorAll('button, input, select')) control.disabled = offline;
+  if (!offline && shown) showState(shown);
+}
+
 function clearError() {
   byId('error').hidden = true;
 }
@@ -64,6 +76,7 @@ async function api(method, path, body) {
   try {
     response = await fetch('/api/v1/' + path, options);
   } catch (unreachable) {
+    showOffline(true);
     throw new Error('Lampotron does not answer. Is it still running, and is this device on its network?');
   }
   const reply = await response.json().catch(() => ({}));
@@ -87,7 +100,11 @@ async function command(method, path, body) {
 function showLamps(row) {
   const lamps = byId('lamps');
   lamps.dataset.row = row;
-  [...lamps.children].forEach((lamp, i) => lamp.classList.toggle('on', row[i] === '1'));
+  [...lamps.children].forEach((lamp, i) => {
+    const on = row[i] === '1';
+    lamp.classList.toggle('on', on);
+    lamp.setAttribute('aria-label', `Lamp ${i + 1}: ${on ? 'on' : 'off'}`);
+  });
 }
 
 function describePlayback(state) {
@@ -99,6 +116,10 @@ function describePlayback(state) {
 function showState(state) {
   const rowsChanged = shown && shown.rows !== state.rows;
   shown = state;
+  if (document.body.classList.contains('offline')) {
+    showOffline(false);
+    return;
+  }
   byId('playback').textContent = describePlayback(state);
   byId('start').disabled = state.running;
   byId('stop').disabled = !state.running;
@@ -147,12 +168,18 @@ async function loadOutputs() {
   if (shown) chooseShownOutput(shown.output);
 }
 
+function describeChosenOutput() {
+  const chosen = byId('outputs').selectedOptions[0];
+  byId('outputDescription').textContent = chosen ? chosen.textContent : '';
+}
+
 function chooseShownOutput(output) {
   const list = byId('outputs');
   if (![...list.options].some((option) => option.value === output)) {
     list.prepend(new Option(`${output} — not found now`, output));
   }
   list.value = output;
+  describeChosenOutput();
 }
 
 function effectRow(effect, index) {
@@ -256,14 +283,26 @@ function connectLive() {
     setLink('live', true);
     refresh();
   });
+  const waitForWord = () => {
+    clearTimeout(silence);
+    silence = setTimeout(() => {
+      showOffline(true);
+      setLink('offline, trying again');
+      connectLive();
+    }, silentMs);
+  };
+  waitForWord();
   socket.addEventListener('message', (event) => {
     retryMs = 1000;
+    waitForWord();
     const message = JSON.parse(event.data);
     if (message.type === 'state') showState(message);
     else if (message.type === 'lamps') showLamps(message.lamps);
   });
   socket.addEventListener('close', (event) => {
     if (live !== socket || !key) return;
+    clearTimeout(silence);
+    showOffline(true);
     if (event.code === 4401) {
       forgetKey(event.reason || 'The key was refused.');
       return;
@@ -276,7 +315,11 @@ function connectLive() {
 
 function wireControls() {
   const lamps = byId('lamps');
-  for (let i = 0; i < 8; i++) lamps.append(document.createElement('span'));
+  for (let i = 0; i < 8; i++) {
+    const lamp = document.createElement('span');
+    lamp.setAttribute('role', 'img');
+    lamps.append(lamp);
+  }
   showLamps('00000000');
   byId('start').addEventListener('click', () => command('POST', 'start'));
   byId('stop').addEventListener('click', () => command('POST', 'stop'));
@@ -284,7 +327,10 @@ function wireControls() {
   byId('scheme').addEventListener('click', () => command('POST', 'play', { effect: null }));
   byId('alloff').addEventListener('click', () => command('POST', 'alloff'));
   byId('open').addEventListener('click', () => command('POST', 'output/open'));
-  byId('outputs').addEventListener('change', (event) => command('PUT', 'output', { output: event.target.value }));
+  byId('outputs').addEventListener('change', (event) => {
+    describeChosenOutput();
+    command('PUT', 'output', { output: event.target.value });
+  });
   byId('build').addEventListener('click', buildScheme);
 
   const speed = byId('speed');

@@ -5,7 +5,9 @@
 
 // Qt's HTTP server keeps a request in memory however long it grows. A guarded
 // connection holds at most 64 kB of one request; one that sends more is
-// answered 413 and closed. Its small send buffer lets a reader that stopped
+// answered 413, and what it still sends is read and thrown away for a
+// while before the connection ends, so that the client reads the answer
+// rather than a reset. Its small send buffer lets a reader that stopped
 // reading show soon as bytes left to write.
 void guardConnection(QTcpSocket *socket);
 

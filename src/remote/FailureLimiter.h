@@ -27,8 +27,11 @@ private:
         std::vector<Clock::time_point> failures; // within the last minute
         Clock::time_point blockedUntil{};
     };
+    void count(Record &record, Clock::time_point now);
     void forgetStale(Clock::time_point now);
 
     std::function<Clock::time_point()> now_;
     QHash<QHostAddress, Record> records_;
+    // The addresses that found the table full, counted as one.
+    Record untracked_;
 };

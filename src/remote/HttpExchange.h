@@ -17,6 +17,9 @@ struct HttpRequest {
     QByteArray body;
     QHostAddress peer;
     bool secure = false; // came over HTTPS
+    // Where the server listens; an address such as 0.0.0.0 for every network.
+    QHostAddress listenAddress;
+    quint16 listenPort = 0;
 
     // The first header of that name, whatever its case; empty when absent.
     QByteArray header(QByteArrayView name) const
@@ -25,6 +28,15 @@ struct HttpRequest {
             if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) == 0)
                 return value;
         return {};
+    }
+
+    // Whether the client asked for the connection to end after the answer.
+    bool asksToClose() const
+    {
+        for (const QByteArray &option : header("connection").split(','))
+            if (option.trimmed().compare("close", Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
     }
 };
 

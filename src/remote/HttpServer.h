@@ -40,8 +40,11 @@ public:
     quint16 port() const;
 
 private:
+    HttpRequest plain(const QHttpServerRequest &request) const;
     void reply(const QHttpServerRequest &request, QHttpServerResponder &&responder);
 
     Handlers handlers_;
     QHttpServer *server_;
+    QHostAddress listenAddress_;
+    quint16 listenPort_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "RemoteApi.h"
 
+#include "RemoteConfig.h"
 #include "RemoteKey.h"
 #include "SelectionStore.h"
 #include "StateJson.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkInterface>
 #include <QRegularExpression>
 #include <QUrl>
 #include <QtConcurrent>
@@ -30,13 +32,15 @@ QFuture<HttpResponse> ready(HttpResponse response)
     return QtFuture::makeReadyFuture(std::move(response));
 }
 
-// No other site may show the page in a frame or have its files run as
-// something else; the API's answers are never kept by a cache.
+// No other site may show the page in a frame, have its files run as
+// something else or learn its address from a link; the API's answers are
+// never kept by a cache.
 HttpResponse withSafetyHeaders(HttpResponse response, bool api)
 {
     response.headers.emplaceBack("Content-Security-Policy", "default-src 'self'");
     response.headers.emplaceBack("X-Content-Type-Options", "nosniff");
     response.headers.emplaceBack("X-Frame-Options", "DENY");
+    response.headers.emplaceBack("Referrer-Policy", "no-referrer");
     response.headers.emplaceBack("Cache-Control", api ? "no-store" : "no-cache");
     return response;
 }
@@ -59,8 +63,9 @@ const auto noCheck = [](const auto &) -> Failure { return std::nullopt; };
 } // namespace
 
 RemoteApi::RemoteApi(PlayerCommands &commands, const SettingsStore &settings, QByteArray key, FailureLimiter &limiter,
-                     OutputFinder findOutputs)
-    : commands_(commands), settings_(settings), key_(std::move(key)), limiter_(limiter), findOutputs_(std::move(findOutputs))
+                     OutputFinder findOutputs, QString machineName)
+    : commands_(commands), settings_(settings), key_(std::move(key)), limiter_(limiter),
+      findOutputs_(std::move(findOutputs)), machineName_(std::move(machineName))
 {
 }
 
@@ -136,6 +141,12 @@ QList<RemoteApi::Route> RemoteApi::routes()
 
 QFuture<HttpResponse> RemoteApi::answer(const HttpRequest &request)
 {
+    if (!namesThisRemote(request))
+        return ready(withSafetyHeaders(
+            error(421, QStringLiteral("This remote answers to its own address only, not to \"%1\"; open the address "
+                                      "lampotron --remote-url shows.")
+                           .arg(QString::fromLatin1(request.header("host").left(100)))),
+            true));
     if (!request.path.startsWith(QLatin1String("/api/")))
         return ready(withSafetyHeaders(page(request), false));
     return answerApi(request).then([](HttpResponse response) { return withSafetyHeaders(std::move(response), true); });
@@ -151,7 +162,7 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
         return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(MaxBodyBytes)));
     if (!fromOwnPage(request))
         return ready(error(403, QStringLiteral("This request came from another site (%1); the remote answers its own page only.")
-                                    .arg(QString::fromUtf8(request.header("origin")))));
+                                    .arg(QString::fromUtf8(request.header("origin").left(100)))));
     const auto entry = std::find_if(table().begin(), table().end(),
                                     [&request](const Entry &entry) { return request.path == QLatin1String(entry.path); });
     const bool live = request.path == LivePath;
@@ -182,7 +193,16 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
 
 bool RemoteApi::admitsLive(const HttpRequest &request) const
 {
-    return request.path == LivePath && !limiter_.isBlocked(request.peer) && fromOwnPage(request);
+    return request.path == LivePath && !limiter_.isBlocked(request.peer) && namesThisRemote(request) && fromOwnPage(request);
+}
+
+bool RemoteApi::namesThisRemote(const HttpRequest &request) const
+{
+    // Only a remote on every network answers to every address of the machine.
+    const QList<QHostAddress> addresses =
+        listensOnEveryNetwork(request.listenAddress) ? QNetworkInterface::allAddresses() : QList<QHostAddress>();
+    return ::namesThisRemote(request.header("host"), request.listenAddress, request.listenPort, request.secure,
+                             machineName_, addresses);
 }
 
 // A browser names the site a request comes from; the remote's own page
@@ -203,7 +223,10 @@ bool RemoteApi::fromOwnPage(const HttpRequest &request) const
 HttpResponse RemoteApi::page(const HttpRequest &request) const
 {
     static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_-][A-Za-z0-9._-]*$"));
-    const QString name = request.path == QLatin1String("/") ? QStringLiteral("index.html") : request.path.mid(1);
+    // Browsers ask for the icon there whatever the page names.
+    const QString name = request.path == QLatin1String("/")                 ? QStringLiteral("index.html")
+                         : request.path == QLatin1String("/favicon.ico") ? QStringLiteral("lampotron.png")
+                                                                          : request.path.mid(1);
     QFile file(QStringLiteral(":/remote/") + name);
     if (!plainName.match(name).hasMatch() || !file.open(QIODevice::ReadOnly))
         return error(404, QStringLiteral("There is no page at %1.").arg(request.path));

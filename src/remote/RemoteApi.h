@@ -8,6 +8,7 @@
 #include "SettingsStore.h"
 
 #include <QFuture>
+#include <QHostInfo>
 
 #include <functional>
 #include <vector>
@@ -28,7 +29,7 @@ public:
     static inline const QString LivePath = QStringLiteral("/api/v1/live");
 
     RemoteApi(PlayerCommands &commands, const SettingsStore &settings, QByteArray key, FailureLimiter &limiter,
-              OutputFinder findOutputs);
+              OutputFinder findOutputs, QString machineName = QHostInfo::localHostName());
 
     // Answers at once, except the list of outputs, which takes a moment to
     // find and is looked for away from the rows.
@@ -48,6 +49,7 @@ private:
 
     QFuture<HttpResponse> answerApi(const HttpRequest &request);
     HttpResponse page(const HttpRequest &request) const;
+    bool namesThisRemote(const HttpRequest &request) const;
     bool fromOwnPage(const HttpRequest &request) const;
     // Bad input is answered with 400, a refusal with 409, and success with
     // the state.
@@ -62,4 +64,5 @@ private:
     QByteArray key_;
     FailureLimiter &limiter_;
     OutputFinder findOutputs_;
+    QString machineName_;
 };

@@ -1,5 +1,7 @@
 #include "RemoteConfig.h"
 
+#include <QUrl>
+
 RemoteChoice readRemote(const QString &address, const QString &certificate, const QString &privateKey)
 {
     const auto unusable = [&address](const QString &why) {
@@ -39,14 +41,40 @@ RemoteChoice chooseRemote(const std::optional<QString> &givenAddress, const Sett
                       settings.read(settings::RemoteKey).trimmed());
 }
 
+bool listensOnEveryNetwork(const QHostAddress &address)
+{
+    return address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6 || address == QHostAddress::Any;
+}
+
 QString remoteUrl(const RemoteConfig &config, const QString &key, const QString &machineName)
 {
-    const bool everyNetwork = config.address == QHostAddress::AnyIPv4 || config.address == QHostAddress::AnyIPv6;
-    QString host = everyNetwork ? machineName : config.host;
+    QString host = listensOnEveryNetwork(config.address) ? machineName : config.host;
     if (host.contains(QLatin1Char(':')))
         host = QLatin1Char('[') + host + QLatin1Char(']');
     return QStringLiteral("%1://%2:%3/#key=%4")
         .arg(config.secure() ? QStringLiteral("https") : QStringLiteral("http"), host)
         .arg(config.port)
         .arg(key);
+}
+
+bool namesThisRemote(QByteArrayView hostHeader, const QHostAddress &listenAddress, quint16 listenPort, bool secure,
+                     const QString &machineName, const QList<QHostAddress> &machineAddresses)
+{
+    const QUrl named(QStringLiteral("//") + QString::fromLatin1(hostHeader), QUrl::StrictMode);
+    if (hostHeader.isEmpty() || !named.isValid() || !named.userInfo().isEmpty() || !named.path().isEmpty()
+        || named.port(secure ? 443 : 80) != listenPort)
+        return false;
+    const bool everyNetwork = listensOnEveryNetwork(listenAddress);
+    const QString host = named.host();
+    const QHostAddress address(host);
+    if (address.isNull()) {
+        const bool machine = everyNetwork
+                             && (host.compare(machineName, Qt::CaseInsensitive) == 0
+                                 || host.compare(machineName + QStringLiteral(".local"), Qt::CaseInsensitive) == 0);
+        return machine || (host == QLatin1String("localhost") && (everyNetwork || listenAddress.isLoopback()));
+    }
+    if (!everyNetwork)
+        return address.isEqual(listenAddress);
+    return std::any_of(machineAddresses.begin(), machineAddresses.end(),
+                       [&address](const QHostAddress &own) { return address.isEqual(own); });
 }

@@ -31,6 +31,16 @@ RemoteChoice readRemote(const QString &address, const QString &certificate, cons
 // The address given for this run wins over the stored one.
 RemoteChoice chooseRemote(const std::optional<QString> &givenAddress, const SettingsStore &settings);
 
+// 0.0.0.0 or ::, as against one address.
+bool listensOnEveryNetwork(const QHostAddress &address);
+
+// Whether the Host header of a request names this remote: the address it
+// listens on (on every network: any address of the machine, its name and
+// localhost) and its port. A name of another site that leads to this
+// machine does not, so that a page cannot reach the remote by renaming it.
+bool namesThisRemote(QByteArrayView hostHeader, const QHostAddress &listenAddress, quint16 listenPort, bool secure,
+                     const QString &machineName, const QList<QHostAddress> &machineAddresses);
+
 // The address a phone opens, with the key after the '#', which a browser
 // never sends: http(s)://HOST:PORT/#key=KEY. A remote open to every network
 // is named by the machine's name.

@@ -1,17 +1,22 @@
 """Drives the remote's page in headless Chromium against the real program and
-checks the DMX frames olad handed on while it did.
-  remote_page.py URL FRAMES_FILE SCREENSHOT_DIR"""
+checks the DMX frames olad handed on while it did. At the end it stops the
+program (PID), sees the page offline, and starts it again with COMMAND.
+  remote_page.py URL FRAMES_FILE SCREENSHOT_DIR PID LOG_FILE COMMAND..."""
 import atexit
 import os
+import signal
+import subprocess
 import sys
 import tempfile
 import time
+import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
-url, frames_file, shots = sys.argv[1:4]
+url, frames_file, shots, player, log_file = sys.argv[1:6]
+restart = sys.argv[6:]
 options = webdriver.ChromeOptions()
 for flag in ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
              "--disable-component-update --disable-sync").split():
@@ -21,8 +26,22 @@ browser = webdriver.Chrome(options=options)
 atexit.register(browser.quit)
 
 
+doing = "starting Chromium"
+
+
 def step(text):
+    global doing
+    doing = text
     print("--", text, flush=True)
+
+
+def say_what_failed(kind, value, trace):
+    """An error that is not a check's own failure still says which step it broke."""
+    sys.__excepthook__(kind, value, trace)
+    print(f"FAIL: an error while {doing!r}", file=sys.stderr)
+
+
+sys.excepthook = say_what_failed
 
 
 def wait_for(what, condition, seconds=10):
@@ -65,7 +84,20 @@ def screenshot(width, height, name):
     browser.save_screenshot(os.path.join(shots, name))
     if overflow > 0:
         sys.exit(f"FAIL: at {width}x{height} the page is {overflow} px wider than the screen")
+    cut = browser.execute_script("const d = document.getElementById('outputDescription');"
+                                 "return d.textContent ? d.scrollWidth - d.clientWidth : -1")
+    if cut != 0:
+        sys.exit(f"FAIL: at {width}x{height} the chosen output is not shown in full ({cut})")
 
+
+def offline():
+    return browser.execute_script("return document.body.classList.contains('offline')")
+
+
+step("the icon")
+with urllib.request.urlopen(url.split("#")[0] + "favicon.ico", timeout=10) as icon:
+    if icon.headers["Content-Type"] != "image/png" or not icon.read().startswith(b"\x89PNG"):
+        sys.exit(f"FAIL: /favicon.ico is {icon.headers['Content-Type']}, not the PNG icon")
 
 step("a wrong key: the page says how to get the right one")
 browser.get(url.split("#")[0] + "#key=" + "0" * 32)
@@ -97,6 +129,12 @@ seen = set()
 wait_for("the lamps did not change on the page", lambda: seen.add(lamps()) or len(seen - {"00000000"}) >= 2)
 if not any(row != "00000000" for row in dmx_after(heard)):
     sys.exit("FAIL: no lit DMX frame after start")
+said, shown = browser.execute_script(
+    "return [[...document.querySelectorAll('#lamps span')]"
+    ".map((lamp) => lamp.getAttribute('aria-label').endsWith(': on') ? '1' : '0').join(''),"
+    "document.getElementById('lamps').dataset.row]")
+if said != shown:
+    sys.exit(f"FAIL: a screen reader hears the lamps as {said}, the page shows {shown}")
 screenshot(360, 740, "remote-phone.png")
 screenshot(1280, 800, "remote-desktop.png")
 
@@ -126,4 +164,25 @@ if not set(running_light) <= set(played) or played[-1] != "00000000":
     sys.exit(f"FAIL: the built scheme did not play, or the last frame is not dark: {played[-12:]}")
 browser.get(url.split("#")[0])
 wait_for("the delay was not kept", lambda: text("speedValue") == f"{int(before.split()[0]) + 50} ms")
+
+step("the program ends: lamps grey, controls off")
+click("start")
+wait_for("start not shown", lambda: text("playback").startswith("playing"))
+os.kill(int(player), signal.SIGTERM)
+wait_for("the page does not show the program gone", offline)
+grey = browser.execute_script("return [...document.querySelectorAll('#lamps span')]"
+                              ".every((lamp) => getComputedStyle(lamp).boxShadow === 'none')")
+live_controls = browser.execute_script("return [...document.querySelectorAll('#remote button, #remote input, #remote select')]"
+                                       ".filter((control) => !control.disabled).map((control) => control.id || control.tagName)")
+if not grey or live_controls:
+    sys.exit(f"FAIL: offline, the lamps are {'grey' if grey else 'lit'} and these controls live: {live_controls}")
+screenshot(360, 740, "remote-phone-offline.png")
+
+step("the program starts again: the page answers again")
+with open(log_file, "a") as log:
+    again = subprocess.Popen(restart, stderr=log)
+atexit.register(again.terminate)
+wait_for("the page did not come back", lambda: not offline() and text("link") == "live", seconds=60)
+if not browser.find_element(By.ID, "stop").is_enabled() and not browser.find_element(By.ID, "start").is_enabled():
+    sys.exit("FAIL: back online, neither start nor stop can be pressed")
 print("PASS")

@@ -4,7 +4,7 @@
 # remote beside a private olad with a listener, and drives the page in
 # headless Chromium (remote_page.py), which also takes the screenshots.
 #   remote_page.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE LIBRARY SCREENSHOT_DIR   (beside a private olad)
-set -euo pipefail
+set -Eeuo pipefail
 for tool in chromium chromedriver zbarimg script; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: missing $tool (scripts/setup.sh test installs it)" >&2; exit 77; }
 done
@@ -14,6 +14,7 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=../../bench/ola/x_and_listener.sh
 . "$3"
 fail() { echo "FAIL: $*" >&2; cat "$work/lampotron.log" >&2 || true; exit 1; }
+trap 'fail "line $LINENO: \"$BASH_COMMAND\" ended with $?"' ERR
 mkdir -p "$work/config/Lampotron" "$shots"
 printf '[Setting]\nSpeed=50\nPort=ola:%d\n' "$OLA_UNIVERSE" > "$work/config/Lampotron/Lampotron.conf"
 # Beside its own copy of the program, the scheme is built there and nowhere else.
@@ -40,8 +41,12 @@ decoded=$(zbarimg -q --raw --nodbus "$work/code.pbm") || fail "the terminal's QR
 
 listen heard
 env -u DISPLAY "${lampotron[@]}" --play 2> "$work/lampotron.log" &
-for _ in $(seq 50); do (: </dev/tcp/127.0.0.1/8080) 2>/dev/null && break; sleep 0.1; done
-TMPDIR="$work" /usr/bin/python3 "$here/remote_page.py" "$url" "$work/heard.frames" "$shots" || fail "the page, above"
+player=$!
+for _ in $(seq 300); do (: </dev/tcp/127.0.0.1/8080) 2>/dev/null && break; sleep 0.1; done
+(: </dev/tcp/127.0.0.1/8080) 2>/dev/null || fail "the remote did not listen on 127.0.0.1:8080 within 30 s"
+# The page ends the program once to see it shown offline, and starts it again.
+TMPDIR="$work" /usr/bin/python3 "$here/remote_page.py" "$url" "$work/heard.frames" "$shots" "$player" \
+  "$work/lampotron.log" env -u DISPLAY "${lampotron[@]}" --play || fail "the page, above"
 stop_listening
 echo "screenshots in $shots"
 echo PASS

@@ -32,7 +32,7 @@ struct Remote {
     HttpResponse ask(const QByteArray &method, const QString &path, const QStringList &headers = {},
                      const QByteArray &body = {})
     {
-        HttpRequest request{method, path, {}, body, QHostAddress::LocalHost, false};
+        HttpRequest request{method, path, {}, body, QHostAddress::LocalHost, false, QHostAddress::LocalHost, 8080};
         for (const QString &header : headers)
             request.headers.emplaceBack(header.section(QLatin1String(": "), 0, 0).toLatin1(), header.section(QLatin1String(": "), 1).toLatin1());
         request.headers.emplaceBack("Host", "127.0.0.1:8080");
@@ -79,6 +79,9 @@ private slots:
         QTest::newRow("wrong key") << QByteArray("POST") << "/api/v1/start" << QStringList{"Authorization: Bearer " + QByteArray(32, '0')} << QByteArray() << 0 << 0 << 401 << false;
         QTest::newRow("key not as bearer") << QByteArray("POST") << "/api/v1/start" << QStringList{"Authorization: Basic " + Key} << QByteArray() << 0 << 0 << 401 << false;
         QTest::newRow("from another site") << QByteArray("POST") << "/api/v1/start" << key + QStringList{"Origin: http://evil.example"} << QByteArray() << 0 << 0 << 403 << false;
+        QTest::newRow("another site on the remote's port") << QByteArray("POST") << "/api/v1/start" << key + QStringList{"Origin: http://evil.example:8080"} << QByteArray() << 0 << 0 << 403 << false;
+        QTest::newRow("a name of another site") << QByteArray("POST") << "/api/v1/start" << key + QStringList{"Host: rebound.example:8080"} << QByteArray() << 0 << 0 << 421 << false;
+        QTest::newRow("the page by another site's name") << QByteArray("GET") << "/" << QStringList{"Host: rebound.example:8080"} << QByteArray() << 0 << 0 << 421 << false;
         QTest::newRow("body over 16 kB") << QByteArray("PUT") << "/api/v1/speed" << key << large << 0 << 0 << 413 << false;
         QTest::newRow("length over 16 kB") << QByteArray("PUT") << "/api/v1/speed" << key + QStringList{"Content-Length: 16385"} << QByteArray("{\"speed\": 200}") << 0 << 0 << 413 << false;
         QTest::newRow("malformed JSON") << QByteArray("PUT") << "/api/v1/speed" << key << QByteArray("{\"speed\": 200") << 0 << 0 << 400 << false;
@@ -89,6 +92,7 @@ private slots:
         QTest::newRow("wrong method") << QByteArray("GET") << "/api/v1/start" << key << QByteArray() << 0 << 0 << 405 << false;
         QTest::newRow("after five wrong keys") << QByteArray("POST") << "/api/v1/start" << key << QByteArray() << 5 << 0 << 429 << false;
         QTest::newRow("a minute after") << QByteArray("POST") << "/api/v1/start" << key << QByteArray() << 5 << 1 << 200 << true;
+        QTest::newRow("five wrong keys after the table filled") << QByteArray("POST") << "/api/v1/start" << key << QByteArray() << 5 << 0 << 429 << false;
         QTest::newRow("four wrong keys") << QByteArray("POST") << "/api/v1/start" << key << QByteArray() << 4 << 0 << 200 << true;
     }
 
@@ -104,6 +108,10 @@ private slots:
         QFETCH(bool, changes);
         const QTemporaryDir folder;
         Remote remote(folder);
+        // Other addresses, one wrong key each, until the table of them is full.
+        if (QByteArray(QTest::currentDataTag()).contains("table filled"))
+            for (quint32 i = 0; i < FailureLimiter::MaxAddresses; ++i)
+                remote.limiter.recordFailure(QHostAddress(0x0a000000 + i));
         for (int i = 0; i < wrongKeysBefore; ++i)
             QCOMPARE(remote.ask("GET", "/api/v1/state", {"Authorization: Bearer " + QString(32, QLatin1Char('f'))}).status, 401);
         remote.now += std::chrono::minutes(minutesLater);
@@ -116,6 +124,7 @@ private slots:
             return response.headers.contains({name, value});
         };
         QVERIFY(has("Content-Security-Policy", "default-src 'self'") && has("X-Content-Type-Options", "nosniff"));
+        QVERIFY(has("Referrer-Policy", "no-referrer"));
         QVERIFY(!path.startsWith("/api/") || has("Cache-Control", "no-store"));
         QVERIFY(status == 200 || QJsonDocument::fromJson(response.body)["error"].toString().size() > 10);
     }
@@ -155,6 +164,38 @@ private slots:
         QVERIFY(QFile::link(elsewhere, linked));
         QVERIFY(RemoteKey::loadOrMake(linked).key.isEmpty());
         QVERIFY(!QFileInfo::exists(elsewhere));
+    }
+
+    void hostNamesTheRemote_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("listen");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("its address") << "127.0.0.1:8080" << "127.0.0.1" << true;
+        QTest::newRow("localhost") << "localhost:8080" << "127.0.0.1" << true;
+        QTest::newRow("IPv6") << "[::1]:8080" << "::1" << true;
+        QTest::newRow("another site's name") << "evil.example:8080" << "127.0.0.1" << false;
+        QTest::newRow("another port") << "127.0.0.1:8081" << "127.0.0.1" << false;
+        QTest::newRow("no port on 8080") << "127.0.0.1" << "127.0.0.1" << false;
+        QTest::newRow("no Host") << "" << "127.0.0.1" << false;
+        QTest::newRow("with a user") << "me@127.0.0.1:8080" << "127.0.0.1" << false;
+        QTest::newRow("every network: the machine's name") << "Box:8080" << "0.0.0.0" << true;
+        QTest::newRow("every network: its mDNS name") << "box.local:8080" << "0.0.0.0" << true;
+        QTest::newRow("every network: an address of it") << "192.168.1.5:8080" << "0.0.0.0" << true;
+        QTest::newRow("every network: another address") << "192.168.1.6:8080" << "0.0.0.0" << false;
+        QTest::newRow("every network over IPv6: the machine's name") << "box:8080" << "::" << true;
+        QTest::newRow("every network: another name") << "evil.example:8080" << "0.0.0.0" << false;
+        QTest::newRow("the machine's name on loopback only") << "box:8080" << "127.0.0.1" << false;
+        QTest::newRow("an address not listened on") << "192.168.1.5:8080" << "127.0.0.1" << false;
+    }
+
+    void hostNamesTheRemote()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, listen);
+        QFETCH(bool, named);
+        const QList<QHostAddress> machine{QHostAddress::LocalHost, QHostAddress(QStringLiteral("192.168.1.5"))};
+        QCOMPARE(namesThisRemote(host.toLatin1(), QHostAddress(listen), 8080, false, "box", machine), named);
     }
 
     void addressAndUrl_data()
