@@ -131,7 +131,7 @@ private slots:
     void reloadTakesTheStoredScheme()
     {
         const QTemporaryDir folder;
-        Rig rig(folder, "[Setting]\nSpeed=100\n");
+        Rig rig(folder, "[Setting]\nSpeed=1000\n");
         QCOMPARE(rig.face.start(), std::nullopt);
         QVERIFY(writeFile(rig.settings.fileName(), "[Setting]\nSpeed=260\n"));
         QVERIFY(writeFile(rig.player.schemePath(), "10000000\r\n01000000\r\n00100000\r\n"));

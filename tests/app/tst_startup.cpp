@@ -23,7 +23,13 @@ class TestStartUp : public QObject {
     QTemporaryDir dir;
     QString user() const { return dir.filePath("user/Data.inf"); }
     QString shipped() const { return dir.filePath("shipped.inf"); }
-    QString settingsFile() const { return dir.filePath("Lampotron.conf"); }
+    // A file of each case's own: Qt serves a file it has read from memory
+    // until its size or time changes, which a rewrite in the same moment
+    // may not show.
+    QString settingsFile() const
+    {
+        return dir.filePath(QStringLiteral("%1-%2.conf").arg(QTest::currentTestFunction(), QTest::currentDataTag()));
+    }
 
 private slots:
     void init()
