@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "FollowSpec.h"
 #include "Outputs.h"
 #include "PlayerCommands.h"
 #include "RemoteConfig.h"
@@ -14,6 +15,7 @@ namespace {
 const QString Usage = QStringLiteral(
     "Usage: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]\n"
     "       lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]\n"
+    "       lampotron --play --follow ola:UNIVERSE[@CHANNEL] [--port OUTPUT] [--remote ADDRESS:PORT]\n"
     "       lampotron --list-ports\n"
     "       lampotron --remote-url [--remote ADDRESS:PORT]\n"
     "       lampotron --schedule [DAYS]\n"
@@ -37,6 +39,11 @@ CommandLine::CommandLine()
                                                 .arg(settings::Speed.maximum),
                    QStringLiteral("MS")),
       scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE")),
+      follow_(QStringLiteral("follow"),
+              QStringLiteral("With --play: drive the output from eight channels of a DMX universe that olad receives "
+                             "from the network (E1.31 or Art-Net), from CHANNEL on (1 unless given), instead of the "
+                             "scheme."),
+              QStringLiteral("ola:UNIVERSE[@CHANNEL]")),
       schedule_(QStringLiteral("schedule"),
                 QStringLiteral("Print when the schedule switches the show on and off over the next DAYS days "
                                "(7 unless given), and why, then end.")),
@@ -48,7 +55,7 @@ CommandLine::CommandLine()
 {
     parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
     for (const QCommandLineOption *option :
-         {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &schedule_, &remote_, &remoteUrl_})
+         {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &follow_, &schedule_, &remote_, &remoteUrl_})
         parser_.addOption(*option);
 }
 
@@ -85,8 +92,11 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
     }
     if (!positional.isEmpty())
         return QStringLiteral("Unexpected argument: %1").arg(positional.first());
-    if ((parser_.isSet(speedOption_) || parser_.isSet(scheme_)) && !wantsPlayer())
-        return QStringLiteral("--speed and --scheme go with --play.");
+    if ((parser_.isSet(speedOption_) || parser_.isSet(scheme_) || parser_.isSet(follow_)) && !wantsPlayer())
+        return QStringLiteral("--speed, --scheme and --follow go with --play.");
+    if (parser_.isSet(follow_))
+        if (const FollowChoice follow = parseFollow(parser_.value(follow_)); !follow.spec)
+            return follow.problem;
     if (parser_.isSet(speedOption_)) {
         bool number = false;
         const int speed = parser_.value(speedOption_).toInt(&number);
@@ -110,6 +120,11 @@ std::optional<QString> CommandLine::port() const
 std::optional<QString> CommandLine::scheme() const
 {
     return parser_.isSet(scheme_) ? std::optional(parser_.value(scheme_)) : std::nullopt;
+}
+
+std::optional<QString> CommandLine::follow() const
+{
+    return parser_.isSet(follow_) ? std::optional(parser_.value(follow_)) : std::nullopt;
 }
 
 

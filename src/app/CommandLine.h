@@ -39,6 +39,8 @@ public:
     std::optional<QString> port() const;
     std::optional<int> speed() const { return speed_; }
     std::optional<QString> scheme() const;
+    // The universe to follow for this run, as given.
+    std::optional<QString> follow() const;
     // The address the web remote listens on for this run.
     std::optional<QString> remote() const;
 
@@ -55,6 +57,7 @@ private:
     QCommandLineOption play_;
     QCommandLineOption speedOption_;
     QCommandLineOption scheme_;
+    QCommandLineOption follow_;
     QCommandLineOption schedule_;
     QCommandLineOption remote_;
     QCommandLineOption remoteUrl_;

@@ -18,11 +18,13 @@ QString printable(const QString &output)
 } // namespace
 
 HeadlessPlayer::HeadlessPlayer(const Player &player, PlayerCommands &commands, std::optional<int> speedChosen,
-                               bool outputChosen, const SettingsStore &settings, QObject *parent)
+                               bool outputChosen, const SettingsStore &settings, std::optional<Following> following,
+                               QObject *parent)
     : QObject(parent), commands_(commands), speedChosen_(speedChosen), outputChosen_(outputChosen),
-      settings_(settings)
+      settings_(settings), following_(std::move(following))
 {
     connect(&player, &Player::portLost, this, &HeadlessPlayer::onPortLost);
+    connect(&player, &Player::noted, this, &logLine);
 }
 
 std::optional<int> HeadlessPlayer::start()
@@ -32,11 +34,29 @@ std::optional<int> HeadlessPlayer::start()
         logLine(QStringLiteral("Lampotron %1; the defaults are used until it can be read.").arg(*unreadable));
     const PlayerState state = commands_.state();
     output_ = state.output;
+    if (following_) {
+        if (const auto failed = openOutput())
+            return failed;
+        if (auto failure = commands_.follow(following_->spec, following_->makeSource(following_->spec.universe))) {
+            logLine(QStringLiteral("Cannot follow %1: %2").arg(following_->spec.describe(), *failure));
+            return PortUnavailable;
+        }
+        return std::nullopt;
+    }
     if (auto failure = commands_.loadScheme()) {
         logLine(QStringLiteral("Cannot play %1: %2. Build a scheme in the window, or name one with --scheme.")
                 .arg(commands_.schemePath(), *failure));
         return SchemeUnusable;
     }
+    if (const auto failed = openOutput())
+        return failed;
+    logLine(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(commands_.schemePath()).arg(commands_.state().rows));
+    logLine(QStringLiteral("One row every %1 ms.").arg(state.speedMs));
+    return std::nullopt;
+}
+
+std::optional<int> HeadlessPlayer::openOutput()
+{
     const Player::OpenResult opened = commands_.openPort();
     if (!opened.opened) {
         logLine(QStringLiteral("Cannot open the output %1: %2").arg(printable(output_), opened.problem));
@@ -45,8 +65,6 @@ std::optional<int> HeadlessPlayer::start()
     logLine(QStringLiteral("Output %1 opened.").arg(printable(output_)));
     if (!opened.notice.isEmpty())
         logLine(opened.notice);
-    logLine(QStringLiteral("Scheme %1 loaded: %2 rows.").arg(commands_.schemePath()).arg(commands_.state().rows));
-    logLine(QStringLiteral("One row every %1 ms.").arg(state.speedMs));
     return std::nullopt;
 }
 
@@ -76,6 +94,10 @@ void HeadlessPlayer::end(int code)
 // The old scheme plays on when the new one cannot be read.
 void HeadlessPlayer::reload()
 {
+    if (following_) {
+        logLine(QStringLiteral("Still following %1; the schedule is read anew.").arg(following_->spec.describe()));
+        return;
+    }
     if (auto failure = commands_.loadScheme()) {
         logLine(QStringLiteral("Not reloaded, the old scheme plays on: %1 (%2).").arg(*failure, commands_.schemePath()));
         return;

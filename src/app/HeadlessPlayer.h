@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FollowSpec.h"
+#include "FrameSource.h"
 #include "Player.h"
 #include "PlayerCommands.h"
 #include "SettingsStore.h"
@@ -19,10 +21,19 @@ public:
     // Exit codes a service manager can act on.
     enum ExitCode { Stopped = 0, SchemeUnusable = 1, PortUnavailable = 69, ConfigurationError = 78 };
 
+    // A follower's frames, from the universe it follows.
+    using SourceMaker = std::function<std::unique_ptr<FrameSource>(unsigned universe)>;
+    struct Following {
+        FollowSpec spec;
+        SourceMaker makeSource;
+    };
+
     // `speedChosen` is the speed given for this run, over the stored one;
-    // `outputChosen` says that the output was named for this run.
+    // `outputChosen` says that the output was named for this run; with
+    // `following`, a universe on the network takes the scheme's place.
     HeadlessPlayer(const Player &player, PlayerCommands &commands, std::optional<int> speedChosen, bool outputChosen,
-                   const SettingsStore &settings, QObject *parent = nullptr);
+                   const SettingsStore &settings, std::optional<Following> following = std::nullopt,
+                   QObject *parent = nullptr);
 
     // Loads the scheme and opens the port, ready to play. Returns the exit
     // code at once when that cannot be done.
@@ -34,10 +45,12 @@ private:
     void reload();
     void end(int code);
     void onPortLost(const QString &reason);
+    std::optional<int> openOutput();
 
     PlayerCommands &commands_;
     std::optional<int> speedChosen_;
     bool outputChosen_;
     const SettingsStore &settings_;
+    std::optional<Following> following_;
     QString output_;
 };

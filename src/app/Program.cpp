@@ -16,6 +16,9 @@
 #include "StartUp.h"
 #include "TimerfdDeadlineTimer.h"
 #include "TimerfdWallClock.h"
+#if LAMPOTRON_WITH_OLA
+#include "UniverseFrames.h"
+#endif
 
 #include <QApplication>
 #include <QFont>
@@ -48,6 +51,19 @@ int listPorts()
 std::unique_ptr<PortBackend> backendFor(const QString &output)
 {
     return makeBackend(output.toStdString());
+}
+
+// The frames of a universe olad receives.
+std::optional<HeadlessPlayer::Following> following(const std::optional<FollowSpec> &spec)
+{
+#if LAMPOTRON_WITH_OLA
+    if (spec)
+        return HeadlessPlayer::Following{
+            *spec, [](unsigned universe) -> std::unique_ptr<FrameSource> { return std::make_unique<UniverseFrames>(universe); }};
+#else
+    Q_UNUSED(spec);
+#endif
+    return std::nullopt;
 }
 
 // Qt ends the program with a long message when it cannot reach a display,
@@ -91,13 +107,18 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     const SettingsStore settings;
     if (const auto mistake = startup::outputMistake(commandLine, settings))
         return *mistake;
-    const startup::PreparedScheme scheme = startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
+    const startup::FollowDecision follow = startup::followChoice(commandLine, settings);
+    if (follow.mistake)
+        return *follow.mistake;
+    const startup::PreparedScheme scheme =
+        follow.spec ? startup::PreparedScheme{} : startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
     PlayerThread rows(std::make_unique<Player>(startup::playerChoices(commandLine, settings, scheme.path),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
     Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     PlayerCommands commands(player, settings);
-    HeadlessPlayer face(player, commands, commandLine.speed(), commandLine.port().has_value(), settings);
+    HeadlessPlayer face(player, commands, commandLine.speed(), commandLine.port().has_value(), settings,
+                        following(follow.spec));
     ServiceNotifier service(player, commands.state(), scheme.path);
     schedule::TimerfdWallClock wallClock;
     ScheduleFollower schedule(commands, service, settings, wallClock);

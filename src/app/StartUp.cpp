@@ -80,4 +80,23 @@ std::optional<int> outputMistake(const CommandLine &commandLine, const SettingsS
     return commandLine.port() ? int(CommandLine::UsageError) : int(HeadlessPlayer::ConfigurationError);
 }
 
+FollowDecision followChoice(const CommandLine &commandLine, const SettingsStore &settings)
+{
+    const QString text = commandLine.follow().value_or(settings.read(settings::Follow));
+    if (text.isEmpty())
+        return {};
+    if (!LAMPOTRON_WITH_OLA) {
+        logLine(QStringLiteral("This Lampotron was built without OLA (the build option LAMPOTRON_WITH_OLA was off), "
+                               "so it cannot follow a universe."));
+        return {std::nullopt, commandLine.follow() ? int(CommandLine::UsageError) : int(HeadlessPlayer::ConfigurationError)};
+    }
+    const FollowChoice choice = parseFollow(text, settings.read(settings::FollowThreshold),
+                                            std::chrono::milliseconds(settings.read(settings::FollowHold)));
+    if (choice.spec)
+        return {choice.spec, std::nullopt};
+    logLine(commandLine.follow() ? choice.problem
+                                 : QStringLiteral("%1 Correct Follow= in %2.").arg(choice.problem, settings.fileName()));
+    return {std::nullopt, commandLine.follow() ? int(CommandLine::UsageError) : int(HeadlessPlayer::ConfigurationError)};
+}
+
 } // namespace startup

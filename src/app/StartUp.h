@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "FollowSpec.h"
 #include "Player.h"
 #include "SchemeLocation.h"
 #include "SettingsStore.h"
@@ -31,5 +32,14 @@ Player::Choices playerChoices(const CommandLine &commandLine, const SettingsStor
 // trying again every few seconds would not mend it. Says so and gives the
 // code to end with: usage for --port, configuration for the stored setting.
 std::optional<int> outputMistake(const CommandLine &commandLine, const SettingsStore &settings);
+
+struct FollowDecision {
+    std::optional<FollowSpec> spec; // nothing: the scheme plays
+    std::optional<int> mistake;     // the code to end with, already said
+};
+
+// The universe this run follows, named for it or stored in Follow=, with the
+// stored threshold and hold time.
+FollowDecision followChoice(const CommandLine &commandLine, const SettingsStore &settings);
 
 } // namespace startup

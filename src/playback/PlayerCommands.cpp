@@ -32,7 +32,9 @@ auto PlayerCommands::ask(Call call)
 PlayerCommands::Failure PlayerCommands::start()
 {
     return ask([](Player &player) -> Failure {
-        if (player.state().rows == 0)
+        if (player.following() && player.state().playback != PlayerState::Playback::Stopped)
+            return QStringLiteral("Following %1 already.").arg(player.state().following);
+        if (player.state().rows == 0 && !player.following())
             return QStringLiteral("There is no scheme to play; build one first.");
         player.start();
         return std::nullopt;
@@ -118,6 +120,8 @@ PlayerCommands::Failure PlayerCommands::play(int effect)
 {
     if (auto problem = effectProblem(effect))
         return problem;
+    if (auto refused = followingProblem())
+        return refused;
     if (effect == -1)
         return ask([](Player &player) -> Failure {
             if (auto failure = player.loadScheme())
@@ -134,6 +138,8 @@ PlayerCommands::BuildAnswer PlayerCommands::buildScheme(const Selection &selecti
 {
     if (auto problem = selectionProblem(selection))
         return {problem, {}};
+    if (auto refused = followingProblem())
+        return {refused, {}};
     if (state().playback != PlayerState::Playback::Stopped)
         return {QStringLiteral("Stop playing before building a new scheme."), {}};
     return {std::nullopt, scheme::SchemeTransaction(schemePath(), settings_).build(selection, afterEffect)};
@@ -156,7 +162,24 @@ PlayerCommands::Failure PlayerCommands::build(const Selection &selection)
 
 PlayerCommands::Failure PlayerCommands::loadScheme()
 {
+    if (auto refused = followingProblem())
+        return refused;
     return ask([](Player &player) { return player.loadScheme(); });
+}
+
+PlayerCommands::Failure PlayerCommands::follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source)
+{
+    source->moveToThread(player_.thread());
+    return ask([&spec, &source](Player &player) { return player.follow(spec, std::move(source)); });
+}
+
+PlayerCommands::Failure PlayerCommands::followingProblem()
+{
+    const QString following = state().following;
+    if (following.isEmpty())
+        return std::nullopt;
+    return QStringLiteral("This player follows %1 from the network; it plays no scheme or effect of its own.")
+        .arg(following);
 }
 
 QString PlayerCommands::release()

@@ -62,6 +62,9 @@ public:
     Failure build(const Selection &selection);
     // Reads the scheme file into the player; the reason when it cannot.
     Failure loadScheme();
+    // Takes the rows from a universe on the network from the next start on;
+    // the source moves to the player.
+    Failure follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source);
 
     // Lines low and the output released; why that may not have reached the
     // lamps, or "" when it surely did.
@@ -98,6 +101,8 @@ signals:
 private:
     template <typename Call>
     auto ask(Call call);
+    // Why a command of the scheme makes no sense now, for a follower.
+    Failure followingProblem();
 
     Player &player_;
     const SettingsStore &settings_;

@@ -27,6 +27,13 @@ using effects::Count;
 inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
 inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
 
+// Following a universe from the network instead of playing the scheme: off
+// while Follow is empty; the threshold of a channel and the hold time in ms
+// (0 holds the last frame for ever).
+inline const TextKey Follow{QStringLiteral("Setting"), QStringLiteral("Follow"), QString()};
+inline const IntKey FollowThreshold{QStringLiteral("Setting"), QStringLiteral("FollowThreshold"), 128, 1, 255};
+inline const IntKey FollowHold{QStringLiteral("Setting"), QStringLiteral("FollowHold"), 2500, 0, 3600000};
+
 // The web remote: off while Remote is empty; HTTPS when both PEM files are named.
 inline const TextKey Remote{QStringLiteral("Setting"), QStringLiteral("Remote"), QString()};
 inline const TextKey RemoteCertificate{QStringLiteral("Setting"), QStringLiteral("RemoteCertificate"), QString()};
