@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Entry.h"
-#include "SunCalendar.h"
+#include "SwitchMoments.h"
 
 #include <QDateTime>
 #include <QList>
@@ -63,13 +63,12 @@ public:
 
 private:
     std::optional<Window> windowOf(const Entry &entry, QDate day, QStringList *notes) const;
-    std::optional<QDateTime> momentOf(const SwitchTime &time, QDate day) const;
     QString localText(const QDateTime &moment, const QDateTime &at) const;
 
     bool inUse_ = false;
     QList<Entry> entries_;
     QTimeZone zone_ = QTimeZone::systemTimeZone();
-    std::shared_ptr<const SunCalendar> sun_;
+    std::shared_ptr<const SwitchMoments> moments_;
     QStringList problems_;
 };
 
