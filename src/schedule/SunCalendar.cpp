@@ -12,8 +12,10 @@ constexpr double UnixEpochJulianDay = 2440587.5;
 constexpr double SecondsPerDay = 86400;
 // How far the sun's hour angle turns in a day, in degrees.
 constexpr double HourAnglePerDay = 360.9856;
-// Bisection stops when the crossing is known to a quarter of a second.
+// The search stops when the crossing moves by less than a quarter of a second.
 constexpr double Precision = 0.25 / SecondsPerDay;
+// A bound on the search; it settles in well under ten steps.
+constexpr int MostSteps = 64;
 
 qint64 secondsOf(double julianDay)
 {
@@ -81,16 +83,38 @@ double SunCalendar::transitNear(double julianDay, double hourAngle) const
 }
 
 // Where the sun passes a height between a low point and a high one, if it
-// does; the two may come in either order.
+// does; the two may come in either order. Regula falsi, in the Illinois
+// form that keeps either end from sticking, needs a handful of looks at the
+// sun where halving needs twenty.
 std::optional<qint64> SunCalendar::crossing(double low, double high, double height) const
 {
-    if (path_.altitude(low) >= height || path_.altitude(high) < height)
+    double offAtLow = path_.altitude(low) - height;
+    double offAtHigh = path_.altitude(high) - height;
+    if (offAtLow >= 0 || offAtHigh < 0)
         return std::nullopt;
-    while (std::abs(high - low) > Precision) {
-        const double middle = (low + high) / 2;
-        (path_.altitude(middle) < height ? low : high) = middle;
+    // How many times in a row the guess fell on the low side (below 0) or the high side.
+    int run = 0;
+    double guess = high;
+    double previous = low;
+    for (int step = 0; step < MostSteps && std::abs(guess - previous) > Precision; ++step) {
+        previous = guess;
+        guess = high - offAtHigh * (high - low) / (offAtHigh - offAtLow);
+        const double off = path_.altitude(guess) - height;
+        if (off < 0) {
+            low = guess;
+            offAtLow = off;
+            run = std::min(run, 0) - 1;
+            if (run < -1)
+                offAtHigh /= 2;
+        } else {
+            high = guess;
+            offAtHigh = off;
+            run = std::max(run, 0) + 1;
+            if (run > 1)
+                offAtLow /= 2;
+        }
     }
-    return secondsOf((low + high) / 2);
+    return secondsOf(guess);
 }
 
 } // namespace schedule

@@ -11,9 +11,10 @@ namespace schedule {
 // The sun as seen from one place: its height over the horizon and its hour
 // angle at any moment (Julian days, UT). libnova gives the sun's place for
 // the equinox of J2000, which puts sun times off by minutes a few decades on;
-// the place is brought to the equinox of the date. Computing it costs tens of
-// microseconds, so it is computed every half day, kept, and interpolated
-// between.
+// the place is brought to the equinox of the date. Computing it, and the
+// nutation in sidereal time, costs tens of microseconds, so both are
+// computed every few days, kept, and interpolated between: the sun's path
+// bends so slowly that this is off by less than a second of time.
 class SunPath {
 public:
     explicit SunPath(Place place);
@@ -24,11 +25,18 @@ public:
     double hourAngle(double julianDay) const;
 
 private:
-    ln_equ_posn placeAt(double julianDay) const;
-    const ln_equ_posn &knot(long long halfDay) const;
+    struct Knot {
+        ln_equ_posn place;
+        // Apparent less mean sidereal time, in hours.
+        double equationOfEquinoxes;
+    };
+
+    // Interpolated between the knots either side.
+    Knot at(double julianDay) const;
+    const Knot &knot(long long index) const;
 
     ln_lnlat_posn observer_;
-    mutable std::map<long long, ln_equ_posn> knots_;
+    mutable std::map<long long, Knot> knots_;
 };
 
 } // namespace schedule
