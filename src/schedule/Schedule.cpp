@@ -10,6 +10,9 @@ namespace {
 
 // Every entry that can start at all does so within a year.
 constexpr int DaysAhead = 400;
+// A show carried on by window after window for longer is said to have no end
+// in sight; the clock looks again every midnight anyway.
+constexpr int DaysCarried = 14;
 
 // The sun's part in a window's start or end, for the status: ", sunset −15 min".
 QString sunPart(const SwitchTime &time)
@@ -147,9 +150,9 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
         // taken in order of their start, one pass follows a whole chain.
         for (;;) {
             const QDate dayAfterEnd = current->end.toTimeZone(zone_).date().addDays(1);
-            if (dayAfterEnd > ahead.lastDay()) {
+            if (dayAfterEnd > today.addDays(DaysCarried)) {
                 verdict.entry = current->entry;
-                verdict.status = QStringLiteral("on, with no end in the year ahead (entry %1)").arg(current->entry);
+                verdict.status = QStringLiteral("on, with no end in the next %1 days (entry %2)").arg(DaysCarried).arg(current->entry);
                 return verdict;
             }
             ahead.gatherThrough(dayAfterEnd);

@@ -30,7 +30,8 @@ struct Verdict {
     int entry = 0;
     // How the show ends at the next change, when it plays.
     EndOfShow endOfShow = EndOfShow::AtOnce;
-    // In UTC; invalid when nothing changes in the year ahead.
+    // In UTC; invalid when no window starts in the year ahead, or when the
+    // show plays on for more than two weeks.
     QDateTime nextChange;
     // One line for the service's status, such as "off at 23:00 (entry 2)".
     QString status;

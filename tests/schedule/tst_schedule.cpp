@@ -147,6 +147,8 @@ private slots:
         QTest::newRow("order") << "on=10:00 off=09:00" << "it would end at 09:00, before it starts at 10:00";
         QTest::newRow("end") << "on=sunset off=23:00 end=later" << "\"later\" is not a way to end";
         QTest::newRow("no end") << "on=17:00" << "it needs a start and an end";
+        QTest::newRow("never opens") << "on=dusk off=sunset" << "it would never run: sunset comes before dusk every day";
+        QTest::newRow("never opens, with offsets") << "on=sunrise+10 off=dawn+5" << "it would never run: dawn+5 comes before sunrise+10";
     }
 
     void refusesBadEntries()
@@ -173,6 +175,44 @@ private slots:
             "[Schedule] Entry10 names no days, so it never runs."}));
         QCOMPARE(schedule.entries().size(), 2);
         QCOMPARE(schedule.entries().first().end, EndOfShow::AfterPass);
+    }
+
+    // What the file holds is bounded and made printable before it is quoted:
+    // the number of entries, their length, control characters, long values.
+    void boundsWhatItReads_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<int>("entries");
+        QByteArray manyEntries;
+        for (int entry = 1; entry <= 150; ++entry)
+            manyEntries += "Entry" + QByteArray::number(entry * 2) + "=on=17:00 off=23:00\n";
+        QTest::newRow("150 entries") << manyEntries << "[Schedule] has 150 entries; only the first 100, up to Entry200, are used." << 100;
+        QTest::newRow("a raw NUL") << QByteArray("Entry1=on=17:00") + '\0' + " off=23:00\nEntry2=on=17:00 off=23:00\n"
+                                   << "[Schedule] Entry1 is ignored: it holds a control character, \"\\x00\" at character 9;" << 1;
+        QTest::newRow("a 2 MB entry") << "Entry1=days=" + QByteArray(2 << 20, 'M') + "\n"
+                                      << "[Schedule] Entry1 is ignored: it is 2097157 characters long, and an entry has at most 200;" << 0;
+        QTest::newRow("a 2 MB latitude") << "Latitude=" + QByteArray(2 << 20, '5') + "\nEntry1=on=17:00 off=23:00\n"
+                                         << "[Schedule] Latitude=" + QString(80, '5') + "\u2026 (2097152 characters) is not usable" << 1;
+        QTest::newRow("a long field") << "Entry1=days=" + QByteArray(150, 'M') + "\n"
+                                      << "[Schedule] Entry1 is ignored: \"" + QString(80, 'M') + "\u2026 (150 characters)\" is not a list of days" << 0;
+        QTest::newRow("a control in a key") << QByteArray("Ke\x1by=1\nEntry1=on=17:00 off=23:00\n")
+                                            << "[Schedule] Ke\\x1by is ignored" << 1;
+    }
+
+    void boundsWhatItReads()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, problem);
+        QFETCH(int, entries);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Lampotron.conf"));
+        QVERIFY(writeFile(file, "[Schedule]\n" + section));
+        const Schedule schedule = readSchedule(SettingsStore(file), QTimeZone("Europe/Berlin"));
+        const QString listed = listSchedule(schedule, localTime(QStringLiteral("2026-06-12 10:00"), "Europe/Berlin"), 1);
+        QVERIFY2(listed.contains(problem), qPrintable(listed.left(1000)));
+        QVERIFY2(listed.size() < 20000 && !listed.contains(QChar(0)), qPrintable(listed.left(1000)));
+        QCOMPARE(schedule.entries().size(), entries);
     }
 
     // Told at once on start, when the clock is set, at the exact second of a
