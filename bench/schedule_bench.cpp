@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -48,24 +49,29 @@ void measureWakeUps(int count)
                 percentile(lateMs, 0.5), percentile(lateMs, 0.99), percentile(lateMs, 1.0));
 }
 
-// 100 entries, the most a schedule takes, cycling through the kinds; or
-// all of them windows that never open there, so that every decision looks a
-// year ahead.
-QString settingsFile(const QTemporaryDir &folder, double latitude, bool neverOpen)
+enum class Kinds { Mixed, NeverOpen, Rare };
+
+// 100 entries, the most a schedule takes, cycling through the kinds; or all
+// of them windows that never open there, so that every decision looks a year
+// ahead; or all on 29 February and one weekday, which comes once in 28 years.
+QString settingsFile(const QTemporaryDir &folder, double latitude, Kinds kinds)
 {
-    static const char *const kinds[] = {
+    static const char *const mixed[] = {
         "days=Mon-Fri dates=12-01..01-06 on=sunset-15 off=23:00 end=pass", "days=Sat,Sun on=dusk off=01:30",
         "on=dawn off=sunrise+30", "on=sunset+120 off=dusk", "days=Mon dates=02-29 on=17:00 off=18:00",
         "on=dusk off=23:30", "on=sunrise off=sunset", "on=sunset off=sunrise", "on=18:00 off=sunrise-30",
     };
-    const QString name = folder.filePath(QStringLiteral("%1-%2.conf").arg(latitude).arg(neverOpen));
+    const QString name = folder.filePath(QStringLiteral("%1-%2.conf").arg(latitude).arg(static_cast<int>(kinds)));
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write %s", qPrintable(name));
     file.write(QStringLiteral("[Schedule]\nLatitude=%1\nLongitude=15.0\n").arg(latitude).toUtf8());
     for (int entry = 1; entry <= 100; ++entry) {
-        const QString text = neverOpen ? QStringLiteral("on=sunset+%1 off=dusk-%1").arg(30 + entry)
-                                       : QLatin1String(kinds[entry % std::size(kinds)]);
+        const QString text = kinds == Kinds::NeverOpen ? QStringLiteral("on=sunset+%1 off=dusk-%1").arg(30 + entry)
+                             : kinds == Kinds::Rare ? QStringLiteral("days=%1 dates=02-29 on=17:%2 off=23:00")
+                                                          .arg(QLocale::c().dayName(entry % 7 + 1, QLocale::ShortFormat))
+                                                          .arg(entry % 60, 2, 10, QLatin1Char('0'))
+                                                    : QLatin1String(mixed[entry % std::size(mixed)]);
         file.write(QStringLiteral("Entry%1=%2\n").arg(entry).arg(text).toUtf8());
     }
     return name;
@@ -95,10 +101,11 @@ int main(int argc, char **argv)
     // A winter's day and a summer's day, in the polar night and the midnight sun up north.
     for (const QDateTime &at : {QDateTime(QDate(2026, 12, 10), QTime(12, 0), QTimeZone::utc()),
                                 QDateTime(QDate(2026, 6, 10), QTime(12, 0), QTimeZone::utc())}) {
-        for (const auto &[latitude, neverOpen] : {std::pair{52.5, false}, {78.2, false}, {52.5, true}}) {
-            const SettingsStore store(settingsFile(folder, latitude, neverOpen));
+        for (const auto &[latitude, kinds] : {std::pair{52.5, Kinds::Mixed}, {78.2, Kinds::Mixed}, {52.5, Kinds::NeverOpen}, {52.5, Kinds::Rare}}) {
+            const SettingsStore store(settingsFile(folder, latitude, kinds));
+            static const QString kindNames[] = {QString(), QStringLiteral(" that never open"), QStringLiteral(" on 29 February")};
             const QString where = QStringLiteral("100 entries%1 at %2°N on %3")
-                                      .arg(neverOpen ? QStringLiteral(" that never open") : QString())
+                                      .arg(kindNames[static_cast<int>(kinds)])
                                       .arg(latitude)
                                       .arg(at.date().toString(Qt::ISODate));
             measure(where + QStringLiteral(", read and list 7 days (--schedule 7)"), 10,

@@ -9,6 +9,8 @@ namespace schedule {
 namespace {
 
 constexpr double UnixEpochJulianDay = 2440587.5;
+// QDate's day number of 1970-01-01.
+constexpr qint64 UnixEpochDay = 2440588;
 constexpr double SecondsPerDay = 86400;
 // How far the sun's hour angle turns in a day, in degrees.
 constexpr double HourAnglePerDay = 360.9856;
@@ -32,10 +34,10 @@ double heightOf(SunEvent event)
 std::optional<qint64> SunCalendar::find(SunEvent event, QDate day, int utcOffset) const
 {
     // The mean sun passes the meridian 4 minutes earlier per degree east.
-    qint64 midday = QDate(1970, 1, 1).daysTo(day) * 86400 + 43200 - std::llround(place_.longitude * 240);
+    const qint64 daysSinceEpoch = day.toJulianDay() - UnixEpochDay;
+    qint64 midday = daysSinceEpoch * 86400 + 43200 - std::llround(place_.longitude * 240);
     // Far east or west that midday is on another local date; move it onto this one.
-    midday -= 86400 * static_cast<qint64>(std::floor(static_cast<double>(midday + utcOffset) / SecondsPerDay) -
-                                          static_cast<double>(QDate(1970, 1, 1).daysTo(day)));
+    midday -= 86400 * (static_cast<qint64>(std::floor(static_cast<double>(midday + utcOffset) / SecondsPerDay)) - daysSinceEpoch);
     const auto [known, added] = known_.try_emplace(midday);
     if (added)
         known->second = eventsOfDayAround(UnixEpochJulianDay + static_cast<double>(midday) / SecondsPerDay);

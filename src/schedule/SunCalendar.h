@@ -7,7 +7,7 @@
 #include <QTimeZone>
 
 #include <array>
-#include <map>
+#include <unordered_map>
 #include <optional>
 
 namespace schedule {
@@ -41,7 +41,7 @@ private:
 
     Place place_;
     SunPath path_;
-    mutable std::map<long long, DayEvents> known_;
+    mutable std::unordered_map<qint64, DayEvents> known_;
 };
 
 } // namespace schedule

@@ -4,7 +4,7 @@
 
 #include <libnova/ln_types.h>
 
-#include <map>
+#include <unordered_map>
 
 namespace schedule {
 
@@ -36,7 +36,7 @@ private:
     const Knot &knot(long long index) const;
 
     ln_lnlat_posn observer_;
-    mutable std::map<long long, Knot> knots_;
+    mutable std::unordered_map<long long, Knot> knots_;
 };
 
 } // namespace schedule

@@ -10,9 +10,12 @@ namespace {
 
 constexpr qint64 SecondsPerDay = 86400;
 
+// QDate's day number of 1970-01-01.
+constexpr qint64 UnixEpochDay = 2440588;
+
 qint64 secondsAtUtcMidnight(QDate day)
 {
-    return QDate(1970, 1, 1).daysTo(day) * SecondsPerDay;
+    return (day.toJulianDay() - UnixEpochDay) * SecondsPerDay;
 }
 
 qint64 toNearestMinute(qint64 seconds)
@@ -30,7 +33,7 @@ SwitchMoments::SwitchMoments(std::optional<Place> place, QTimeZone zone) : zone_
 
 std::optional<qint64> SwitchMoments::momentOf(const SwitchTime &time, QDate day) const
 {
-    const LocalDay &local = localDay(day);
+    LocalDay &local = localDay(day);
     if (!time.sun) {
         const qint64 asUtc = secondsAtUtcMidnight(day) + time.clock.msecsSinceStartOfDay() / 1000;
         if (local.steadyOffset)
@@ -39,10 +42,14 @@ std::optional<qint64> SwitchMoments::momentOf(const SwitchTime &time, QDate day)
     }
     if (!sun_)
         return std::nullopt;
-    const std::optional<qint64> event = sun_->find(*time.sun, day, local.middayOffset);
-    if (!event)
+    std::optional<std::optional<qint64>> &event = local.sun[static_cast<int>(*time.sun)];
+    if (!event) {
+        const std::optional<qint64> found = sun_->find(*time.sun, day, local.middayOffset);
+        event.emplace(found ? std::optional(toNearestMinute(*found)) : std::optional<qint64>());
+    }
+    if (!*event)
         return std::nullopt;
-    return toNearestMinute(*event) + time.offsetMinutes * 60;
+    return **event + time.offsetMinutes * 60;
 }
 
 QString SwitchMoments::latitudeText() const
@@ -50,7 +57,7 @@ QString SwitchMoments::latitudeText() const
     return sun_ ? sun_->latitudeText() : QString();
 }
 
-const SwitchMoments::LocalDay &SwitchMoments::localDay(QDate day) const
+SwitchMoments::LocalDay &SwitchMoments::localDay(QDate day) const
 {
     const auto [known, added] = days_.try_emplace(day.toJulianDay());
     if (added) {

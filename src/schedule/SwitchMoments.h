@@ -5,6 +5,7 @@
 
 #include <QTimeZone>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -31,8 +32,10 @@ private:
         // The zone's offset, when it keeps one from a day before to a day after.
         std::optional<int> steadyOffset;
         int middayOffset = 0;
+        // Each sun event once looked up, rounded: none when it does not happen.
+        std::array<std::optional<std::optional<qint64>>, 4> sun;
     };
-    const LocalDay &localDay(QDate day) const;
+    LocalDay &localDay(QDate day) const;
 
     QTimeZone zone_;
     std::unique_ptr<const SunCalendar> sun_;

@@ -241,14 +241,17 @@ private slots:
     {
         const QByteArray berlin = "Europe/Berlin";
         const Schedule schedule = scheduleOf({"days=Fri on=21:00 off=01:30 end=pass", "dates=12-24..12-26 on=17:00 off=22:00",
-                                              "on=sunset-30 off=sunset+30"}, berlin);
+                                              "on=sunset-30 off=sunset+30", "days=Mon dates=02-29 on=17:00 off=18:00",
+                                              "days=Sat dates=12-31..01-02 on=17:00 off=18:00"}, berlin);
         // Sunset on the 18th is at 15:52:48 (SolarReference.h): to the nearest minute.
         QCOMPARE(listSchedule(schedule, localTime(QStringLiteral("2026-12-18 10:00"), berlin), 2),
                  "On and off times of the 2 days from Fri 2026-12-18, in Europe/Berlin:\n"
                  "Fri 2026-12-18  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30\n"
                  "Fri 2026-12-18  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
                  "Sat 2026-12-19  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30\n"
-                 "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n");
+                 "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n"
+                 "entry 4 runs on none of these days; its next day is Mon 2044-02-29\n"
+                 "entry 5 runs on none of these days; its next day is Sat 2027-01-02\n");
     }
 };
 
