@@ -44,14 +44,6 @@ std::optional<qint64> SunCalendar::find(SunEvent event, QDate day, int utcOffset
     return known->second[static_cast<int>(event)];
 }
 
-std::optional<QDateTime> SunCalendar::find(SunEvent event, QDate day, const QTimeZone &zone) const
-{
-    const std::optional<qint64> seconds = find(event, day, zone.offsetFromUtc(QDateTime(day, QTime(12, 0), zone)));
-    if (!seconds)
-        return std::nullopt;
-    return QDateTime::fromSecsSinceEpoch(*seconds, QTimeZone::utc());
-}
-
 QString SunCalendar::latitudeText() const
 {
     return QStringLiteral("%1\u00b0%2").arg(std::abs(place_.latitude), 0, 'f', 1).arg(place_.latitude < 0 ? 'S' : 'N');

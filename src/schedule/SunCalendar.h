@@ -3,8 +3,8 @@
 #include "Entry.h"
 #include "SunPath.h"
 
-#include <QDateTime>
-#include <QTimeZone>
+#include <QDate>
+#include <QString>
 
 #include <array>
 #include <unordered_map>
@@ -28,7 +28,6 @@ public:
     // reach that height that day: polar day or night. `utcOffset` is the
     // zone's offset in seconds around that date's midday.
     std::optional<qint64> find(SunEvent event, QDate day, int utcOffset) const;
-    std::optional<QDateTime> find(SunEvent event, QDate day, const QTimeZone &zone) const;
     // "69.6°N"
     QString latitudeText() const;
 

@@ -190,10 +190,10 @@ private slots:
         QTest::newRow("150 entries") << manyEntries << "[Schedule] has 150 entries; only the first 100, up to Entry200, are used." << 100;
         QTest::newRow("a raw NUL") << QByteArray("Entry1=on=17:00") + '\0' + " off=23:00\nEntry2=on=17:00 off=23:00\n"
                                    << "[Schedule] Entry1 is ignored: it holds a control character, \"\\x00\" at character 9;" << 1;
-        QTest::newRow("a 2 MB entry") << "Entry1=days=" + QByteArray(2 << 20, 'M') + "\n"
-                                      << "[Schedule] Entry1 is ignored: it is 2097157 characters long, and an entry has at most 200;" << 0;
-        QTest::newRow("a 2 MB latitude") << "Latitude=" + QByteArray(2 << 20, '5') + "\nEntry1=on=17:00 off=23:00\n"
-                                         << "[Schedule] Latitude=" + QString(80, '5') + "\u2026 (2097152 characters) is not usable" << 1;
+        QTest::newRow("a 100 kB entry") << "Entry1=days=" + QByteArray(100000, 'M') + "\n"
+                                        << "[Schedule] Entry1 is ignored: it is 100005 characters long, and an entry has at most 200;" << 0;
+        QTest::newRow("a 100 kB latitude") << "Latitude=" + QByteArray(100000, '5') + "\nEntry1=on=17:00 off=23:00\n"
+                                           << "[Schedule] Latitude=" + QString(80, '5') + "\u2026 (100000 characters) is not usable" << 1;
         QTest::newRow("a long field") << "Entry1=days=" + QByteArray(150, 'M') + "\n"
                                       << "[Schedule] Entry1 is ignored: \"" + QString(80, 'M') + "\u2026 (150 characters)\" is not a list of days" << 0;
         QTest::newRow("a control in a key") << QByteArray("Ke\x1by=1\nEntry1=on=17:00 off=23:00\n")
