@@ -144,6 +144,7 @@ private slots:
         QTest::newRow("day") << "days=Mon-Fry on=17:00 off=23:00" << "\"Mon-Fry\" is not a list of days";
         QTest::newRow("date") << "dates=02-30..03-01 on=17:00 off=23:00" << "\"02-30..03-01\" is not a range of dates";
         QTest::newRow("offset") << "on=sunset-181 off=23:00" << "\"sunset-181\" is not a time";
+        QTest::newRow("a placeholder in the text") << "on=sunset-%1 off=23:00" << "\"sunset-%1\" is not a time; write a clock time such as 23:00, or sunrise, sunset, dawn or dusk, moved by up to 180 minutes";
         QTest::newRow("order") << "on=10:00 off=09:00" << "it would end at 09:00, before it starts at 10:00";
         QTest::newRow("end") << "on=sunset off=23:00 end=later" << "\"later\" is not a way to end";
         QTest::newRow("no end") << "on=17:00" << "it needs a start and an end";
