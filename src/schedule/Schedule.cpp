@@ -79,10 +79,41 @@ Schedule::Schedule(QList<Entry> entries, std::optional<Place> place, QTimeZone z
                              .arg(entry.number).arg(sunEventName(*sunTime.sun));
             continue;
         }
+        if (entry.usesSun() && !opensInSomeYear(entry)) {
+            problems_ << QStringLiteral("[Schedule] Entry%1 is ignored: at %2 it never runs, as on=%3 does not come "
+                                        "before off=%4 on any day of the year.")
+                             .arg(QString::number(entry.number), moments_->latitudeText(), entry.on.text(), entry.off.text());
+            continue;
+        }
         if (entry.days.none())
             problems_ << QStringLiteral("[Schedule] Entry%1 names no days, so it never runs.").arg(entry.number);
         entries_ << entry;
     }
+}
+
+// Sun times come back to within a minute year after year, and every weekday
+// comes onto every date in some year; so a window that opens on no date of a
+// leap year, whatever the weekday, never opens. The solstices and equinoxes
+// come first: a window between sun times that opens at all mostly opens on
+// one of them.
+bool Schedule::opensInSomeYear(const Entry &entry) const
+{
+    const auto opensOnDate = [&](QDate day) {
+        if (entry.dates && !entry.dates->contains(day))
+            return false;
+        const std::optional<qint64> start = moments_->momentOf(entry.on, day);
+        const std::optional<qint64> end = moments_->momentOf(entry.off, entry.closesNextDay() ? day.addDays(1) : day);
+        return start && end && *start < *end;
+    };
+    for (QDate day : {QDate(2028, 6, 21), QDate(2028, 12, 21), QDate(2028, 3, 20), QDate(2028, 9, 22)}) {
+        if (opensOnDate(day))
+            return true;
+    }
+    for (QDate day(2028, 1, 1); day.year() == 2028; day = day.addDays(1)) {
+        if (opensOnDate(day))
+            return true;
+    }
+    return false;
 }
 
 std::optional<Window> Schedule::windowOf(const Entry &entry, QDate day, QStringList *notes) const

@@ -47,8 +47,9 @@ class Schedule {
 public:
     // No schedule: the show plays all the time.
     Schedule() = default;
-    // Entries that use the sun are refused without a place; `problems` are
-    // those found while reading, kept for the log.
+    // Entries that use the sun are refused without a place, and when they
+    // would open on no day of the year there; `problems` are those found
+    // while reading, kept for the log.
     Schedule(QList<Entry> entries, std::optional<Place> place, QTimeZone zone, QStringList problems = {});
 
     bool inUse() const { return inUse_; }
@@ -63,6 +64,7 @@ public:
     QList<Window> windowsStartingOn(QDate day, QStringList *notes = nullptr) const;
 
 private:
+    bool opensInSomeYear(const Entry &entry) const;
     std::optional<Window> windowOf(const Entry &entry, QDate day, QStringList *notes) const;
     QString localText(const QDateTime &moment, const QDateTime &at) const;
 

@@ -197,6 +197,8 @@ private slots:
                                            << "[Schedule] Latitude=" + QString(80, '5') + "\u2026 (100000 characters) is not usable" << 1;
         QTest::newRow("a long field") << "Entry1=days=" + QByteArray(150, 'M') + "\n"
                                       << "[Schedule] Entry1 is ignored: \"" + QString(80, 'M') + "\u2026 (150 characters)\" is not a list of days" << 0;
+        QTest::newRow("never opens here") << QByteArray("Latitude=52.5\nLongitude=13.4\nEntry1=on=sunset+100 off=dusk\nEntry2=dates=06-21 on=sunset+40 off=dusk\n")
+                                          << "[Schedule] Entry1 is ignored: at 52.5°N it never runs, as on=sunset+100 does not come before off=dusk on any day of the year." << 1;
         QTest::newRow("a control in a key") << QByteArray("Ke\x1by=1\nEntry1=on=17:00 off=23:00\n")
                                             << "[Schedule] Ke\\x1by is ignored" << 1;
     }
