@@ -1,5 +1,7 @@
 #include "EntryParser.h"
 
+#include "PrintableText.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -9,6 +11,8 @@ namespace schedule {
 namespace {
 
 constexpr int MaxOffsetMinutes = 180;
+// The longest sensible entry is about 70 characters.
+constexpr qsizetype MaxEntryLength = 200;
 
 // Bit 0 is Monday; the names are Qt's short English ones, Mon..Sun.
 std::optional<int> weekdayBit(const QString &name)
@@ -85,15 +89,46 @@ std::optional<SwitchTime> parseSwitchTime(const QString &value)
     return std::nullopt;
 }
 
-// A window that stays within one day must close after it opens. Times that
-// involve two different sun events are only known day by day.
+// Sun events in the order they come every day, wherever they come at all.
+int orderInTheDay(SunEvent event)
+{
+    switch (event) {
+    case SunEvent::Dawn:
+        return 0;
+    case SunEvent::Sunrise:
+        return 1;
+    case SunEvent::Sunset:
+        return 2;
+    case SunEvent::Dusk:
+        break;
+    }
+    return 3;
+}
+
+// A window that stays within one day must close after it opens. One that
+// ends at a sun event that always comes first, as on=dusk off=sunset, never
+// opens. Between a clock time and a sun time, it depends on the day.
 bool closesBeforeOpening(const Entry &entry)
 {
-    if (entry.closesNextDay() || entry.on.sun != entry.off.sun)
+    if (entry.closesNextDay())
         return false;
-    if (entry.on.sun)
-        return entry.off.offsetMinutes <= entry.on.offsetMinutes;
+    if (entry.on.sun && entry.off.sun)
+        return orderInTheDay(*entry.off.sun) <= orderInTheDay(*entry.on.sun) && entry.off.offsetMinutes <= entry.on.offsetMinutes;
+    if (entry.on.sun || entry.off.sun)
+        return false;
     return entry.off.clock <= entry.on.clock;
+}
+
+// The first character that is neither printable nor a space or tab.
+qsizetype firstControl(const QString &text)
+{
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text.at(index);
+        if (character != QLatin1Char('\t') && (character.category() == QChar::Other_Control || character.category() == QChar::Separator_Line ||
+                                                 character.category() == QChar::Separator_Paragraph))
+            return index;
+    }
+    return -1;
 }
 
 QString readField(Entry &entry, const QString &name, const QString &value)
@@ -103,26 +138,26 @@ QString readField(Entry &entry, const QString &name, const QString &value)
         entry.days = days.value_or(std::bitset<7>());
         return days ? QString()
                     : QStringLiteral("\"%1\" is not a list of days; write days such as Mon-Fri or Sat,Sun "
-                                     "(Mon, Tue, Wed, Thu, Fri, Sat, Sun)").arg(value);
+                                     "(Mon, Tue, Wed, Thu, Fri, Sat, Sun)").arg(printable(value));
     }
     if (name == QLatin1String("dates")) {
         entry.dates = parseDates(value);
         return entry.dates ? QString()
                            : QStringLiteral("\"%1\" is not a range of dates; write it as month-day..month-day, "
-                                            "such as 12-01..01-06").arg(value);
+                                            "such as 12-01..01-06").arg(printable(value));
     }
     if (name == QLatin1String("on") || name == QLatin1String("off")) {
         const std::optional<SwitchTime> time = parseSwitchTime(value);
         (name == QLatin1String("on") ? entry.on : entry.off) = time.value_or(SwitchTime());
         return time ? QString()
                     : QStringLiteral("\"%1\" is not a time; write a clock time such as 23:00, or sunrise, sunset, "
-                                     "dawn or dusk, moved by up to %2 minutes as in sunset-15").arg(value).arg(MaxOffsetMinutes);
+                                     "dawn or dusk, moved by up to %2 minutes as in sunset-15").arg(printable(value), QString::number(MaxOffsetMinutes));
     }
     if (value.compare(QLatin1String("pass"), Qt::CaseInsensitive) == 0)
         entry.end = EndOfShow::AfterPass;
     else if (value.compare(QLatin1String("now"), Qt::CaseInsensitive) != 0)
         return QStringLiteral("\"%1\" is not a way to end; write end=now (stop at once) or end=pass "
-                              "(stop after the scheme's last row)").arg(value);
+                              "(stop after the scheme's last row)").arg(printable(value));
     return {};
 }
 
@@ -132,6 +167,12 @@ std::variant<Entry, QString> parseEntry(int number, const QString &text)
 {
     static const QStringList names{QStringLiteral("days"), QStringLiteral("dates"), QStringLiteral("on"),
                                    QStringLiteral("off"), QStringLiteral("end")};
+    if (text.size() > MaxEntryLength)
+        return QStringLiteral("it is %1 characters long, and an entry has at most %2; write one window per entry, "
+                              "such as on=sunset off=23:00").arg(text.size()).arg(MaxEntryLength);
+    if (const qsizetype control = firstControl(text); control >= 0)
+        return QStringLiteral("it holds a control character, \"%1\" at character %2; write it as plain text on one line")
+            .arg(printable(text.mid(control, 1))).arg(control + 1);
     Entry entry;
     entry.number = number;
     entry.days.set();
@@ -141,7 +182,7 @@ std::variant<Entry, QString> parseEntry(int number, const QString &text)
         const qsizetype equals = field.indexOf(QLatin1Char('='));
         const QString name = field.left(equals).toLower();
         if (equals < 0 || !names.contains(name))
-            return QStringLiteral("\"%1\" is none of days=, dates=, on=, off= and end=").arg(field);
+            return QStringLiteral("\"%1\" is none of days=, dates=, on=, off= and end=").arg(printable(field));
         if (seen.contains(name))
             return QStringLiteral("%1= is given twice").arg(name);
         seen.insert(name);
@@ -150,6 +191,8 @@ std::variant<Entry, QString> parseEntry(int number, const QString &text)
     }
     if (!seen.contains(QStringLiteral("on")) || !seen.contains(QStringLiteral("off")))
         return QStringLiteral("it needs a start and an end, such as on=sunset off=23:00");
+    if (closesBeforeOpening(entry) && entry.on.sun && entry.on.sun != entry.off.sun)
+        return QStringLiteral("it would never run: %1 comes before %2 every day").arg(entry.off.text(), entry.on.text());
     if (closesBeforeOpening(entry)) {
         return QStringLiteral("it would end at %1, before it starts at %2; a window runs past midnight only from "
                               "the afternoon (12:00 or later, sunset, dusk) into the morning (before 12:00, "

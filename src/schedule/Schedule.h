@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Entry.h"
-#include "SunCalendar.h"
+#include "SwitchMoments.h"
 
 #include <QDateTime>
 #include <QList>
@@ -30,7 +30,8 @@ struct Verdict {
     int entry = 0;
     // How the show ends at the next change, when it plays.
     EndOfShow endOfShow = EndOfShow::AtOnce;
-    // In UTC; invalid when nothing changes in the year ahead.
+    // In UTC; invalid when no window starts in the year ahead, or when the
+    // show plays on for more than two weeks.
     QDateTime nextChange;
     // One line for the service's status, such as "off at 23:00 (entry 2)".
     QString status;
@@ -46,8 +47,9 @@ class Schedule {
 public:
     // No schedule: the show plays all the time.
     Schedule() = default;
-    // Entries that use the sun are refused without a place; `problems` are
-    // those found while reading, kept for the log.
+    // Entries that use the sun are refused without a place, and when they
+    // would open on no day of the year there; `problems` are those found
+    // while reading, kept for the log.
     Schedule(QList<Entry> entries, std::optional<Place> place, QTimeZone zone, QStringList problems = {});
 
     bool inUse() const { return inUse_; }
@@ -62,14 +64,14 @@ public:
     QList<Window> windowsStartingOn(QDate day, QStringList *notes = nullptr) const;
 
 private:
+    bool opensInSomeYear(const Entry &entry) const;
     std::optional<Window> windowOf(const Entry &entry, QDate day, QStringList *notes) const;
-    std::optional<QDateTime> momentOf(const SwitchTime &time, QDate day) const;
     QString localText(const QDateTime &moment, const QDateTime &at) const;
 
     bool inUse_ = false;
     QList<Entry> entries_;
     QTimeZone zone_ = QTimeZone::systemTimeZone();
-    std::shared_ptr<const SunCalendar> sun_;
+    std::shared_ptr<const SwitchMoments> moments_;
     QStringList problems_;
 };
 

@@ -30,13 +30,33 @@ QString windowLine(const Window &window, const QTimeZone &zone)
              window.endOfShow == EndOfShow::AfterPass ? QStringLiteral(" end=pass") : QString());
 }
 
+// The next day after `after` that a range of dates starts on; 29 February
+// in a common year is taken as 1 March.
+QDate nextRangeStart(QDate after, int first)
+{
+    for (int year = after.year();; ++year) {
+        QDate start(year, first / 100, first % 100);
+        if (!start.isValid())
+            start = QDate(year, 3, 1);
+        if (start > after)
+            return start;
+    }
+}
+
 // The first day on or after `from` an entry opens a window, as far as every
-// weekday has come onto every date.
+// weekday has come onto every date. Days outside its dates are skipped a
+// range at a time, so a date that comes once in years is found at once.
 std::optional<QDate> firstOpening(const Entry &entry, QDate from)
 {
-    for (QDate day = from; day < from.addYears(YearsToFindAStart); day = day.addDays(1)) {
+    const QDate until = from.addYears(YearsToFindAStart);
+    for (QDate day = from; day < until;) {
+        if (entry.dates && !entry.dates->contains(day)) {
+            day = nextRangeStart(day, entry.dates->first);
+            continue;
+        }
         if (entry.opensOn(day))
             return day;
+        day = day.addDays(1);
     }
     return std::nullopt;
 }

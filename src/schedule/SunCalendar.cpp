@@ -1,6 +1,5 @@
 #include "SunCalendar.h"
 
-#include <libnova/julian_day.h>
 #include <libnova/solar.h>
 
 #include <cmath>
@@ -9,51 +8,40 @@ namespace schedule {
 
 namespace {
 
-double julianDayOf(const QDateTime &moment)
+constexpr double UnixEpochJulianDay = 2440587.5;
+// QDate's day number of 1970-01-01.
+constexpr qint64 UnixEpochDay = 2440588;
+constexpr double SecondsPerDay = 86400;
+// How far the sun's hour angle turns in a day, in degrees.
+constexpr double HourAnglePerDay = 360.9856;
+// The search stops when the crossing moves by less than a quarter of a second.
+constexpr double Precision = 0.25 / SecondsPerDay;
+// A bound on the search; it settles in well under ten steps.
+constexpr int MostSteps = 64;
+
+qint64 secondsOf(double julianDay)
 {
-    time_t seconds = static_cast<time_t>(moment.toSecsSinceEpoch());
-    return ln_get_julian_from_timet(&seconds);
+    return std::llround((julianDay - UnixEpochJulianDay) * SecondsPerDay);
 }
 
-QDateTime momentOf(double julianDay)
+double heightOf(SunEvent event)
 {
-    time_t seconds = 0;
-    ln_get_timet_from_julian(julianDay, &seconds);
-    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc());
-}
-
-// Julian days begin at noon; UTC days at the .5 before.
-qint64 utcDayOf(double julianDay)
-{
-    return static_cast<qint64>(std::floor(julianDay - 0.5));
+    return event == SunEvent::Dawn || event == SunEvent::Dusk ? LN_SOLAR_CIVIL_HORIZON : LN_SOLAR_STANDART_HORIZON;
 }
 
 } // namespace
 
-std::optional<QDateTime> SunCalendar::find(SunEvent event, QDate day, const QTimeZone &zone) const
+std::optional<qint64> SunCalendar::find(SunEvent event, QDate day, int utcOffset) const
 {
-    const bool rising = event == SunEvent::Sunrise || event == SunEvent::Dawn;
-    const bool twilight = event == SunEvent::Dawn || event == SunEvent::Dusk;
     // The mean sun passes the meridian 4 minutes earlier per degree east.
-    QDateTime midday = QDateTime(day, QTime(12, 0), QTimeZone::utc()).addSecs(std::llround(-place_.longitude * 240));
-    midday = midday.addDays(midday.toTimeZone(zone).date().daysTo(day));
-    const double from = julianDayOf(midday) - 0.5;
-    const double to = from + 1;
-    std::optional<double> found;
-    for (qint64 utcDay = utcDayOf(from); utcDay <= utcDayOf(to); ++utcDay) {
-        const Crossings &crossings = crossingsOn(utcDay, twilight);
-        const std::optional<double> crossing = rising ? crossings.rise : crossings.set;
-        if (!crossing || *crossing < from || *crossing >= to)
-            continue;
-        // Where two fall into one solar day (one crossing found from both
-        // UTC days, or a dusk just after the midnight before), the first rise
-        // and the last set are its own.
-        if (!found || (rising ? *crossing < *found : *crossing > *found))
-            found = crossing;
-    }
-    if (!found)
-        return std::nullopt;
-    return momentOf(*found);
+    const qint64 daysSinceEpoch = day.toJulianDay() - UnixEpochDay;
+    qint64 midday = daysSinceEpoch * 86400 + 43200 - std::llround(place_.longitude * 240);
+    // Far east or west that midday is on another local date; move it onto this one.
+    midday -= 86400 * (static_cast<qint64>(std::floor(static_cast<double>(midday + utcOffset) / SecondsPerDay)) - daysSinceEpoch);
+    const auto [known, added] = known_.try_emplace(midday);
+    if (added)
+        known->second = eventsOfDayAround(UnixEpochJulianDay + static_cast<double>(midday) / SecondsPerDay);
+    return known->second[static_cast<int>(event)];
 }
 
 QString SunCalendar::latitudeText() const
@@ -61,18 +49,66 @@ QString SunCalendar::latitudeText() const
     return QStringLiteral("%1\u00b0%2").arg(std::abs(place_.latitude), 0, 'f', 1).arg(place_.latitude < 0 ? 'S' : 'N');
 }
 
-const SunCalendar::Crossings &SunCalendar::crossingsOn(qint64 utcDay, bool twilight) const
+// From the sun's lowest point before midday it climbs to its highest and
+// sinks to its lowest after, so each height is crossed at most once going up
+// and once going down.
+SunCalendar::DayEvents SunCalendar::eventsOfDayAround(double meanMidday) const
 {
-    const auto [known, added] = known_.try_emplace({utcDay, twilight});
-    if (added) {
-        ln_lnlat_posn observer{place_.longitude, place_.latitude};
-        ln_rst_time times{};
-        const double horizon = twilight ? LN_SOLAR_CIVIL_HORIZON : LN_SOLAR_STANDART_HORIZON;
-        // Anything but 0 means the sun stays above or below all day.
-        if (ln_get_solar_rst_horizon(static_cast<double>(utcDay) + 0.5, &observer, horizon, &times) == 0)
-            known->second = {times.rise, times.set};
+    const double highest = transitNear(meanMidday, 0);
+    const double lowestBefore = transitNear(highest - 0.5, 180);
+    const double lowestAfter = transitNear(highest + 0.5, 180);
+    DayEvents events;
+    for (SunEvent event : {SunEvent::Sunrise, SunEvent::Sunset, SunEvent::Dawn, SunEvent::Dusk}) {
+        const bool rising = event == SunEvent::Sunrise || event == SunEvent::Dawn;
+        events[static_cast<int>(event)] = rising ? crossing(lowestBefore, highest, heightOf(event))
+                                                 : crossing(lowestAfter, highest, heightOf(event));
     }
-    return known->second;
+    return events;
+}
+
+// When the sun's hour angle is the one given, nearest to a moment.
+double SunCalendar::transitNear(double julianDay, double hourAngle) const
+{
+    for (int step = 0; step < 3; ++step) {
+        const double off = std::remainder(path_.hourAngle(julianDay) - hourAngle, 360.0);
+        julianDay -= off / HourAnglePerDay;
+    }
+    return julianDay;
+}
+
+// Where the sun passes a height between a low point and a high one, if it
+// does; the two may come in either order. Regula falsi, in the Illinois
+// form that keeps either end from sticking, needs a handful of looks at the
+// sun where halving needs twenty.
+std::optional<qint64> SunCalendar::crossing(double low, double high, double height) const
+{
+    double offAtLow = path_.altitude(low) - height;
+    double offAtHigh = path_.altitude(high) - height;
+    if (offAtLow >= 0 || offAtHigh < 0)
+        return std::nullopt;
+    // How many times in a row the guess fell on the low side (below 0) or the high side.
+    int run = 0;
+    double guess = high;
+    double previous = low;
+    for (int step = 0; step < MostSteps && std::abs(guess - previous) > Precision; ++step) {
+        previous = guess;
+        guess = high - offAtHigh * (high - low) / (offAtHigh - offAtLow);
+        const double off = path_.altitude(guess) - height;
+        if (off < 0) {
+            low = guess;
+            offAtLow = off;
+            run = std::min(run, 0) - 1;
+            if (run < -1)
+                offAtHigh /= 2;
+        } else {
+            high = guess;
+            offAtHigh = off;
+            run = std::max(run, 0) + 1;
+            if (run > 1)
+                offAtLow /= 2;
+        }
+    }
+    return secondsOf(guess);
 }
 
 } // namespace schedule

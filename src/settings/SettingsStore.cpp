@@ -25,6 +25,14 @@ QByteArray contentOf(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A value written by hand with commas and no quotes reads as a list.
+QString textOf(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -37,17 +45,12 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
 
-// A value written by hand with commas and no quotes reads as a list.
 QString SettingsStore::read(const settings::TextKey &key) const
 {
     const QSettings settings(fileName_, QSettings::IniFormat);
     keepIfDamaged(settings);
     const QVariant value = settings.value(path(key.section, key.key));
-    if (!value.isValid())
-        return key.fallback;
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    return value.isValid() ? textOf(value) : key.fallback;
 }
 
 int SettingsStore::read(const settings::IntKey &key) const
@@ -72,6 +75,17 @@ QStringList SettingsStore::keys(const QString &section) const
     keepIfDamaged(settings);
     settings.beginGroup(section);
     return settings.childKeys();
+}
+
+QList<SettingsStore::Value> SettingsStore::values(const QString &section) const
+{
+    QSettings settings(fileName_, QSettings::IniFormat);
+    keepIfDamaged(settings);
+    settings.beginGroup(section);
+    QList<Value> values;
+    for (const QString &key : settings.childKeys())
+        values << Value{section, key, textOf(settings.value(key))};
+    return values;
 }
 
 // QSettings writes the whole file atomically on sync. Its error state sticks

@@ -38,6 +38,8 @@ public:
     bool hasSection(const QString &section) const;
     // The keys of a section, as they are written.
     QStringList keys(const QString &section) const;
+    // A whole section read at once, for sections of many keys; texts as read() gives them.
+    QList<Value> values(const QString &section) const;
 
     // Why the file, though there, cannot be read (no permission, a folder in
     // its place...); reads then give the fallbacks. Nothing for a file that

@@ -3,8 +3,9 @@
 
 #include <cstdint>
 
-// Any text as an entry of [Schedule]: it is read, or refused with a reason.
-// One that is read decides a moment of polar night and one as the clocks go
+// Any text as an entry of [Schedule]: it is read, or refused with a reason
+// that is short and holds no control character, whatever the text held. One
+// that is read decides a moment of polar night and one as the clocks go
 // forward, north of the Arctic Circle, each with its next change after it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -14,6 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (const QString *problem = std::get_if<QString>(&parsed)) {
         if (problem->isEmpty())
             qFatal("an entry was refused without a reason");
+        if (problem->size() > 600)
+            qFatal("a reason of %lld characters", static_cast<long long>(problem->size()));
+        for (QChar character : *problem) {
+            if (character.category() == QChar::Other_Control)
+                qFatal("a reason holds the control character %#x", character.unicode());
+        }
         return 0;
     }
     const schedule::Schedule schedule({std::get<schedule::Entry>(parsed)}, schedule::Place{69.6, 18.96}, zone);

@@ -95,7 +95,7 @@ private slots:
     }
 
     // What should be so at one moment; the next change in UTC, within a
-    // minute for sun times (libnova's own figures for that place and day).
+    // minute for sun times (figures from the reference in SolarReference.h).
     void decidesByState_data()
     {
         QTest::addColumn<QByteArray>("zone");
@@ -113,9 +113,9 @@ private slots:
         QTest::newRow("overlapping windows hand over") << berlin << QStringList{"on=17:00 off=20:00", "on=19:00 off=23:00"} << "2026-06-10 17:30" << true << 2 << "2026-06-10T21:00:00Z" << "";
         QTest::newRow("02:30 in the gap starts as the clocks jump") << berlin << QStringList{"on=02:30 off=05:00"} << "2026-03-29 01:00" << false << 1 << "2026-03-29T01:00:00Z" << "";
         QTest::newRow("02:30 twice ends at the first") << berlin << QStringList{"on=01:00 off=02:30"} << "2026-10-25 01:30" << true << 1 << "2026-10-25T00:30:00Z" << "";
-        QTest::newRow("sunset+30, next day in UTC") << newYork << QStringList{"on=sunset+30 off=23:30"} << "2026-06-21 12:00" << false << 1 << "2026-06-22T00:59:09Z" << "";
-        QTest::newRow("sunrise-10, day before in UTC") << QByteArray("Australia/Sydney") << QStringList{"on=sunrise-10 off=09:00"} << "2026-06-21 03:00" << false << 1 << "2026-06-20T20:48:20Z" << "";
-        QTest::newRow("dusk+15 as the clocks go back") << berlin << QStringList{"on=dusk+15 off=23:00"} << "2026-10-25 12:00" << false << 1 << "2026-10-25T16:40:05Z" << "";
+        QTest::newRow("sunset+30, next day in UTC") << newYork << QStringList{"on=sunset+30 off=23:30"} << "2026-06-21 12:00" << false << 1 << "2026-06-22T01:00:46Z" << "";
+        QTest::newRow("sunrise-10, day before in UTC") << QByteArray("Australia/Sydney") << QStringList{"on=sunrise-10 off=09:00"} << "2026-06-21 03:00" << false << 1 << "2026-06-20T20:49:57Z" << "";
+        QTest::newRow("dusk+15 as the clocks go back") << berlin << QStringList{"on=dusk+15 off=23:00"} << "2026-10-25 12:00" << false << 1 << "2026-10-25T16:40:41Z" << "";
         QTest::newRow("polar night, no sunset") << QByteArray("Europe/Oslo") << QStringList{"on=sunset off=23:00"} << "2026-12-21 12:00" << false << 1 << ""
                                                 << "entry 1 does not run on 2026-12-21: there is no sunset on 2026-12-21 at 69.6°N";
     }
@@ -144,9 +144,12 @@ private slots:
         QTest::newRow("day") << "days=Mon-Fry on=17:00 off=23:00" << "\"Mon-Fry\" is not a list of days";
         QTest::newRow("date") << "dates=02-30..03-01 on=17:00 off=23:00" << "\"02-30..03-01\" is not a range of dates";
         QTest::newRow("offset") << "on=sunset-181 off=23:00" << "\"sunset-181\" is not a time";
+        QTest::newRow("a placeholder in the text") << "on=sunset-%1 off=23:00" << "\"sunset-%1\" is not a time; write a clock time such as 23:00, or sunrise, sunset, dawn or dusk, moved by up to 180 minutes";
         QTest::newRow("order") << "on=10:00 off=09:00" << "it would end at 09:00, before it starts at 10:00";
         QTest::newRow("end") << "on=sunset off=23:00 end=later" << "\"later\" is not a way to end";
         QTest::newRow("no end") << "on=17:00" << "it needs a start and an end";
+        QTest::newRow("never opens") << "on=dusk off=sunset" << "it would never run: sunset comes before dusk every day";
+        QTest::newRow("never opens, with offsets") << "on=sunrise+10 off=dawn+5" << "it would never run: dawn+5 comes before sunrise+10";
     }
 
     void refusesBadEntries()
@@ -175,6 +178,46 @@ private slots:
         QCOMPARE(schedule.entries().first().end, EndOfShow::AfterPass);
     }
 
+    // What the file holds is bounded and made printable before it is quoted:
+    // the number of entries, their length, control characters, long values.
+    void boundsWhatItReads_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<int>("entries");
+        QByteArray manyEntries;
+        for (int entry = 1; entry <= 150; ++entry)
+            manyEntries += "Entry" + QByteArray::number(entry * 2) + "=on=17:00 off=23:00\n";
+        QTest::newRow("150 entries") << manyEntries << "[Schedule] has 150 entries; only the first 100, up to Entry200, are used." << 100;
+        QTest::newRow("a raw NUL") << QByteArray("Entry1=on=17:00") + '\0' + " off=23:00\nEntry2=on=17:00 off=23:00\n"
+                                   << "[Schedule] Entry1 is ignored: it holds a control character, \"\\x00\" at character 9;" << 1;
+        QTest::newRow("a 100 kB entry") << "Entry1=days=" + QByteArray(100000, 'M') + "\n"
+                                        << "[Schedule] Entry1 is ignored: it is 100005 characters long, and an entry has at most 200;" << 0;
+        QTest::newRow("a 100 kB latitude") << "Latitude=" + QByteArray(100000, '5') + "\nEntry1=on=17:00 off=23:00\n"
+                                           << "[Schedule] Latitude=" + QString(80, '5') + "\u2026 (100000 characters) is not usable" << 1;
+        QTest::newRow("a long field") << "Entry1=days=" + QByteArray(150, 'M') + "\n"
+                                      << "[Schedule] Entry1 is ignored: \"" + QString(80, 'M') + "\u2026 (150 characters)\" is not a list of days" << 0;
+        QTest::newRow("never opens here") << QByteArray("Latitude=52.5\nLongitude=13.4\nEntry1=on=sunset+100 off=dusk\nEntry2=dates=06-21 on=sunset+40 off=dusk\n")
+                                          << "[Schedule] Entry1 is ignored: at 52.5°N it never runs, as on=sunset+100 does not come before off=dusk on any day of the year." << 1;
+        QTest::newRow("a control in a key") << QByteArray("Ke\x1by=1\nEntry1=on=17:00 off=23:00\n")
+                                            << "[Schedule] Ke\\x1by is ignored" << 1;
+    }
+
+    void boundsWhatItReads()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, problem);
+        QFETCH(int, entries);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("Lampotron.conf"));
+        QVERIFY(writeFile(file, "[Schedule]\n" + section));
+        const Schedule schedule = readSchedule(SettingsStore(file), QTimeZone("Europe/Berlin"));
+        const QString listed = listSchedule(schedule, localTime(QStringLiteral("2026-06-12 10:00"), "Europe/Berlin"), 1);
+        QVERIFY2(listed.contains(problem), qPrintable(listed.left(1000)));
+        QVERIFY2(listed.size() < 20000 && !listed.contains(QChar(0)), qPrintable(listed.left(1000)));
+        QCOMPARE(schedule.entries().size(), entries);
+    }
+
     // Told at once on start, when the clock is set, at the exact second of a
     // change, and when the settings are read anew.
     void followsTheClockWhenSet()
@@ -201,13 +244,17 @@ private slots:
     {
         const QByteArray berlin = "Europe/Berlin";
         const Schedule schedule = scheduleOf({"days=Fri on=21:00 off=01:30 end=pass", "dates=12-24..12-26 on=17:00 off=22:00",
-                                              "on=sunset-30 off=sunset+30"}, berlin);
-        QCOMPARE(listSchedule(schedule, localTime(QStringLiteral("2026-06-12 10:00"), berlin), 2),
-                 "On and off times of the 2 days from Fri 2026-06-12, in Europe/Berlin:\n"
-                 "Fri 2026-06-12  on 20:57  off 21:57      entry 3: on=sunset-30 off=sunset+30\n"
-                 "Fri 2026-06-12  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
-                 "Sat 2026-06-13  on 20:58  off 21:58      entry 3: on=sunset-30 off=sunset+30\n"
-                 "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n");
+                                              "on=sunset-30 off=sunset+30", "days=Mon dates=02-29 on=17:00 off=18:00",
+                                              "days=Sat dates=12-31..01-02 on=17:00 off=18:00"}, berlin);
+        // Sunset on the 18th is at 15:52:48 (SolarReference.h): to the nearest minute.
+        QCOMPARE(listSchedule(schedule, localTime(QStringLiteral("2026-12-18 10:00"), berlin), 2),
+                 "On and off times of the 2 days from Fri 2026-12-18, in Europe/Berlin:\n"
+                 "Fri 2026-12-18  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30\n"
+                 "Fri 2026-12-18  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
+                 "Sat 2026-12-19  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30\n"
+                 "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n"
+                 "entry 4 runs on none of these days; its next day is Mon 2044-02-29\n"
+                 "entry 5 runs on none of these days; its next day is Sat 2027-01-02\n");
     }
 };
 
