@@ -84,3 +84,5 @@ for phase in quiet mqtt remote schedule; do
 done
 echo "Memory of the player before and after the MQTT phase: $memory_before, $memory_after"
 echo "Lines the player logged: $(wc -l < "$work/player.log"), the longest $(awk '{ if (length > n) n = length } END { print n + 0 }' "$work/player.log") characters"
+echo "What the player logged most, with numbers left out:"
+sed 's/[0-9]\+/N/g' "$work/player.log" | sort | uniq -c | sort -rn | head -n 5 | cut -c1-160

@@ -108,6 +108,10 @@ function showLamps(row) {
 }
 
 function describePlayback(state) {
+  if (state.following) {
+    const since = state.noDataSince ? `; no data since ${state.noDataSince}` : '';
+    return state.running ? `following ${state.following}${since}` : `stopped; follows ${state.following}`;
+  }
   if (!state.running) return `stopped; the scheme has ${state.rows} rows`;
   const what = state.effect ? `“${state.effect}” alone` : `the scheme, ${state.rows} rows`;
   return `${state.paused ? 'paused' : 'playing'}: ${what}`;

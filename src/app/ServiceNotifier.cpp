@@ -26,6 +26,10 @@ QString describe(const PlayerState &state, const QString &scheme)
                                     .arg(state.output, state.outputState == PlayerState::Output::Lost
                                                            ? QStringLiteral("lost")
                                                            : QStringLiteral("closed"));
+    if (!state.following.isEmpty() && state.playback != PlayerState::Playback::Stopped)
+        return QStringLiteral("following %1 on %2%3")
+            .arg(state.following, where,
+                 state.noDataSince.isEmpty() ? QString() : QStringLiteral("; no data since %1").arg(state.noDataSince));
     switch (state.playback) {
     case PlayerState::Playback::Running:
         return QStringLiteral("playing %1 (%2 rows) at %3 ms on %4")

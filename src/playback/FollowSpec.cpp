@@ -2,6 +2,7 @@
 
 #include "PrintableSetting.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -12,9 +13,12 @@ constexpr int LongestText = 64;
 
 std::optional<unsigned> wholeNumber(const QString &text)
 {
+    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
     bool ok = false;
     const qulonglong number = text.toULongLong(&ok);
-    if (!ok || text.isEmpty() || !text.front().isDigit() || number > std::numeric_limits<unsigned>::max())
+    if (!digitsOnly || !ok || number > std::numeric_limits<unsigned>::max())
         return std::nullopt;
     return static_cast<unsigned>(number);
 }

@@ -13,8 +13,8 @@ void Follower::resume()
     dark_ = true;
     lastFrame_ = timer_.now();
     lastFrameWall_ = QDateTime::currentDateTime();
-    written_.reset();
-    write(0);
+    // The lines are low already: the output was opened, or stopped.
+    written_ = 0;
     if (spec_.hold.count() > 0)
         timer_.arm(lastFrame_ + spec_.hold);
     emit noted(QStringLiteral("Following %1.").arg(spec_.describe()));

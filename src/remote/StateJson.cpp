@@ -32,6 +32,9 @@ QJsonObject state(const PlayerState &state, std::uint8_t lamps)
         {QStringLiteral("rows"), state.rows},
         {QStringLiteral("effect"), state.effect < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(effectName(state.effect))},
         {QStringLiteral("lamps"), lampsText(lamps)},
+        {QStringLiteral("following"), state.following.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(state.following)},
+        {QStringLiteral("noDataSince"),
+         state.noDataSince.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(state.noDataSince)},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "FakeDeadlineTimer.h"
 #include "PlayerCommands.h"
 #include "RecordingBackend.h"
+#include "ScriptedFrames.h"
 #include "TestFiles.h"
 
 #include <QTest>
@@ -52,6 +53,12 @@ struct Rig {
             failure = commands.build(selectionOf(argument));
         else if (verb == "wait")
             timer->runFor(std::chrono::milliseconds(argument.toInt()));
+        else if (verb == "follow") {
+            auto source = std::make_unique<ScriptedFrames>();
+            frames = source.get();
+            failure = commands.follow(*parseFollow(argument).spec, std::move(source));
+        } else if (verb == "frame")
+            frames->send(QByteArray(1, char(argument.toInt())) + QByteArray(7, 0));
         else if (verb == "refuse-open")
             record->openFailure = "no such device";
         return failure.value_or(QString());
@@ -81,6 +88,7 @@ struct Rig {
     }
 
     FakeDeadlineTimer *timer = new FakeDeadlineTimer;
+    ScriptedFrames *frames = nullptr; // the player's, once it follows
     std::shared_ptr<PortRecord> record = std::make_shared<PortRecord>();
     SettingsStore settings;
     Player player;
@@ -127,6 +135,12 @@ private slots:
         QTest::newRow("back to the scheme") << QStringList{"open", "play 3", "play -1"} << "" << "Running 100 ola:1 2 -1" << nothingStored << "10000000";
         QTest::newRow("build") << QStringList{"load", "build 001000000000"} << "" << "Stopped 100 ola:1 8 -1" << nothingStored << "";
         QTest::newRow("build with nothing ticked") << QStringList{"load", "build 000000000000"} << "Tick at least one effect" << "Stopped 100 ola:1 2 -1" << nothingStored << "";
+        QTest::newRow("following") << QStringList{"open", "follow ola:1", "start", "frame 255"} << "" << "Running 100 ola:1 0 -1" << nothingStored << "10000000";
+        QTest::newRow("following, started again") << QStringList{"open", "follow ola:1", "start", "start"} << "Following universe 1 from channel 1 already" << "Running 100 ola:1 0 -1" << nothingStored << "00000000";
+        QTest::newRow("following, a build") << QStringList{"open", "follow ola:1", "build 001000000000"} << "plays no scheme" << "Stopped 100 ola:1 0 -1" << nothingStored << "00000000";
+        QTest::newRow("following, an effect") << QStringList{"open", "follow ola:1", "start", "play 3"} << "plays no scheme" << "Running 100 ola:1 0 -1" << nothingStored << "00000000";
+        QTest::newRow("following, stopped") << QStringList{"open", "follow ola:1", "start", "frame 255", "stop", "frame 255"} << "" << "Stopped 100 ola:1 0 -1" << nothingStored << "00000000";
+        QTest::newRow("following, resumed") << QStringList{"open", "follow ola:1", "start", "stop", "start", "frame 255"} << "" << "Running 100 ola:1 0 -1" << nothingStored << "10000000";
         QTest::newRow("build while playing") << QStringList{"load", "start", "build 001000000000"} << "Stop playing" << "Running 100 ola:1 2 -1" << nothingStored << "";
     }
 
