@@ -4,6 +4,9 @@
 #include "OlaConnection.h"
 
 #include <ola/Callback.h>
+#include <ola/plugin_id.h>
+
+#include <map>
 
 namespace {
 
@@ -17,6 +20,46 @@ void keep(Answer *answer, const ola::client::Result &result, const std::vector<o
     answer->arrived = true;
     if (result.Success())
         answer->universes = universes;
+}
+
+struct Devices {
+    bool arrived = false;
+    std::vector<ola::client::OlaDevice> devices;
+};
+
+void keepDevices(Devices *answer, const ola::client::Result &result, const std::vector<ola::client::OlaDevice> &devices)
+{
+    answer->arrived = true;
+    if (result.Success())
+        answer->devices = devices;
+}
+
+// What each universe is patched to on the network: "sent to the network over
+// E1.31", "received from the network over Art-Net".
+std::map<unsigned, std::string> networkPatches(OlaConnection &olad)
+{
+    Devices answer;
+    olad.client().FetchDeviceInfo(ola::OLA_PLUGIN_ALL, ola::NewSingleCallback(&keepDevices, &answer));
+    std::map<unsigned, std::string> patches;
+    if (!olad.waitUntil([&answer] { return answer.arrived; }, std::chrono::seconds(2)))
+        return patches;
+    for (const ola::client::OlaDevice &device : answer.devices) {
+        const int plugin = device.PluginId();
+        if (plugin != ola::OLA_PLUGIN_E131 && plugin != ola::OLA_PLUGIN_ARTNET)
+            continue;
+        const std::string protocol = plugin == ola::OLA_PLUGIN_E131 ? "E1.31" : "Art-Net";
+        const auto note = [&patches](unsigned universe, const std::string &what) {
+            std::string &text = patches[universe];
+            text += (text.empty() ? "" : ", ") + what;
+        };
+        for (const auto &port : device.OutputPorts())
+            if (port.IsActive())
+                note(port.Universe(), "sent to the network over " + protocol);
+        for (const auto &port : device.InputPorts())
+            if (port.IsActive())
+                note(port.Universe(), "received from the network over " + protocol);
+    }
+    return patches;
 }
 
 } // namespace
@@ -48,10 +91,15 @@ std::vector<FoundPort> OlaOutput::find()
     if (answer.universes.empty())
         return {{"ola:1", "DMX universe 1 through olad",
                  "olad has no universe patched yet: patch one to an output with ola_patch"}};
+    const std::map<unsigned, std::string> patches = networkPatches(olad);
     std::vector<FoundPort> ports;
     for (const ola::client::OlaUniverse &universe : answer.universes) {
         const std::string id = std::to_string(universe.Id());
-        ports.push_back({"ola:" + id, "DMX universe " + id + " (" + universe.Name() + ") through olad", ""});
+        const auto patched = patches.find(universe.Id());
+        ports.push_back({"ola:" + id,
+                         "DMX universe " + id + " (" + universe.Name() + ") through olad"
+                             + (patched == patches.end() ? ", not on the network" : ", " + patched->second),
+                         ""});
     }
     return ports;
 }
