@@ -24,9 +24,12 @@ public:
     // Starts connecting in the background; returns why it cannot.
     std::optional<QString> start();
 
+    // What a message from the broker does, once it passed the connection's
+    // filter: a command to the player, or Home Assistant coming back.
+    void onMessage(const QString &topic, const QByteArray &payload);
+
 private:
     void announce();
-    void onMessage(const QString &topic, const QByteArray &payload);
     PlayerCommands::Failure run(const MqttCommand &command);
     PlayerCommands::Failure openOutput();
 
