@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+#include <QTimer>
 #include <QWebSocket>
 
 #include <memory>
@@ -31,6 +32,18 @@ struct Channel {
         bool opened = false;
         int closeCode = 0; // 0 while open
     };
+    // Waits on the event loop itself, not in steps of QTest's polling, as
+    // every handshake takes several turns of it.
+    template <typename Done>
+    static bool waitFor(Done done)
+    {
+        QTimer limit;
+        limit.start(2000);
+        while (!done() && limit.isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return done();
+    }
+
     Page &open(char how)
     {
         auto &page = *pages.emplace_back(std::make_unique<Page>());
@@ -38,11 +51,11 @@ struct Channel {
         QObject::connect(&page.socket, &QWebSocket::connected, [&page] { page.opened = true; });
         QObject::connect(&page.socket, &QWebSocket::disconnected, [&page] { page.closeCode = page.socket.closeCode(); });
         page.socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(server.port())));
-        if (!QTest::qWaitFor([&page] { return page.opened; }, 2000))
+        if (!waitFor([&page] { return page.opened; }))
             qFatal("a page could not open the channel");
         if (how != '-')
             page.socket.sendTextMessage(QStringLiteral("{\"key\":\"%1\"}").arg(how == 'k' ? Key : QByteArray(32, '0')));
-        if (how == 'k' && !QTest::qWaitFor([&page] { return !page.received.isEmpty(); }, 2000))
+        if (how == 'k' && !waitFor([&page] { return !page.received.isEmpty(); }))
             qFatal("a page with the key heard nothing");
         return page;
     }
