@@ -88,6 +88,8 @@ private slots:
         QTest::newRow("unknown field") << QByteArray("PUT") << "/api/v1/speed" << key << QByteArray("{\"speed\": 200, \"loud\": 1}") << 0 << 0 << 400 << false;
         QTest::newRow("field on a plain command") << QByteArray("POST") << "/api/v1/start" << key << QByteArray("{\"now\": true}") << 0 << 0 << 400 << false;
         QTest::newRow("speed out of range") << QByteArray("PUT") << "/api/v1/speed" << key << QByteArray("{\"speed\": 20}") << 0 << 0 << 400 << false;
+        QTest::newRow("speed off the steps") << QByteArray("PUT") << "/api/v1/speed" << key << QByteArray("{\"speed\": 73}") << 0 << 0 << 400 << false;
+        QTest::newRow("output that cannot work") << QByteArray("PUT") << "/api/v1/output" << key << QByteArray("{\"output\": \"../../etc/passwd\"}") << 0 << 0 << 400 << false;
         QTest::newRow("unknown path") << QByteArray("POST") << "/api/v1/launch" << key << QByteArray() << 0 << 0 << 404 << false;
         QTest::newRow("wrong method") << QByteArray("GET") << "/api/v1/start" << key << QByteArray() << 0 << 0 << 405 << false;
         QTest::newRow("after five wrong keys") << QByteArray("POST") << "/api/v1/start" << key << QByteArray() << 5 << 0 << 429 << false;
