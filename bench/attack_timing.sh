@@ -22,26 +22,14 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=ola/x_and_listener.sh
 . "$here/ola/x_and_listener.sh"
+# shellcheck source=mqtt/player_with_broker.sh
+. "$here/mqtt/player_with_broker.sh"
 period_ms=50
 free_port() { "$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
 
-broker=$(free_port) remote=$(free_port)
-printf 'listener %d 127.0.0.1\nallow_anonymous true\n' "$broker" > "$work/broker.conf"
-mosquitto -c "$work/broker.conf" 2> "$work/broker.log" &
-wait_for 10 "the broker" grep -q running "$work/broker.log"
-mkdir -p "$work/config/Lampotron"
+remote=$(free_port)
+start_player_with_broker "$period_ms" --remote "127.0.0.1:$remote"
 settings=$work/config/Lampotron/Lampotron.conf
-printf '[Mqtt]\nBroker=127.0.0.1:%d\n' "$broker" > "$settings"
-for row in 10000000 01000000 00100000 00010000 00001000 00000100 00000010 00000001; do
-  printf '%s\r\n' "$row"
-done > "$work/Data.inf"
-chrt -f -p 50 "$OLAD_PID" >/dev/null
-listen_raised() { listen "$1"; chrt -f -p 50 "${listeners[-1]}" >/dev/null; }
-XDG_CONFIG_HOME="$work/config" chrt -f 50 "$program" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/Data.inf" \
-  --speed "$period_ms" --remote "127.0.0.1:$remote" 2> "$work/player.log" &
-player=$!
-base=$(timeout 10 mosquitto_sub -p "$broker" -t 'lampotron/+/availability' -C 1 -v | cut -d/ -f1-2)
-[ -n "$base" ] || { cat "$work/player.log" >&2; echo "FAIL: the program did not announce itself" >&2; exit 1; }
 wait_for 10 "the remote's key" test -s "$work/config/Lampotron/remote.key"
 key=$(cat "$work/config/Lampotron/remote.key")
 rss() { awk '/VmRSS/ { print $2 / 1024 " MB" }' "/proc/$player/status"; }

@@ -23,31 +23,17 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=../ola/x_and_listener.sh
 . "$here/../ola/x_and_listener.sh"
+# shellcheck source=player_with_broker.sh
+. "$here/player_with_broker.sh"
 period_ms=50 seconds=20 commands=100
 client=("$python" "$here/home_assistant_client.py")
 
-port=$("$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-printf 'listener %d 127.0.0.1\nallow_anonymous true\n' "$port" > "$work/broker.conf"
-mosquitto -c "$work/broker.conf" 2> "$work/broker.log" &
-for _ in $(seq 50); do grep -q running "$work/broker.log" && break; sleep 0.1; done
-mkdir -p "$work/config/Lampotron"
-printf '[Mqtt]\nBroker=127.0.0.1:%d\n' "$port" > "$work/config/Lampotron/Lampotron.conf"
-for row in 10000000 01000000 00100000 00010000 00001000 00000100 00000010 00000001; do
-  printf '%s\r\n' "$row"
-done > "$work/Data.inf"
-# olad and the listeners are raised with the player, so that the machine's
-# other work blurs neither what is measured nor the measuring.
-chrt -f -p 50 "$OLAD_PID" >/dev/null
-listen_raised() { listen "$1"; chrt -f -p 50 "${listeners[-1]}" >/dev/null; }
-XDG_CONFIG_HOME="$work/config" chrt -f 50 "$program" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/Data.inf" \
-  --speed "$period_ms" 2> "$work/player.log" &
-base=$(timeout 10 mosquitto_sub -p "$port" -t 'lampotron/+/availability' -C 1 -v | cut -d/ -f1-2)
-[ -n "$base" ] || { cat "$work/player.log" >&2; echo "FAIL: the program did not announce itself" >&2; exit 1; }
+start_player_with_broker "$period_ms"
 
 listen_raised quiet; sleep "$seconds"; stop_listening
-listen_raised flood; "${client[@]}" "$port" "$base" flood "$seconds" > "$work/flood.txt"; stop_listening
+listen_raised flood; "${client[@]}" "$broker" "$base" flood "$seconds" > "$work/flood.txt"; stop_listening
 listen_raised latency
-"${client[@]}" "$port" "$base" latency "$commands" "$work/latency.frames" > "$work/latency.txt"
+"${client[@]}" "$broker" "$base" latency "$commands" "$work/latency.frames" > "$work/latency.txt"
 stop_listening
 quiet=$("${client[@]}" steps "$work/quiet.frames")
 flooded=$("${client[@]}" steps "$work/flood.frames")

@@ -18,6 +18,16 @@ QString on(bool yes)
     return yes ? QStringLiteral("ON") : QStringLiteral("OFF");
 }
 
+// Where the show comes from: the scheme, or the network for a follower.
+QString describeSource(const PlayerState &state)
+{
+    if (state.following.isEmpty())
+        return QStringLiteral("the scheme");
+    if (state.noDataSince.isEmpty())
+        return QStringLiteral("following %1").arg(state.following);
+    return QStringLiteral("following %1; no data since %2").arg(state.following, state.noDataSince);
+}
+
 QString describeOutput(const PlayerState &state)
 {
     switch (state.outputState) {
@@ -98,6 +108,10 @@ std::vector<MqttMessage> HomeAssistantDevice::discovery() const
                {{"value_template", field("output")},
                 {"entity_category", "diagnostic"},
                 {"icon", "mdi:export"}}),
+        config(QStringLiteral("sensor"), QStringLiteral("source"), QStringLiteral("Source"),
+               {{"value_template", field("source")},
+                {"entity_category", "diagnostic"},
+                {"icon", "mdi:lan-connect"}}),
     };
 }
 
@@ -130,6 +144,7 @@ MqttMessage HomeAssistantDevice::state(const PlayerState &state) const
         {"delay", state.speedMs},
         {"paused", on(state.playback == PlayerState::Playback::Paused)},
         {"output", describeOutput(state).left(LongestState)},
+        {"source", describeSource(state)},
     };
     return {topics_.state, QJsonDocument(fields).toJson(QJsonDocument::Compact)};
 }
