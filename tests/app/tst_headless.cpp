@@ -3,6 +3,7 @@
 #include "HeadlessPlayer.h"
 #include "RecordingBackend.h"
 #include "ScheduleFollower.h"
+#include "ScriptedFrames.h"
 #include "ServiceNotifier.h"
 #include "TestFiles.h"
 
@@ -20,11 +21,12 @@ namespace {
 
 // The player without a window on a recorded output and a fake clock.
 struct Rig {
-    explicit Rig(const QTemporaryDir &folder, const QByteArray &settingsText = {})
+    explicit Rig(const QTemporaryDir &folder, const QByteArray &settingsText = {},
+                 std::optional<HeadlessPlayer::Following> following = std::nullopt)
         : settings((writeFile(folder.filePath("Lampotron.conf"), settingsText), folder.filePath("Lampotron.conf"))),
           player({"ola:1", folder.filePath("Data.inf"), 100}, std::unique_ptr<DeadlineTimer>(timer),
                  [this](const QString &) { return std::make_unique<RecordingBackend>(record); }),
-          commands(player, settings, 0ms), face(player, commands, std::nullopt, false, settings), ended(&player, &Player::finished)
+          commands(player, settings, 0ms), face(player, commands, std::nullopt, false, settings, std::move(following)), ended(&player, &Player::finished)
     {
         writeFile(player.schemePath(), "10000000\r\n01000000\r\n");
     }
@@ -94,6 +96,31 @@ private slots:
         QVERIFY(writeFile(rig.player.schemePath(), scheme));
         rig.record->openFailure = openFailure.toStdString();
         QCOMPARE(rig.face.start().value_or(-1), code);
+    }
+
+    // A follower needs no scheme; one whose olad cannot be reached ends with
+    // 69, so that systemd tries again.
+    void followerStartsWithoutAScheme_data()
+    {
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<int>("code");
+        QTest::newRow("follows") << "" << -1;
+        QTest::newRow("olad not there") << "olad does not answer" << 69;
+    }
+
+    void followerStartsWithoutAScheme()
+    {
+        QFETCH(QString, refusal);
+        QFETCH(int, code);
+        const QTemporaryDir folder;
+        const HeadlessPlayer::Following following{*parseFollow("ola:3@9").spec, [refusal](unsigned) {
+                                                      return std::make_unique<ScriptedFrames>(
+                                                          refusal.isEmpty() ? std::nullopt : std::optional(refusal));
+                                                  }};
+        Rig rig(folder, {}, following);
+        QFile::remove(rig.player.schemePath());
+        QCOMPARE(rig.face.start().value_or(-1), code);
+        QCOMPARE(rig.commands.state().following, code < 0 ? QStringLiteral("universe 3 from channel 9") : QString());
     }
 
     // "Every line is low" only when the output confirmed it.
