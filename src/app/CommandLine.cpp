@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "FollowSpec.h"
+#include "FollowTarget.h"
 #include "Outputs.h"
 #include "PlayerCommands.h"
 #include "RemoteConfig.h"
@@ -95,7 +95,7 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
     if ((parser_.isSet(speedOption_) || parser_.isSet(scheme_) || parser_.isSet(follow_)) && !wantsPlayer())
         return QStringLiteral("--speed, --scheme and --follow go with --play.");
     if (parser_.isSet(follow_))
-        if (const FollowChoice follow = parseFollow(parser_.value(follow_)); !follow.spec)
+        if (const FollowChoice follow = parseFollow(parser_.value(follow_)); !follow.target)
             return follow.problem;
     if (parser_.isSet(speedOption_)) {
         bool number = false;

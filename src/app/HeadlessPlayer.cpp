@@ -37,8 +37,8 @@ std::optional<int> HeadlessPlayer::start()
     if (following_) {
         if (const auto failed = openOutput())
             return failed;
-        if (auto failure = commands_.follow(following_->spec, following_->makeSource(following_->spec.universe))) {
-            logLine(QStringLiteral("Cannot follow %1: %2").arg(following_->spec.describe(), *failure));
+        if (auto failure = commands_.follow(following_->target, following_->makeSource(following_->target.universe))) {
+            logLine(QStringLiteral("Cannot follow %1: %2").arg(following_->target.describe(), *failure));
             return PortUnavailable;
         }
         return std::nullopt;
@@ -95,7 +95,7 @@ void HeadlessPlayer::end(int code)
 void HeadlessPlayer::reload()
 {
     if (following_) {
-        logLine(QStringLiteral("Still following %1; the schedule is read anew.").arg(following_->spec.describe()));
+        logLine(QStringLiteral("Still following %1; the schedule is read anew.").arg(following_->target.describe()));
         return;
     }
     if (auto failure = commands_.loadScheme()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FollowSpec.h"
+#include "FollowTarget.h"
 #include "FrameSource.h"
 #include "Player.h"
 #include "PlayerCommands.h"
@@ -24,7 +24,7 @@ public:
     // A follower's frames, from the universe it follows.
     using SourceMaker = std::function<std::unique_ptr<FrameSource>(unsigned universe)>;
     struct Following {
-        FollowSpec spec;
+        FollowTarget target;
         SourceMaker makeSource;
     };
 

@@ -54,14 +54,14 @@ std::unique_ptr<PortBackend> backendFor(const QString &output)
 }
 
 // The frames of a universe olad receives.
-std::optional<HeadlessPlayer::Following> following(const std::optional<FollowSpec> &spec)
+std::optional<HeadlessPlayer::Following> following(const std::optional<FollowTarget> &target)
 {
 #if LAMPOTRON_WITH_OLA
-    if (spec)
+    if (target)
         return HeadlessPlayer::Following{
-            *spec, [](unsigned universe) -> std::unique_ptr<FrameSource> { return std::make_unique<UniverseFrames>(universe); }};
+            *target, [](unsigned universe) -> std::unique_ptr<FrameSource> { return std::make_unique<UniverseFrames>(universe); }};
 #else
-    Q_UNUSED(spec);
+    Q_UNUSED(target);
 #endif
     return std::nullopt;
 }
@@ -111,14 +111,14 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     if (follow.mistake)
         return *follow.mistake;
     const startup::PreparedScheme scheme =
-        follow.spec ? startup::PreparedScheme{} : startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
+        follow.target ? startup::PreparedScheme{} : startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
     PlayerThread rows(std::make_unique<Player>(startup::playerChoices(commandLine, settings, scheme.path),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
     Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     PlayerCommands commands(player, settings);
     HeadlessPlayer face(player, commands, commandLine.speed(), commandLine.port().has_value(), settings,
-                        following(follow.spec));
+                        following(follow.target));
     ServiceNotifier service(player, commands.state(), scheme.path);
     schedule::TimerfdWallClock wallClock;
     ScheduleFollower schedule(commands, service, settings, wallClock);

@@ -92,8 +92,8 @@ FollowDecision followChoice(const CommandLine &commandLine, const SettingsStore 
     }
     const FollowChoice choice = parseFollow(text, settings.read(settings::FollowThreshold),
                                             std::chrono::milliseconds(settings.read(settings::FollowHold)));
-    if (choice.spec)
-        return {choice.spec, std::nullopt};
+    if (choice.target)
+        return {choice.target, std::nullopt};
     logLine(commandLine.follow() ? choice.problem
                                  : QStringLiteral("%1 Correct Follow= in %2.").arg(choice.problem, settings.fileName()));
     return {std::nullopt, commandLine.follow() ? int(CommandLine::UsageError) : int(HeadlessPlayer::ConfigurationError)};

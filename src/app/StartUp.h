@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CommandLine.h"
-#include "FollowSpec.h"
+#include "FollowTarget.h"
 #include "Player.h"
 #include "SchemeLocation.h"
 #include "SettingsStore.h"
@@ -34,7 +34,7 @@ Player::Choices playerChoices(const CommandLine &commandLine, const SettingsStor
 std::optional<int> outputMistake(const CommandLine &commandLine, const SettingsStore &settings);
 
 struct FollowDecision {
-    std::optional<FollowSpec> spec; // nothing: the scheme plays
+    std::optional<FollowTarget> target; // nothing: the scheme plays
     std::optional<int> mistake;     // the code to end with, already said
 };
 

@@ -1,7 +1,7 @@
 #include "Follower.h"
 
-Follower::Follower(FollowSpec spec, FrameSource &source, PortDevice &port, DeadlineTimer &timer, QObject *parent)
-    : QObject(parent), spec_(std::move(spec)), port_(port), timer_(timer)
+Follower::Follower(FollowTarget target, FrameSource &source, PortDevice &port, DeadlineTimer &timer, QObject *parent)
+    : QObject(parent), target_(std::move(target)), port_(port), timer_(timer)
 {
     connect(&source, &FrameSource::frame, this, &Follower::onFrame);
     connect(&timer_, &DeadlineTimer::expired, this, &Follower::onDeadline);
@@ -15,9 +15,9 @@ void Follower::resume()
     lastFrameWall_ = QDateTime::currentDateTime();
     // The lines are low already: the output was opened, or stopped.
     written_ = 0;
-    if (spec_.hold.count() > 0)
-        timer_.arm(lastFrame_ + spec_.hold);
-    emit noted(QStringLiteral("Following %1.").arg(spec_.describe()));
+    if (target_.hold.count() > 0)
+        timer_.arm(lastFrame_ + target_.hold);
+    emit noted(QStringLiteral("Following %1.").arg(target_.describe()));
     emit dataChanged();
 }
 
@@ -41,17 +41,17 @@ void Follower::onFrame(const QByteArray &channels)
 {
     if (!active_)
         return;
-    const auto lamps = spec_.lampsOf(reinterpret_cast<const std::uint8_t *>(channels.constData()),
+    const auto lamps = target_.lampsOf(reinterpret_cast<const std::uint8_t *>(channels.constData()),
                                      static_cast<std::size_t>(channels.size()));
     if (!lamps)
         return;
     lastFrame_ = timer_.now();
     lastFrameWall_ = QDateTime::currentDateTime();
-    if (spec_.hold.count() > 0)
-        timer_.arm(lastFrame_ + spec_.hold);
+    if (target_.hold.count() > 0)
+        timer_.arm(lastFrame_ + target_.hold);
     if (dark_) {
         dark_ = false;
-        emit noted(QStringLiteral("Data from %1 again; following.").arg(spec_.describe().section(' ', 0, 1)));
+        emit noted(QStringLiteral("Data from %1 again; following.").arg(target_.describe().section(' ', 0, 1)));
         emit dataChanged();
     }
     if (lamps != written_)
@@ -60,16 +60,16 @@ void Follower::onFrame(const QByteArray &channels)
 
 void Follower::onDeadline()
 {
-    if (!active_ || dark_ || spec_.hold.count() == 0)
+    if (!active_ || dark_ || target_.hold.count() == 0)
         return;
-    if (timer_.now() - lastFrame_ < spec_.hold) {
-        timer_.arm(lastFrame_ + spec_.hold);
+    if (timer_.now() - lastFrame_ < target_.hold) {
+        timer_.arm(lastFrame_ + target_.hold);
         return;
     }
     dark_ = true;
     write(0);
     emit noted(QStringLiteral("No data from %1 since %2; every line is low.")
-                   .arg(spec_.describe().section(' ', 0, 1), lastFrameWall_.toString(QStringLiteral("HH:mm:ss"))));
+                   .arg(target_.describe().section(' ', 0, 1), lastFrameWall_.toString(QStringLiteral("HH:mm:ss"))));
     emit dataChanged();
 }
 

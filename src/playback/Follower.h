@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeadlineTimer.h"
-#include "FollowSpec.h"
+#include "FollowTarget.h"
 #include "FrameSource.h"
 #include "PortDevice.h"
 
@@ -18,9 +18,9 @@ class Follower : public QObject {
     Q_OBJECT
 
 public:
-    Follower(FollowSpec spec, FrameSource &source, PortDevice &port, DeadlineTimer &timer, QObject *parent = nullptr);
+    Follower(FollowTarget target, FrameSource &source, PortDevice &port, DeadlineTimer &timer, QObject *parent = nullptr);
 
-    const FollowSpec &spec() const { return spec_; }
+    const FollowTarget &target() const { return target_; }
     // Follows from now on; the lines stay low until the first frame.
     void resume();
     // Lines low; frames are let go until resume.
@@ -41,7 +41,7 @@ private:
     void onDeadline();
     void write(std::uint8_t lamps);
 
-    FollowSpec spec_;
+    FollowTarget target_;
     PortDevice &port_;
     DeadlineTimer &timer_;
     bool active_ = false;

@@ -31,21 +31,21 @@ Player::~Player()
     delete engine_;
 }
 
-std::optional<QString> Player::follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source)
+std::optional<QString> Player::follow(const FollowTarget &target, std::unique_ptr<FrameSource> source)
 {
     engine_->stop();
     if (auto problem = source->start())
         return problem;
     source_ = source.release();
     source_->setParent(this);
-    follower_ = new Follower(spec, *source_, port_, *timer_, this);
+    follower_ = new Follower(target, *source_, port_, *timer_, this);
     connect(follower_, &Follower::rowShown, this, &Player::onRow);
     connect(follower_, &Follower::portLost, this, &Player::onPortLost);
     connect(follower_, &Follower::noted, this, &Player::noted);
     connect(follower_, &Follower::dataChanged, this, &Player::showFollowerData);
     connect(source_, &FrameSource::lost, this, &Player::onPortLost);
-    update([&spec](PlayerState &state) {
-        state.following = spec.describe();
+    update([&target](PlayerState &state) {
+        state.following = target.describe();
         state.rows = 0;
         state.effect = -1;
     });

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeadlineTimer.h"
-#include "FollowSpec.h"
+#include "FollowTarget.h"
 #include "FrameSource.h"
 #include "PlaybackEngine.h"
 #include "PlayerState.h"
@@ -50,7 +50,7 @@ public:
 
     // Takes its rows from a universe on the network instead of the scheme,
     // from now on, once started. Returns why the source cannot be heard.
-    std::optional<QString> follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source);
+    std::optional<QString> follow(const FollowTarget &target, std::unique_ptr<FrameSource> source);
     bool following() const { return follower_ != nullptr; }
 
     OpenResult openOutput();

@@ -167,10 +167,10 @@ PlayerCommands::Failure PlayerCommands::loadScheme()
     return ask([](Player &player) { return player.loadScheme(); });
 }
 
-PlayerCommands::Failure PlayerCommands::follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source)
+PlayerCommands::Failure PlayerCommands::follow(const FollowTarget &target, std::unique_ptr<FrameSource> source)
 {
     source->moveToThread(player_.thread());
-    return ask([&spec, &source](Player &player) { return player.follow(spec, std::move(source)); });
+    return ask([&target, &source](Player &player) { return player.follow(target, std::move(source)); });
 }
 
 PlayerCommands::Failure PlayerCommands::followingProblem()

@@ -64,7 +64,7 @@ public:
     Failure loadScheme();
     // Takes the rows from a universe on the network from the next start on;
     // the source moves to the player.
-    Failure follow(const FollowSpec &spec, std::unique_ptr<FrameSource> source);
+    Failure follow(const FollowTarget &target, std::unique_ptr<FrameSource> source);
 
     // Lines low and the output released; why that may not have reached the
     // lamps, or "" when it surely did.

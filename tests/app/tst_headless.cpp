@@ -113,7 +113,7 @@ private slots:
         QFETCH(QString, refusal);
         QFETCH(int, code);
         const QTemporaryDir folder;
-        const HeadlessPlayer::Following following{*parseFollow("ola:3@9").spec, [refusal](unsigned) {
+        const HeadlessPlayer::Following following{*parseFollow("ola:3@9").target, [refusal](unsigned) {
                                                       return std::make_unique<ScriptedFrames>(
                                                           refusal.isEmpty() ? std::nullopt : std::optional(refusal));
                                                   }};

@@ -45,9 +45,9 @@ private slots:
         QFETCH(QString, channels);
         QFETCH(QString, lamps);
         const FollowChoice choice = parseFollow(follow, threshold);
-        QVERIFY2(choice.spec, qPrintable(choice.problem));
+        QVERIFY2(choice.target, qPrintable(choice.problem));
         const QByteArray data = channelsOf(channels);
-        const auto read = choice.spec->lampsOf(reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size()));
+        const auto read = choice.target->lampsOf(reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size()));
         QCOMPARE(read ? QString::fromStdString(lineText(*read)) : QString("-"), lamps);
     }
 
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, follow);
         QFETCH(QString, said);
         const FollowChoice choice = parseFollow(follow);
-        QVERIFY(!choice.spec);
+        QVERIFY(!choice.target);
         QVERIFY2(choice.problem.contains(said) && !choice.problem.contains('\n'), qPrintable(choice.problem));
     }
 
@@ -84,7 +84,7 @@ private slots:
         port.device.open();
         FakeDeadlineTimer timer;
         ScriptedFrames frames;
-        Follower follower(*parseFollow("ola:1", 128, 2500ms).spec, frames, port.device, timer);
+        Follower follower(*parseFollow("ola:1", 128, 2500ms).target, frames, port.device, timer);
         QStringList noted;
         connect(&follower, &Follower::noted, [&noted](const QString &line) { noted << line; });
         follower.resume();
@@ -113,7 +113,7 @@ private slots:
         port.device.open();
         FakeDeadlineTimer timer;
         ScriptedFrames frames;
-        Follower follower(*parseFollow("ola:1", 128, 0ms).spec, frames, port.device, timer);
+        Follower follower(*parseFollow("ola:1", 128, 0ms).target, frames, port.device, timer);
         follower.resume();
         frames.send(channelsOf("255 255 0 0 0 0 0 0"));
         timer.runFor(1h);

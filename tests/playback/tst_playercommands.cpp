@@ -56,7 +56,7 @@ struct Rig {
         else if (verb == "follow") {
             auto source = std::make_unique<ScriptedFrames>();
             frames = source.get();
-            failure = commands.follow(*parseFollow(argument).spec, std::move(source));
+            failure = commands.follow(*parseFollow(argument).target, std::move(source));
         } else if (verb == "frame")
             frames->send(QByteArray(1, char(argument.toInt())) + QByteArray(7, 0));
         else if (verb == "refuse-open")

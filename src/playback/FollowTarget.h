@@ -10,7 +10,7 @@
 // What a follower takes from the network: eight channels of an OLA universe,
 // from `channel` on, each on at or above `threshold`; lines low once no
 // frame has come for `hold` (zero holds the last frame for ever).
-struct FollowSpec {
+struct FollowTarget {
     static constexpr int LastFirstChannel = 512 - 7;
 
     unsigned universe = 0;
@@ -26,7 +26,7 @@ struct FollowSpec {
 };
 
 struct FollowChoice {
-    std::optional<FollowSpec> spec;
+    std::optional<FollowTarget> target;
     QString problem; // why the text cannot be followed
 };
 

@@ -1,4 +1,4 @@
-#include "FollowSpec.h"
+#include "FollowTarget.h"
 
 #include "PrintableSetting.h"
 
@@ -25,12 +25,12 @@ std::optional<unsigned> wholeNumber(const QString &text)
 
 } // namespace
 
-QString FollowSpec::describe() const
+QString FollowTarget::describe() const
 {
     return QStringLiteral("universe %1 from channel %2").arg(universe).arg(channel);
 }
 
-std::optional<std::uint8_t> FollowSpec::lampsOf(const std::uint8_t *data, std::size_t size) const
+std::optional<std::uint8_t> FollowTarget::lampsOf(const std::uint8_t *data, std::size_t size) const
 {
     const std::size_t first = static_cast<std::size_t>(channel - 1);
     if (size < first + 8)
@@ -58,12 +58,12 @@ FollowChoice parseFollow(const QString &text, int threshold, std::chrono::millis
     if (!universe || *universe < 1 || *universe > LastUniverse)
         return refuse(QStringLiteral("the universe is 1 to %1.").arg(LastUniverse));
     const auto channel = wholeNumber(channelText);
-    if (!channel || *channel < 1 || *channel > unsigned(FollowSpec::LastFirstChannel))
+    if (!channel || *channel < 1 || *channel > unsigned(FollowTarget::LastFirstChannel))
         return refuse(QStringLiteral("the first channel is 1 to %1, so that eight fit in a universe.")
-                          .arg(FollowSpec::LastFirstChannel));
+                          .arg(FollowTarget::LastFirstChannel));
     if (threshold < 1 || threshold > 255)
         return refuse(QStringLiteral("the threshold is 1 to 255, not %1.").arg(threshold));
     if (hold.count() < 0 || hold > std::chrono::hours(1))
         return refuse(QStringLiteral("the hold time is 0 (for ever) to 3600000 ms."));
-    return {FollowSpec{*universe, int(*channel), threshold, hold}, {}};
+    return {FollowTarget{*universe, int(*channel), threshold, hold}, {}};
 }
