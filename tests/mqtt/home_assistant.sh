@@ -70,7 +70,7 @@ send delay 100 '"delay":100'
 send light '{"state":"OFF"}' '"state":"OFF"'
 sleep 0.2
 [ "$(rows_heard heard | tail -n 1)" = 00000000 ] || fail "OFF left a lamp lit"
-send light '{"state":"ON","effect":"Scheme"}' '"effect":"Scheme","output":"ola:1 open","paused":"OFF","state":"ON"'
+send light '{"state":"ON","effect":"Scheme"}' '"effect":"Scheme","output":"ola:1 open","paused":"OFF","source":"the scheme","state":"ON"'
 sleep 0.5
 [ "$(rows_heard heard | tail -n 4 | sort -u | tr '\n' ' ')" = "01000000 10000000 " ] || fail "the scheme did not play again"
 
