@@ -30,35 +30,13 @@ echo "E1.31 from olad A to olad B: $(summary "$work/b1.delays")"
 
 "$lampotron" --help 2>&1 | grep -q -- --follow || skip "this Lampotron cannot follow"
 
-counter_rows scheme > "$work/counter.inf"
-play() {
-  local box=$1 log=$2
-  shift 2
-  start_in_box "$box" /dev/null "$work/$log.log" chrt -f 50 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-    XDG_CONFIG_HOME="$work/config-$log" XDG_DATA_HOME="$work/data-$log" "$lampotron" --play "$@"
-}
-# start_leader: plays the counter at 25 ms on universe 1 of box A; sets leader
-# and since (a stamp before its first frame).
-start_leader() {
-  since=$(last_stamp a1)
-  play a leader --port ola:1 --speed 25 --scheme "$work/counter.inf"
-  leader=$last_started
-}
 # lit_after NAME STAMP: the recording has a lit row after the stamp.
 lit_after() { changes "$1" "$2" | grep -qv ' 0*$'; }
 # dark_after NAME STAMP: the recording's last row is dark and came after the stamp.
 dark_after() { changes "$1" "$2" | tail -n 1 | grep -q ' 0*$'; }
-logged() { grep -q "$2" "$work/$1.log"; }
 
 doing="starting the followers in box B"
-listen b b2 2
-listen b b3 3
-play b follower2 --follow ola:1@1 --port ola:2
-play b follower3 --follow ola:1 --port ola:3
-for follower in follower2 follower3; do
-  wait_for 10 "$follower to say what it follows" logged "$follower" "Following universe 1 from channel 1\." ||
-    fail "$follower did not start following"
-done
+start_followers
 
 doing="following the leader for 60 s"
 start_leader

@@ -151,7 +151,7 @@ two_olads() {
 # the universe into $work/NAME.frames.
 listen() {
   start_in_box "$1" "$work/$2.frames" "$work/$2.log" "$probe" listen "$3"
-  wait_for 5 "the listener $2 to register" grep -q '^ready$' "$work/$2.frames"
+  wait_for 5 "the listener $2 to register" grep -qs '^ready$' "$work/$2.frames"
 }
 
 # changes NAME [FROM_NS [TO_NS]]: "<stamp ns> <row>" for every frame of the
@@ -226,4 +226,35 @@ stream_counter() {
   counter_rows client | awk -v rows="$rows" '{ row[NR] = $0 } END {
     for (r = 0; r < rows; r++) { print row[r % NR + 1]; fflush(); system("sleep 0.025") } }' |
     in_box a timeout $(($1 + 30)) ola_streaming_client -u 1
+}
+
+# play a|b NAME ARGS...: lampotron --play ARGS in the box at real-time
+# priority, as the service runs it, its log in $work/NAME.log.
+play() {
+  start_in_box "$1" /dev/null "$work/$2.log" chrt -f 50 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    XDG_CONFIG_HOME="$work/config-$2" XDG_DATA_HOME="$work/data-$2" "$lampotron" --play "${@:3}"
+}
+logged() { grep -q "$2" "$work/$1.log"; }
+
+# start_leader: plays the counter at 25 ms on universe 1 of box A; sets
+# leader and since (a stamp before its first frame).
+start_leader() {
+  [ -f "$work/counter.inf" ] || counter_rows scheme > "$work/counter.inf"
+  since=$(($(last_stamp a1) + 1))
+  play a leader --port ola:1 --speed 25 --scheme "$work/counter.inf"
+  leader=$last_started
+}
+
+# start_followers: listeners on universes 2 and 3 of box B and a follower
+# for each, both from channel 1: the leader drives channels 1-8 only. One
+# names the channel, the other takes the default.
+start_followers() {
+  listen b b2 2
+  listen b b3 3
+  play b follower2 --follow ola:1@1 --port ola:2
+  play b follower3 --follow ola:1 --port ola:3
+  local follower
+  for follower in follower2 follower3; do
+    wait_for 10 "$follower to say what it follows" logged "$follower" "Following universe 1 from channel 1\."
+  done
 }
