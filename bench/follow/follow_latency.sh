@@ -26,15 +26,25 @@ if [ -n "$can_follow" ]; then
   start_followers
 fi
 
+# figures LEADER FOLLOWER FROM TO: the follower's delays, or how far it
+# followed before it lost or changed a row (follows says which).
+figures() {
+  if follows "$@"; then
+    summary "$work/$2.delays"
+  else
+    echo "NOT EVERY ROW ARRIVED; before that: $(summary "$work/$2.delays")"
+  fi
+}
+
 # measure: one run of each leader, printing its figures.
 measure() {
   doing="sending the counter with ola_streaming_client for $seconds s ($1)"
   local since
-  since=$(($(last_stamp a1) + 1))
+  since=$(($(last_stamp b1) + 1))
   stream_counter "$seconds"
   sleep 0.5
-  follows a1 b1 "$since" "$(last_stamp a1)"
-  echo "  ola_streaming_client, olad A to olad B:  $(summary "$work/b1.delays")"
+  rm -f "$work"/*.delays
+  echo "  ola_streaming_client, olad A to olad B:  $(figures a1 b1 "$since" "$(last_stamp a1)")"
   [ -n "$can_follow" ] || return 0
   doing="playing the leader for $seconds s ($1)"
   start_leader
@@ -44,24 +54,31 @@ measure() {
   sleep 0.5
   local played follower
   played=$(last_stamp a1)
-  follows a1 b1 "$since" "$played"
-  echo "  leader, olad A to olad B:                $(summary "$work/b1.delays")"
+  rm -f "$work"/*.delays
+  echo "  leader, olad A to olad B:                $(figures a1 b1 "$since" "$played")"
   for follower in b2 b3; do
-    follows a1 "$follower" "$since" "$played"
-    echo "  leader to the follower on universe ${follower#b}:    $(summary "$work/$follower.delays")"
+    echo "  leader to the follower on universe ${follower#b}:    $(figures a1 "$follower" "$since" "$played")"
   done
-  paste -d' ' "$work/b2.rows" "$work/b3.rows" |
-    awk '{ skew = ($3 - $1) / 1e6; print skew < 0 ? -skew : skew }' > "$work/skew"
-  echo "  skew between the two followers:          $(summary "$work/skew")"
+  if cmp -s <(cut -d' ' -f2 "$work/b2.rows") <(cut -d' ' -f2 "$work/b3.rows"); then
+    paste -d' ' "$work/b2.rows" "$work/b3.rows" |
+      awk '{ skew = ($3 - $1) / 1e6; print skew < 0 ? -skew : skew }' > "$work/skew"
+    echo "  skew between the two followers:          $(summary "$work/skew")"
+  else
+    echo "  skew between the two followers: none, as they did not write the same rows"
+  fi
 }
 
 echo "Quiet, $seconds s each:"
 measure quiet
 if command -v stress-ng >/dev/null; then
-  stress-ng --cpu 2 --quiet &
-  started+=($!)
+  # Bounded too, in case this script is killed before it stops it.
+  stress-ng --cpu 2 --quiet --timeout $((seconds * 4 + 60)) &
+  stress=$!
+  started+=("$stress")
   echo "Under stress-ng --cpu 2, $seconds s each:"
   measure "under stress-ng"
+  kill -INT "$stress"
+  wait "$stress" || true
 else
   echo "stress-ng is not installed (scripts/setup.sh test installs it): no figures under load"
 fi

@@ -44,8 +44,7 @@ wait_for 10 "the followers' first lit rows" eval 'lit_after b2 "$since" && lit_a
   fail "the followers do not follow"
 sleep 60
 kill -0 "$leader" 2>/dev/null || fail "the leader ended by itself"
-kill -KILL "$leader"
-wait "$leader" || true
+{ kill -KILL "$leader" && wait "$leader"; } 2>/dev/null || true
 sleep 0.5
 played=$(last_stamp a1)
 for follower in b2 b3; do
@@ -61,8 +60,10 @@ for follower in b2 b3; do
   dark=$(changes "$follower" "$played" | tail -n 1 | cut -d' ' -f1)
   after=$(awk -v from="$played" -v to="$dark" 'BEGIN { printf "%.3f", (to - from) / 1e9 }')
   echo "$follower dark $after s after the leader's last frame"
-  awk -v s="$after" 'BEGIN { exit !(s >= 2.5 && s <= 2.7) }' ||
-    fail "$follower went dark $after s after the leader's last frame, not within 2.5 to 2.7 s"
+  # Not before 2.5 s either, but A's listener may stamp the last frame
+  # somewhat later than the follower got it over the network.
+  awk -v s="$after" 'BEGIN { exit !(s >= 2.4 && s <= 2.7) }' ||
+    fail "$follower went dark $after s after the leader's last frame, not within 2.4 to 2.7 s"
 done
 for follower in follower2 follower3; do
   wait_for 5 "$follower to log the silence" logged "$follower" \

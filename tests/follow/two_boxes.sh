@@ -30,7 +30,7 @@ two_boxes_enter() {
   fi
   [ "$(id -u)" -eq 0 ] || skip "needs root, for network namespaces and to start olad as user olad"
   local tool
-  for tool in ip olad ola_patch ola_dev_info setpriv unshare chrt; do
+  for tool in ip olad ola_patch ola_dev_info ola_streaming_client setpriv unshare chrt python3; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/setup.sh installs it)"
   done
   id olad >/dev/null 2>&1 || skip "there is no user olad (package ola creates it)"
@@ -53,8 +53,12 @@ two_boxes_down() {
   for pid in "${started[@]}"; do
     timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -KILL "$pid" 2>/dev/null || true
   done
-  ip netns delete "${netns[a]}" 2>/dev/null || true
-  ip netns delete "${netns[b]}" 2>/dev/null || true
+  # Whatever they left behind in the boxes, at real-time priority perhaps.
+  local box
+  for box in a b; do
+    for pid in $(ip netns pids "${netns[$box]}" 2>/dev/null); do kill -KILL "$pid" 2>/dev/null || true; done
+    ip netns delete "${netns[$box]}" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 
@@ -202,6 +206,7 @@ follows() {
 
 # summary FILE: median, p99 and max of the numbers in FILE, one a line.
 summary() {
+  [ -s "$1" ] || { echo "no figures"; return; }
   sort -g "$1" | awk '{ v[NR] = $1 } END {
     if (!NR) { print "no figures"; exit }
     p99 = int(NR * 0.99 + 0.999); if (p99 > NR) p99 = NR
@@ -220,12 +225,18 @@ counter_rows() {
 }
 
 # stream_counter SECONDS: ola_streaming_client in box A sends universe 1
-# the counter, a row about every 25 ms.
+# the counter, a row every 25 ms on absolute deadlines, at the real-time
+# priority a leader has.
 stream_counter() {
-  local rows=$(($1 * 40))
-  counter_rows client | awk -v rows="$rows" '{ row[NR] = $0 } END {
-    for (r = 0; r < rows; r++) { print row[r % NR + 1]; fflush(); system("sleep 0.025") } }' |
-    in_box a timeout $(($1 + 30)) ola_streaming_client -u 1
+  counter_rows client > "$work/counter.client"
+  chrt -f 50 python3 -c 'import sys, time
+rows = open(sys.argv[1]).read().split()
+due = time.monotonic()
+for row in range(int(sys.argv[2])):
+    print(rows[row % len(rows)], flush=True)
+    due += 0.025
+    time.sleep(max(0.0, due - time.monotonic()))' "$work/counter.client" $(($1 * 40)) |
+    in_box a chrt -f 50 timeout $(($1 * 2 + 30)) ola_streaming_client -u 1
 }
 
 # play a|b NAME ARGS...: lampotron --play ARGS in the box at real-time
@@ -237,10 +248,15 @@ play() {
 logged() { grep -q "$2" "$work/$1.log"; }
 
 # start_leader: plays the counter at 25 ms on universe 1 of box A; sets
-# leader and since (a stamp before its first frame).
+# leader and since, a stamp after every frame heard so far (a follower's
+# copy of the last row comes after the leader's) and before its first.
 start_leader() {
   [ -f "$work/counter.inf" ] || counter_rows scheme > "$work/counter.inf"
-  since=$(($(last_stamp a1) + 1))
+  local name latest=0
+  for name in a1 b1 b2 b3; do
+    [ -f "$work/$name.frames" ] && latest=$(printf '%s\n' "$latest" "$(last_stamp "$name")" | sort -g | tail -n 1)
+  done
+  since=$((latest + 1))
   play a leader --port ola:1 --speed 25 --scheme "$work/counter.inf"
   leader=$last_started
 }
