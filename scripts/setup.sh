@@ -16,7 +16,7 @@ run_packages=(
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
-  ola
+  ola iproute2
   mosquitto mosquitto-clients python3-paho-mqtt
   qemu-system-x86 busybox-static cpio gzip
   dpkg-dev lintian stress-ng faketime
