@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What following costs: a leader in box A plays at 25 ms on universe 1,
+# What following costs: a leader in box A plays at 50 ms on universe 1,
 # which its olad sends over E1.31; two followers in box B drive universes 2
 # and 3. Prints the latency each follower adds (the leader's frame at its
 # olad in A to the follower's frame at its output universe in B, both

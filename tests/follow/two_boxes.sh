@@ -247,7 +247,7 @@ play() {
 }
 logged() { grep -q "$2" "$work/$1.log"; }
 
-# start_leader: plays the counter at 25 ms on universe 1 of box A; sets
+# start_leader: plays the counter at 50 ms, the shortest step it plays, on universe 1 of box A; sets
 # leader and since, a stamp after every frame heard so far (a follower's
 # copy of the last row comes after the leader's) and before its first.
 start_leader() {
@@ -257,7 +257,7 @@ start_leader() {
     [ -f "$work/$name.frames" ] && latest=$(printf '%s\n' "$latest" "$(last_stamp "$name")" | sort -g | tail -n 1)
   done
   since=$((latest + 1))
-  play a leader --port ola:1 --speed 25 --scheme "$work/counter.inf"
+  play a leader --port ola:1 --speed 50 --scheme "$work/counter.inf"
   leader=$last_started
 }
 
