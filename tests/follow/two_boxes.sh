@@ -5,10 +5,8 @@
 # share. Source it from a script that needs $probe (ola_probe) and runs
 # two_boxes_enter "$0" "$@" first; the boxes go when the script ends.
 
-# A command that fails unchecked under set -e says where, rather than end
-# the script without a word.
-set -E
-trap 'echo "FAIL: line $LINENO of ${BASH_SOURCE[0]##*/}: \"$BASH_COMMAND\" exited with $?" >&2' ERR
+# shellcheck source=../../bench/ola/waiting.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../bench/ola/waiting.sh"
 
 skip() { echo "SKIPPED: $*" >&2; exit 77; }
 # What the script is doing, for the words of a failure.
@@ -72,19 +70,6 @@ start_in_box() {
   ip netns exec "${netns[$1]}" "${@:4}" > "$2" 2> "$3" &
   last_started=$!
   started+=("$last_started")
-}
-
-# wait_for SECONDS WHAT COMMAND...: waits until COMMAND succeeds, trying
-# every 50 ms; after SECONDS it fails, saying what it waited for.
-wait_for() {
-  local seconds=$1 what=$2
-  shift 2
-  local tries=$((seconds * 20))
-  until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || { echo "FAIL: waited ${seconds} s for $what" >&2; return 1; }
-    sleep 0.05
-  done
 }
 
 # two_boxes_up: the namespaces, the veth pair between them with multicast
