@@ -117,7 +117,7 @@ int main(int argc, char **argv)
     player.openOutput();
     measureRows(player, *record, rows, "without the remote");
 
-    PlayerCommands commands(player, settings);
+    PlayerCommands commands(player, settings, QDir::temp().filePath("lampotron-bench-patterns"));
     RemoteServer server(player, commands, settings, Key, [] { return std::vector<FoundPort>(); });
     RemoteConfig config;
     config.address = QHostAddress::LocalHost;

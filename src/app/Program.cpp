@@ -116,7 +116,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
     Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    PlayerCommands commands(player, settings);
+    PlayerCommands commands(player, settings, pattern::PatternLibrary::userFolder());
     HeadlessPlayer face(player, commands, commandLine.speed(), commandLine.port().has_value(), settings,
                         following(follow.target));
     ServiceNotifier service(player, commands.state(), scheme.path);
@@ -162,7 +162,7 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
     Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    PlayerCommands commands(player, settings);
+    PlayerCommands commands(player, settings, pattern::PatternLibrary::userFolder());
     MainWindow window(player, commands, settings,
                       {.findPorts = findPorts, .remoteAddress = [&] { return remoteAddress(commandLine, settings); }});
     // Logging out, shutting down or kill end the program as its exit button does.

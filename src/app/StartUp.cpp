@@ -26,7 +26,15 @@ bool rebuildFromSelection(const QString &path, const SettingsStore &settings, QS
                     .arg(path, *problem));
         return false;
     }
-    const scheme::SchemeBuildResult result = scheme::SchemeTransaction(path, settings).build(stored, [](int) {});
+    auto patterns = PlayerCommands::chosenPatterns(stored, pattern::PatternLibrary(pattern::PatternLibrary::userFolder()));
+    if (const QString *missing = std::get_if<QString>(&patterns)) {
+        logLine(QStringLiteral("The scheme %1 is missing, and the stored selection cannot make it (%2); the default "
+                               "is used.")
+                    .arg(path, *missing));
+        return false;
+    }
+    const scheme::SchemeBuildResult result =
+        scheme::SchemeTransaction(path, settings).build(stored, std::get<0>(patterns), [](int) {});
     for (const scheme::SchemeBuildProblem &problem : result.problems)
         problems << QStringLiteral("%1 %2").arg(problem.headline(), problem.reason);
     if (!result.replaced())

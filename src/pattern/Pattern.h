@@ -28,7 +28,8 @@ inline constexpr int MaxSteps = 32768;
 struct Pattern {
     QString name;
     std::vector<Step> steps;
-    bool builtIn = false;
+    int effect = -1; // the built-in effect's number, or -1 for a user's own
+    bool builtIn() const { return effect >= 0; }
     // Counts the saves, so that a save made from an older copy is refused
     // instead of silently undoing another face's work. 0: never saved.
     int version = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Pattern.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -17,8 +19,11 @@ public:
     static constexpr int Lines = 8;
     static constexpr int MaxRows = 32768;
 
-    // Takes the first eight characters of a file line; the rest is ignored.
+    // Takes the first eight characters of a file line, and the step's own
+    // time where a space and a number of ms in range follow them; anything
+    // else after the eight characters is ignored.
     void appendRow(std::string_view line);
+    void appendStep(const Step &step);
     void reserve(int rows);
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
@@ -28,13 +33,18 @@ public:
     bool isLit(int line, int row) const { return cell(line, row) == "1"; }
     // Bit k is set where line k is lit; anything but "1" is dark.
     std::uint8_t litLines(int row) const;
+    // The row's own time in ms, or 0 where it lasts the delay.
+    int stepMs(int row) const;
 
-    std::size_t bytesUsed() const { return rows_.capacity() * sizeof(Row); }
+    std::size_t bytesUsed() const { return rows_.capacity() * sizeof(Row) + times_.capacity() * sizeof(std::uint16_t); }
 
 private:
     // A zero byte marks an empty cell.
     using Row = std::array<char, Lines>;
     std::vector<Row> rows_;
+    // Parallel to the rows once any row has a time of its own; empty before.
+    std::vector<std::uint16_t> times_;
+    void setTime(int ms);
 };
 
 } // namespace pattern

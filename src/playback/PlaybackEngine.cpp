@@ -71,9 +71,15 @@ void PlaybackEngine::onDeadline()
     // After a stall, start the schedule again from now rather than play a
     // burst of rows to catch up.
     const auto now = timer_.now();
-    if (now - due_ > delay_)
+    if (now - due_ > lengthOf(row_))
         due_ = now;
     playRow();
+}
+
+std::chrono::milliseconds PlaybackEngine::lengthOf(int row) const
+{
+    const int own = table_.stepMs(row);
+    return own > 0 ? std::chrono::milliseconds(own) : delay_;
 }
 
 // Showing comes last: whoever is told may stop or pause the engine.
@@ -85,8 +91,8 @@ void PlaybackEngine::playRow()
         return;
     }
     const std::uint8_t lines = table_.litLines(row_);
+    due_ += lengthOf(row_);
     row_ = (row_ + 1) % table_.rowCount();
-    due_ += delay_;
     if (!paused_)
         timer_.arm(due_);
     show(lines);

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 // Plays a pattern table in an endless loop from the event loop: each row is
-// due one delay after the row before it, on an absolute schedule, so the
+// due one delay (or its own time, where it has one) after the row before it, on an absolute schedule, so the
 // lamps never drift against the clock. A row goes to the port in one write,
 // then to whoever shows the lamps.
 class PlaybackEngine : public QObject {
@@ -23,7 +23,7 @@ public:
     void loadTable(pattern::PatternTable table);
 
     // The wait under way keeps its length; the wait after the next row
-    // uses the new delay.
+    // uses the new delay, unless that row has a time of its own.
     void setDelay(std::chrono::milliseconds delay);
 
     // Plays the first row at once, then the others on their schedule.
@@ -51,6 +51,7 @@ private:
     void playRow();
     void onDeadline();
     void show(std::uint8_t lines);
+    std::chrono::milliseconds lengthOf(int row) const;
 
     PortDevice &port_;
     DeadlineTimer &timer_;

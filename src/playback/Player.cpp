@@ -48,6 +48,7 @@ std::optional<QString> Player::follow(const FollowTarget &target, std::unique_pt
         state.following = target.describe();
         state.rows = 0;
         state.effect = -1;
+        state.pattern.clear();
     });
     return std::nullopt;
 }
@@ -70,6 +71,7 @@ std::optional<QString> Player::loadScheme()
     update([rows](PlayerState &state) {
         state.rows = rows;
         state.effect = -1;
+        state.pattern.clear();
     });
     return std::nullopt;
 }
@@ -87,6 +89,23 @@ void Player::playEffect(int effect)
     update([rows, effect](PlayerState &state) {
         state.rows = rows;
         state.effect = effect;
+        state.pattern.clear();
+    });
+    start();
+}
+
+void Player::playPattern(const QString &name, const std::vector<pattern::Step> &steps)
+{
+    pattern::PatternTable table;
+    table.reserve(static_cast<int>(steps.size()));
+    for (const pattern::Step &step : steps)
+        table.appendStep(step);
+    const int rows = table.rowCount();
+    engine_->loadTable(std::move(table));
+    update([rows, &name](PlayerState &state) {
+        state.rows = rows;
+        state.effect = -1;
+        state.pattern = name;
     });
     start();
 }

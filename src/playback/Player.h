@@ -3,6 +3,7 @@
 #include "DeadlineTimer.h"
 #include "FollowTarget.h"
 #include "FrameSource.h"
+#include "Pattern.h"
 #include "PlaybackEngine.h"
 #include "PlayerState.h"
 #include "PortDevice.h"
@@ -46,6 +47,8 @@ public:
     std::optional<QString> loadScheme();
     // Plays one built-in effect alone, in a loop; the scheme file stays as it is.
     void playEffect(int effect);
+    // Plays these steps alone, in a loop, under the pattern's name.
+    void playPattern(const QString &name, const std::vector<pattern::Step> &steps);
     QString schemePath() const { return choices_.schemePath; }
 
     // Takes its rows from a universe on the network instead of the scheme,

@@ -15,9 +15,9 @@ constexpr int SpeedStepMs = 50;
 
 } // namespace
 
-PlayerCommands::PlayerCommands(Player &player, const SettingsStore &settings, std::chrono::milliseconds settingsQuiet,
-                               QObject *parent)
-    : QObject(parent), player_(player), settings_(settings),
+PlayerCommands::PlayerCommands(Player &player, const SettingsStore &settings, const QString &patternsFolder,
+                               std::chrono::milliseconds settingsQuiet, QObject *parent)
+    : QObject(parent), player_(player), settings_(settings), library_(patternsFolder),
       settingsWriter_(new SettingsWriter(settings, settingsQuiet, this))
 {
     connect(settingsWriter_, &SettingsWriter::failed, this, &PlayerCommands::settingsFailed);
@@ -142,7 +142,11 @@ PlayerCommands::BuildAnswer PlayerCommands::buildScheme(const Selection &selecti
         return {refused, {}};
     if (state().playback != PlayerState::Playback::Stopped)
         return {QStringLiteral("Stop playing before building a new scheme."), {}};
-    return {std::nullopt, scheme::SchemeTransaction(schemePath(), settings_).build(selection, afterEffect)};
+    auto patterns = chosenPatterns(selection, library_);
+    if (const QString *missing = std::get_if<QString>(&patterns))
+        return {*missing, {}};
+    return {std::nullopt, scheme::SchemeTransaction(schemePath(), settings_)
+                              .build(selection, std::get<std::vector<scheme::PatternChoice>>(patterns), afterEffect)};
 }
 
 PlayerCommands::Failure PlayerCommands::build(const Selection &selection)
@@ -249,11 +253,22 @@ PlayerCommands::Failure PlayerCommands::effectProblem(int effect)
 
 PlayerCommands::Failure PlayerCommands::selectionProblem(const Selection &selection)
 {
-    if (std::none_of(selection.ticked.begin(), selection.ticked.end(), [](bool ticked) { return ticked; }))
+    if (std::none_of(selection.ticked.begin(), selection.ticked.end(), [](bool ticked) { return ticked; }) &&
+        selection.patterns.empty())
         return QStringLiteral("Tick at least one effect to build a scheme. The current scheme is kept.");
     for (int repeats : selection.repeats)
         if (repeats < 1 || repeats > effects::MaxRepeats)
             return QStringLiteral("Each effect repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(repeats);
+    if (selection.patterns.size() > static_cast<std::size_t>(Selection::MaxPatterns))
+        return QStringLiteral("A scheme holds at most %1 patterns, not %2.")
+            .arg(Selection::MaxPatterns)
+            .arg(selection.patterns.size());
+    for (const PatternPick &pick : selection.patterns) {
+        if (const QString problem = pattern::nameProblem(pick.name); !problem.isEmpty())
+            return problem;
+        if (pick.repeats < 1 || pick.repeats > effects::MaxRepeats)
+            return QStringLiteral("Each pattern repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(pick.repeats);
+    }
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PatternLibrary.h"
 #include "Player.h"
 #include "SchemeTransaction.h"
 #include "Selection.h"
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <variant>
 
 // The one way every face gives the player a command: the window, the player
 // without a window, the schedule, the web API and MQTT. Each command checks
@@ -31,7 +33,7 @@ public:
         scheme::SchemeBuildResult result;
     };
 
-    PlayerCommands(Player &player, const SettingsStore &settings,
+    PlayerCommands(Player &player, const SettingsStore &settings, const QString &patternsFolder,
                    std::chrono::milliseconds settingsQuiet = std::chrono::milliseconds(300), QObject *parent = nullptr);
 
     Failure start();
@@ -60,6 +62,21 @@ public:
     // A build from afar: the new scheme is loaded at once. What went wrong
     // once the scheme was replaced is logged, and does not fail it.
     Failure build(const Selection &selection);
+    // The built-in effects and the user's patterns, and changes to the
+    // latter; a change names the version it was made from (0 for a new
+    // pattern) and learns the new one.
+    using PatternList = std::vector<pattern::Pattern>;
+    PatternList patterns() const;
+    std::optional<pattern::Pattern> findPattern(const QString &name) const;
+    pattern::Outcome savePattern(const QString &name, const std::vector<pattern::Step> &steps, int &version);
+    pattern::Outcome renamePattern(const QString &from, const QString &to, int version);
+    pattern::Outcome copyPattern(const QString &from, const QString &to);
+    pattern::Outcome deletePattern(const QString &name, int version);
+    // One pattern alone, in a loop; the scheme file stays as it is.
+    Failure playPattern(const QString &name);
+    // Steps not saved yet, played alone as the editor shows them.
+    Failure previewPattern(const QString &name, const std::vector<pattern::Step> &steps);
+
     // Reads the scheme file into the player; the reason when it cannot.
     Failure loadScheme();
     // Takes the rows from a universe on the network from the next start on;
@@ -88,6 +105,11 @@ public:
     static Failure effectProblem(int effect);
     static Failure selectionProblem(const Selection &selection);
 
+    // The patterns a selection names, in its order, or why they cannot make
+    // a scheme.
+    using ChosenPatterns = std::variant<std::vector<scheme::PatternChoice>, QString>;
+    static ChosenPatterns chosenPatterns(const Selection &selection, const pattern::PatternLibrary &library);
+
     // The nearest speed the player plays at.
     static int nearestSpeed(int speedMs);
     // The stored speed, brought to the grid; a stored value off it is
@@ -106,5 +128,6 @@ private:
 
     Player &player_;
     const SettingsStore &settings_;
+    pattern::PatternLibrary library_;
     SettingsWriter *settingsWriter_;
 };

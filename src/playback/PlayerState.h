@@ -16,6 +16,7 @@ struct PlayerState {
     int speedMs = 0;
     int rows = 0;
     int effect = -1; // a built-in effect playing alone, or -1 for the scheme
+    QString pattern; // the name of a pattern playing alone, or "" for the scheme
     QString following;   // "universe 1 from channel 9" for a follower, or ""
     QString noDataSince; // "16:41:07" while a follower's lines are low for want of frames
 

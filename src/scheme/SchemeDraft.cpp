@@ -49,6 +49,20 @@ QByteArray effectText(const pattern::Effect &chosen, int repeats)
     return text;
 }
 
+// A pattern's steps, repeated, as rows with their own times.
+QByteArray patternText(const PatternChoice &chosen)
+{
+    QByteArray once;
+    for (const pattern::Step &step : chosen.steps) {
+        for (int k = 0; k < 8; ++k)
+            once.append((step.lamps >> k) & 1 ? '1' : '0');
+        if (step.ms > 0)
+            once.append(' ').append(QByteArray::number(step.ms));
+        once.append("\r\n");
+    }
+    return once.repeated(chosen.repeats);
+}
+
 // Qt's buffered writes lose the system's reason for a failure, such as a
 // full disk. Returns 0 or the error number.
 int writeAll(int fd, const QByteArray &text)
@@ -80,6 +94,7 @@ SchemeDraft::SchemeDraft(QString target, DiskSync sync)
 // process, so a draft whose lock is free is one nobody writes. A sweep that
 // slips in before the lock is taken is caught by commit().
 std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chosen,
+                                          const std::vector<PatternChoice> &patterns,
                                           const std::function<void(int)> &afterEffect)
 {
     if (!draft_.open())
@@ -91,6 +106,13 @@ std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chose
     int written = 0;
     for (const EffectChoice &choice : chosen) {
         if (auto error = append(choice.effect, choice.repeats))
+            return error;
+        afterEffect(++written);
+    }
+    for (const PatternChoice &choice : patterns) {
+        if (choice.repeats < 1)
+            return QStringLiteral("A pattern must be written at least once, not %1 times.").arg(choice.repeats);
+        if (auto error = appendText(patternText(choice)))
             return error;
         afterEffect(++written);
     }
@@ -110,7 +132,11 @@ std::optional<QString> SchemeDraft::append(int effect, int repeats)
         return QStringLiteral("There is no effect number %1.").arg(effect);
     if (repeats < 1)
         return QStringLiteral("An effect must be written at least once, not %1 times.").arg(repeats);
-    const QByteArray text = effectText(*chosen, repeats);
+    return appendText(effectText(*chosen, repeats));
+}
+
+std::optional<QString> SchemeDraft::appendText(const QByteArray &text)
+{
     if (const int error = writeAll(draft_.handle(), text))
         return QStringLiteral("Cannot write to %1: %2").arg(draft_.fileName(), systemReason(error));
     hash_.addData(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiskSync.h"
+#include "Pattern.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -18,6 +19,13 @@ struct EffectChoice {
     int repeats;
 };
 
+// A user's pattern in the scheme: its steps, each with its own time where
+// it has one, after the built-in effects.
+struct PatternChoice {
+    std::vector<pattern::Step> steps;
+    int repeats;
+};
+
 // A new scheme file, written beside the one it is to replace and put in its
 // place only once it is complete and on disk. Until then the old file stays
 // as it was; a draft that is never put in place is removed. While a draft is
@@ -26,10 +34,11 @@ class SchemeDraft {
 public:
     explicit SchemeDraft(QString target, DiskSync sync = syncToDisk);
 
-    // Writes the chosen effects in the order given and puts them on disk;
-    // call it once. `afterEffect` runs after each effect with the number
-    // written so far. Returns what went wrong.
-    std::optional<QString> write(const std::vector<EffectChoice> &chosen, const std::function<void(int)> &afterEffect);
+    // Writes the chosen effects in the order given, then the patterns, and
+    // puts them on disk; call it once. `afterEffect` runs after each effect
+    // or pattern with the number written so far. Returns what went wrong.
+    std::optional<QString> write(const std::vector<EffectChoice> &chosen, const std::vector<PatternChoice> &patterns,
+                                 const std::function<void(int)> &afterEffect);
 
     // Of what write() put in the draft, as fingerprint() gives it for a file.
     QByteArray fingerprint() const { return hash_.result().toHex(); }
@@ -43,6 +52,7 @@ public:
 
 private:
     std::optional<QString> append(int effect, int repeats);
+    std::optional<QString> appendText(const QByteArray &text);
 
     QString target_;
     DiskSync sync_;

@@ -41,7 +41,8 @@ std::optional<QString> SchemeTransaction::recover() const
 // Each step starts only once the one before has succeeded, so that a stop
 // anywhere leaves a scheme and a stored selection that belong together, or
 // a staged selection that recover() settles.
-SchemeBuildResult SchemeTransaction::build(const Selection &selection, const std::function<void(int)> &afterEffect) const
+SchemeBuildResult SchemeTransaction::build(const Selection &selection, const std::vector<PatternChoice> &patterns,
+                                           const std::function<void(int)> &afterEffect) const
 {
     std::vector<EffectChoice> chosen;
     for (int i = 0; i < effects::Count; ++i)
@@ -49,7 +50,7 @@ SchemeBuildResult SchemeTransaction::build(const Selection &selection, const std
             chosen.push_back({i, selection.repeats[static_cast<std::size_t>(i)]});
 
     SchemeDraft draft(schemePath_, sync_);
-    if (auto failure = draft.write(chosen, afterEffect))
+    if (auto failure = draft.write(chosen, patterns, afterEffect))
         return {{{Kind::NotBuilt, *failure}}};
     Selection built = selection;
     built.numEffects = static_cast<int>(chosen.size());

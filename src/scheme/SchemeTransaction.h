@@ -52,7 +52,10 @@ public:
     // puts the result in place of the scheme. The selection is taken as it
     // is: whether it may be built is the caller's rule. `afterEffect` runs after each
     // effect with the number written so far.
-    SchemeBuildResult build(const Selection &selection, const std::function<void(int effectsWritten)> &afterEffect) const;
+    // The selection's patterns come as `patterns`, their steps looked up by
+    // the caller.
+    SchemeBuildResult build(const Selection &selection, const std::vector<PatternChoice> &patterns,
+                            const std::function<void(int effectsWritten)> &afterEffect) const;
 
 private:
     QString schemePath_;

@@ -5,7 +5,8 @@ namespace {
 const QString Staged = QStringLiteral("ShemeStaged");
 const QString FingerprintKey = QStringLiteral("Scheme");
 
-settings::IntKey inSection(settings::IntKey key, const QString &section)
+template <typename Key>
+Key inSection(Key key, const QString &section)
 {
     key.section = section;
     return key;
@@ -20,6 +21,12 @@ Selection readFrom(const SettingsStore &store, const QString &section)
         selection.repeats[at] = store.read(inSection(settings::effectRepeats(i), section));
     }
     selection.numEffects = store.read(inSection(settings::NumEffects, section));
+    const int patterns = store.read(inSection(settings::NumPatterns, section));
+    for (int i = 0; i < patterns; ++i) {
+        const QString name = store.read(inSection(settings::patternName(i), section));
+        if (!name.isEmpty())
+            selection.patterns.push_back({name, store.read(inSection(settings::patternRepeats(i), section))});
+    }
     return selection;
 }
 
@@ -32,6 +39,12 @@ QList<SettingsStore::Value> valuesOf(const Selection &selection, const QString &
         values.append({section, settings::effectRepeats(i).key, QString::number(selection.repeats[at])});
     }
     values.append({section, settings::NumEffects.key, QString::number(selection.numEffects)});
+    values.append({section, settings::NumPatterns.key, QString::number(selection.patterns.size())});
+    for (std::size_t i = 0; i < selection.patterns.size(); ++i) {
+        const int at = static_cast<int>(i);
+        values.append({section, settings::patternName(at).key, selection.patterns[i].name});
+        values.append({section, settings::patternRepeats(at).key, QString::number(selection.patterns[i].repeats)});
+    }
     return values;
 }
 

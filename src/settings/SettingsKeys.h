@@ -57,6 +57,20 @@ inline IntKey effectRepeats(int effect)
 
 inline const IntKey NumEffects{QStringLiteral("Sheme"), QStringLiteral("NumEffects"), effects::Count, 0, effects::Count};
 
+// The user's patterns in the scheme, after the effects: Pattern0, Pattern1...
+// by name, each with its repeat count.
+inline const IntKey NumPatterns{QStringLiteral("Sheme"), QStringLiteral("NumPatterns"), 0, 0, 32};
+
+inline TextKey patternName(int index)
+{
+    return {QStringLiteral("Sheme"), QStringLiteral("Pattern%1").arg(index), QString()};
+}
+
+inline IntKey patternRepeats(int index)
+{
+    return {QStringLiteral("Sheme"), QStringLiteral("PatternRetry%1").arg(index), 1, 1, effects::MaxRepeats};
+}
+
 // The schedule: when the show plays by itself. Entries are Entry1, Entry2...
 inline const QString ScheduleSection = QStringLiteral("Schedule");
 inline const IntKey ScheduleEnabled{ScheduleSection, QStringLiteral("Enabled"), 1, 0, 1};

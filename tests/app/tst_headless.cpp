@@ -26,7 +26,7 @@ struct Rig {
         : settings((writeFile(folder.filePath("Lampotron.conf"), settingsText), folder.filePath("Lampotron.conf"))),
           player({"ola:1", folder.filePath("Data.inf"), 100}, std::unique_ptr<DeadlineTimer>(timer),
                  [this](const QString &) { return std::make_unique<RecordingBackend>(record); }),
-          commands(player, settings, 0ms), face(player, commands, std::nullopt, false, settings, std::move(following)), ended(&player, &Player::finished)
+          commands(player, settings, folder.filePath("patterns"), 0ms), face(player, commands, std::nullopt, false, settings, std::move(following)), ended(&player, &Player::finished)
     {
         writeFile(player.schemePath(), "10000000\r\n01000000\r\n");
     }

@@ -44,7 +44,7 @@ private slots:
         Player player({"ola:1", folder.filePath("Data.inf"), 100}, std::make_unique<FakeDeadlineTimer>(),
                       [record](const QString &) { return std::make_unique<RecordingBackend>(record); });
         QVERIFY(writeFile(player.schemePath(), "10000000\r\n01000000\r\n"));
-        PlayerCommands commands(player, settings, 0ms);
+        PlayerCommands commands(player, settings, folder.filePath("patterns"), 0ms);
         QCOMPARE(commands.loadScheme(), std::nullopt);
         MqttFace face(player, commands, MqttSettings{"127.0.0.1", 1, {}, {}, {}}, "box");
         const QString base = "lampotron/box/";

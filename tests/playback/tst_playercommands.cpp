@@ -17,7 +17,7 @@ struct Rig {
         : settings(folder.filePath("Lampotron.conf")),
           player({"ola:1", folder.filePath("Data.inf"), 100}, std::unique_ptr<DeadlineTimer>(timer),
                  [this](const QString &) { return std::make_unique<RecordingBackend>(record); }),
-          commands(player, settings, 0ms)
+          commands(player, settings, folder.filePath("patterns"), 0ms)
     {
         writeFile(player.schemePath(), "10000000\r\n01000000\r\n");
     }

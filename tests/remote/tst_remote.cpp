@@ -21,7 +21,7 @@ struct Remote {
         : settings(folder.filePath(QStringLiteral("Lampotron.conf"))),
           player({QStringLiteral("recorded"), folder.filePath(QStringLiteral("Data.inf")), 100},
                  std::make_unique<FakeDeadlineTimer>(), [this](const QString &) { return std::make_unique<RecordingBackend>(record); }),
-          commands(player, settings),
+          commands(player, settings, folder.filePath(QStringLiteral("patterns"))),
           api(commands, settings, Key, limiter, [] { return std::vector<FoundPort>{{"recorded", "a recording", ""}}; })
     {
         writeFile(player.schemePath(), "10000000\r\n01000000\r\n");

@@ -21,7 +21,7 @@ class TestScheme : public QObject {
     {
         scheme::SchemeDraft draft(target);
         progress.clear();
-        if (auto failure = draft.write(chosen, [this](int written) { progress << written; }))
+        if (auto failure = draft.write(chosen, {}, [this](int written) { progress << written; }))
             return failure;
         return draft.commit();
     }

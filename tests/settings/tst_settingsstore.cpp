@@ -203,12 +203,12 @@ private slots:
         if (meanwhile.endsWith("dies")) {
             const pid_t child = ::fork();
             if (child == 0)
-                build.build(wanted, [](int) {}), ::_exit(1);
+                build.build(wanted, {}, [](int) {}), ::_exit(1);
             int status = -1;
             QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
             QCOMPARE(scheme::SchemeTransaction(scheme(), store).recover(), std::nullopt);
         } else {
-            const auto result = build.build(wanted, [](int) {});
+            const auto result = build.build(wanted, {}, [](int) {});
             QCOMPARE(result.problems.size(), problem < 0 ? 0u : 1u);
             if (problem >= 0)
                 QVERIFY2(int(result.problems[0].kind) == problem && result.problems[0].reason.contains(reason),

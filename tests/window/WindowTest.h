@@ -56,7 +56,7 @@ protected:
                                           {"gpio:gpiochip0:0,1,2,3,4,5,6,7", "GPIO chip", ""},
                                           {"/dev/parport0", "parallel port", ""}};
         };
-        commands = std::make_unique<PlayerCommands>(*player, *settings, 0ms);
+        commands = std::make_unique<PlayerCommands>(*player, *settings, folder->filePath("patterns"), 0ms);
         form = std::make_unique<MainWindow>(*player, *commands, *settings, MainWindow::Options{findPorts, 0ms, [this] { return remote; }});
         if (load) {
             QVERIFY(form->startUp());
