@@ -46,6 +46,10 @@ private:
         qsizetype used = std::min<qsizetype>(length_, static_cast<qsizetype>(head_.size()));
         if (length_ == used && used > 0 && head_[static_cast<std::size_t>(used - 1)] == '\r')
             --used;
+        // A line cut short here could turn into a wrong time; it keeps its
+        // eight characters only.
+        if (length_ > static_cast<qsizetype>(head_.size()))
+            used = std::min<qsizetype>(used, PatternTable::Lines);
         table_.appendRow(std::string_view(head_.data(), static_cast<std::size_t>(used)));
         length_ = 0;
         lineOpen_ = false;
@@ -53,9 +57,9 @@ private:
     }
 
     PatternTable &table_;
-    // One more than a row, so that a CR right after the eighth character
-    // can be told from a longer line.
-    std::array<char, PatternTable::Lines + 1> head_{};
+    // A row, its own time with room for spaces, and one more, so that a CR
+    // at the end can be told from a longer line.
+    std::array<char, PatternTable::Lines + 24> head_{};
     qsizetype length_ = 0;
     bool lineOpen_ = false;
 };

@@ -336,6 +336,9 @@ Selection MainWindow::currentSelection() const
         selection.repeats[i] = controls_.repeatBars[i]->value();
     }
     selection.numEffects = controls_.effectCount->text().toInt();
+    // The window shows the built-in effects only; the patterns chosen on the
+    // page stay in the scheme.
+    selection.patterns = SelectionStore(settings_).read().patterns;
     return selection;
 }
 

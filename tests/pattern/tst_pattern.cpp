@@ -55,6 +55,35 @@ private slots:
         QCOMPARE(cells(*loaded.table), rows);
     }
 
+    // A step's own time follows its eight characters after a space; what is
+    // not a time in range leaves the row at the delay, as before.
+    void loaderStepTimes_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<int>>("times");
+        QTest::newRow("times and none") << QByteArray("10000001 250\r\n00000000\r\n11111111\t60000\r\n") << QList<int>{250, 0, 60000};
+        QTest::newRow("out of range") << QByteArray("10000001 9\r\n10000001 60001\r\n") << QList<int>{0, 0};
+        QTest::newRow("not a number") << QByteArray("10000001 25ms\r\n10000001 -25\n") << QList<int>{0, 0};
+        QTest::newRow("no space before it") << QByteArray("1000000125\r\n") << QList<int>{0};
+        QTest::newRow("spaces around it") << QByteArray("10000001   40  \r\n") << QList<int>{40};
+        QTest::newRow("a long line is not cut into a time")
+            << QByteArray("10000001" + QByteArray(20, ' ') + "25000000\r\n10000001 25 " + QByteArray(30, 'x') + "\n")
+            << QList<int>{0, 0};
+    }
+
+    void loaderStepTimes()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<int>, times);
+        QVERIFY(writeFile(path(), content));
+        const auto loaded = pattern::loadPatternFile(path());
+        QVERIFY(loaded.table);
+        QList<int> read;
+        for (int row = 0; row < loaded.table->rowCount(); ++row)
+            read << loaded.table->stepMs(row);
+        QCOMPARE(read, times);
+    }
+
     void loaderRefusals_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -60,6 +60,10 @@ private slots:
         QTest::newRow("a stall restarts the schedule") << "late 330 280,run 70" << "0:10000000 330:01000000 380:10100000";
         QTest::newRow("a shorter table from its first row")
             << "run 60,load,run 100" << "0:10000000 50:01000000 100:00000001 150:00000001";
+        QTest::newRow("steps on their own times, the others at the delay")
+            << "timed,run 700" << "0:10000000 50:10000000 60:01000000 110:00100000 610:10000000 620:01000000 670:00100000";
+        QTest::newRow("a new delay changes only the steps without a time")
+            << "timed,run 55,delay 200,run 800" << "0:10000000 50:10000000 60:01000000 260:00100000 760:10000000 770:01000000";
         QTest::newRow("stop at the end of the pass")
             << "run 60,end,run 1000,start,run 10" << "0:10000000 50:01000000 100:10100000 150:00000000 1060:10000000";
     }
@@ -78,6 +82,8 @@ private slots:
                 rig.engine.setDelay(ms);
             else if (verb == "load")
                 rig.engine.loadTable(tableOf({"00000001"}));
+            else if (verb == "timed")
+                rig.engine.loadTable(tableOf({"10000000 10", "01000000", "00100000\t500"}));
             else if (verb == "end")
                 rig.engine.stopAtEndOfPass();
             else if (verb == "pause" || verb == "resume")
