@@ -1,5 +1,7 @@
 #include "Pattern.h"
 
+#include <QList>
+
 namespace pattern {
 
 QString nameProblem(const QString &name)
