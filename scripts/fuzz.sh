@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
-targets=(patternloader portsetting settingsstore scheduleentry requestbody)
+targets=(patternloader portsetting settingsstore scheduleentry requestbody fseqreader)
 
 scripts/setup.sh test
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMPOTRON_FUZZ=ON >/dev/null

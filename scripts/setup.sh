@@ -10,7 +10,7 @@ run_packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
-  libnova-dev
+  libnova-dev libzstd-dev
   qt6-httpserver-dev qt6-websockets-dev
   libqrencode-dev
 )
