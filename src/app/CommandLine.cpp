@@ -1,12 +1,15 @@
 #include "CommandLine.h"
 
 #include "FollowTarget.h"
+#include "Pattern.h"
 #include "Outputs.h"
 #include "PlayerCommands.h"
 #include "RemoteConfig.h"
 #include "SettingsKeys.h"
 
 #include <QCoreApplication>
+
+#include <limits>
 
 namespace {
 
@@ -19,6 +22,8 @@ const QString Usage = QStringLiteral(
     "       lampotron --list-ports\n"
     "       lampotron --remote-url [--remote ADDRESS:PORT]\n"
     "       lampotron --schedule [DAYS]\n"
+    "       lampotron --import-fseq FILE --name NAME [--channel N] [--threshold LEVEL]\n"
+    "       lampotron --export-fseq NAME --out FILE [--frame MS]\n"
     "       lampotron --help | --version");
 
 } // namespace
@@ -51,11 +56,27 @@ CommandLine::CommandLine()
               QStringLiteral("Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 "
                              "for the network (see the README)."),
               QStringLiteral("ADDRESS:PORT")),
-      remoteUrl_(QStringLiteral("remote-url"), QStringLiteral("Show the web remote's address with its key, and end."))
+      remoteUrl_(QStringLiteral("remote-url"), QStringLiteral("Show the web remote's address with its key, and end.")),
+      importFseq_(QStringLiteral("import-fseq"),
+                  QStringLiteral("Make a pattern from eight channels of an FSEQ sequence (version 1 or 2), and end."),
+                  QStringLiteral("FILE")),
+      exportFseq_(QStringLiteral("export-fseq"), QStringLiteral("Write a pattern as an FSEQ sequence (version 2), and end."),
+                  QStringLiteral("NAME")),
+      name_(QStringLiteral("name"), QStringLiteral("With --import-fseq: the new pattern's name."), QStringLiteral("NAME")),
+      channel_(QStringLiteral("channel"), QStringLiteral("With --import-fseq: the first of the eight channels (1 unless given)."),
+               QStringLiteral("N")),
+      threshold_(QStringLiteral("threshold"),
+                 QStringLiteral("With --import-fseq: a channel at or above this level (1 to 255, 128 unless given) "
+                                "lights its lamp."),
+                 QStringLiteral("LEVEL")),
+      out_(QStringLiteral("out"), QStringLiteral("With --export-fseq: the file to write."), QStringLiteral("FILE")),
+      frame_(QStringLiteral("frame"), QStringLiteral("With --export-fseq: the frame time, 25 or 50 ms (25 unless given)."),
+             QStringLiteral("MS"))
 {
     parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
     for (const QCommandLineOption *option :
-         {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &follow_, &schedule_, &remote_, &remoteUrl_})
+         {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &follow_, &schedule_, &remote_, &remoteUrl_,
+          &importFseq_, &exportFseq_, &name_, &channel_, &threshold_, &out_, &frame_})
         parser_.addOption(*option);
 }
 
@@ -109,6 +130,46 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
     if (parser_.isSet(remote_))
         if (const RemoteChoice remote = readRemote(parser_.value(remote_), {}, {}); !remote.config)
             return remote.problem;
+    return checkFseq();
+}
+
+std::optional<QString> CommandLine::checkFseq()
+{
+    const bool importing = parser_.isSet(importFseq_), exporting = parser_.isSet(exportFseq_);
+    if ((parser_.isSet(name_) || parser_.isSet(channel_) || parser_.isSet(threshold_)) && !importing)
+        return QStringLiteral("--name, --channel and --threshold go with --import-fseq.");
+    if ((parser_.isSet(out_) || parser_.isSet(frame_)) && !exporting)
+        return QStringLiteral("--out and --frame go with --export-fseq.");
+    if (importing && exporting)
+        return QStringLiteral("Import or export, one at a time.");
+    const auto number = [this](const QCommandLineOption &option, int fallback, int lowest, int highest) -> std::optional<int> {
+        if (!parser_.isSet(option))
+            return fallback;
+        bool ok = false;
+        const int value = parser_.value(option).toInt(&ok);
+        return ok && value >= lowest && value <= highest ? std::optional(value) : std::nullopt;
+    };
+    if (importing) {
+        const auto channel = number(channel_, 1, 1, std::numeric_limits<int>::max());
+        if (!channel)
+            return QStringLiteral("--channel takes a channel number from 1 on.");
+        const auto threshold = number(threshold_, 128, 1, 255);
+        if (!threshold)
+            return QStringLiteral("--threshold takes a level from 1 to 255.");
+        if (!parser_.isSet(name_))
+            return QStringLiteral("--import-fseq needs --name, the new pattern's name.");
+        if (const QString problem = pattern::nameProblem(parser_.value(name_)); !problem.isEmpty())
+            return QStringLiteral("--name: %1").arg(problem);
+        fseqImport_ = FseqImport{parser_.value(importFseq_), parser_.value(name_), *channel, *threshold};
+    }
+    if (exporting) {
+        const auto frame = number(frame_, 25, 25, 50);
+        if (!frame || (*frame != 25 && *frame != 50))
+            return QStringLiteral("--frame takes 25 or 50 (ms).");
+        if (!parser_.isSet(out_))
+            return QStringLiteral("--export-fseq needs --out, the file to write.");
+        fseqExport_ = FseqExport{parser_.value(exportFseq_), parser_.value(out_), *frame};
+    }
     return std::nullopt;
 }
 

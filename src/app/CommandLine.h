@@ -33,8 +33,24 @@ public:
     bool needsWindow() const
     {
         return !mistake_ && !wantsHelp() && !wantsVersion() && !wantsPortList() && !scheduleDays_ && !wantsPlayer()
-               && !wantsRemoteUrl();
+               && !wantsRemoteUrl() && !fseqImport() && !fseqExport();
     }
+
+    // --import-fseq FILE --name NAME [--channel N] [--threshold T]
+    struct FseqImport {
+        QString file;
+        QString name;
+        int firstChannel = 1;
+        int threshold = 128;
+    };
+    std::optional<FseqImport> fseqImport() const { return fseqImport_; }
+    // --export-fseq NAME --out FILE [--frame MS]
+    struct FseqExport {
+        QString name;
+        QString file;
+        int frameMs = 25;
+    };
+    std::optional<FseqExport> fseqExport() const { return fseqExport_; }
 
     std::optional<QString> port() const;
     std::optional<int> speed() const { return speed_; }
@@ -46,6 +62,7 @@ public:
 
 private:
     std::optional<QString> check(const QStringList &arguments);
+    std::optional<QString> checkFseq();
     bool wantsHelp() const { return parser_.isSet(help_); }
     bool wantsVersion() const { return parser_.isSet(version_); }
 
@@ -61,6 +78,15 @@ private:
     QCommandLineOption schedule_;
     QCommandLineOption remote_;
     QCommandLineOption remoteUrl_;
+    QCommandLineOption importFseq_;
+    QCommandLineOption exportFseq_;
+    QCommandLineOption name_;
+    QCommandLineOption channel_;
+    QCommandLineOption threshold_;
+    QCommandLineOption out_;
+    QCommandLineOption frame_;
+    std::optional<FseqImport> fseqImport_;
+    std::optional<FseqExport> fseqExport_;
     std::optional<int> speed_;
     std::optional<int> scheduleDays_;
     std::optional<QString> mistake_;

@@ -2,6 +2,7 @@
 
 #include "BackendFactory.h"
 #include "FacesFromAfar.h"
+#include "FseqFiles.h"
 #include "HeadlessPlayer.h"
 #include "MainWindow.h"
 #include "PlayerCommands.h"
@@ -104,6 +105,10 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     }
     if (commandLine.wantsRemoteUrl())
         return printRemoteUrl(commandLine);
+    if (const auto wanted = commandLine.fseqImport())
+        return importFseqFile(*wanted);
+    if (const auto wanted = commandLine.fseqExport())
+        return exportFseqFile(*wanted);
     const SettingsStore settings;
     if (const auto mistake = startup::outputMistake(commandLine, settings))
         return *mistake;

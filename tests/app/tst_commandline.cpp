@@ -22,6 +22,15 @@ private slots:
         QTest::newRow("speed not a number") << QStringList{"--play", "--speed", "fast"} << 64 << "\"fast\"";
         QTest::newRow("scheme without play") << QStringList{"--scheme", "x"} << 64 << "go with --play";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 64 << "colour";
+        QTest::newRow("import") << QStringList{"--import-fseq", "f", "--name", "A", "--channel", "9"} << -1 << "";
+        QTest::newRow("import without a name") << QStringList{"--import-fseq", "f"} << 64 << "needs --name";
+        QTest::newRow("import, channel 0") << QStringList{"--import-fseq", "f", "--name", "A", "--channel", "0"} << 64 << "from 1 on";
+        QTest::newRow("import, threshold 256")
+            << QStringList{"--import-fseq", "f", "--name", "A", "--threshold", "256"} << 64 << "1 to 255";
+        QTest::newRow("import, a name too long") << QStringList{"--import-fseq", "f", "--name", QString(41, 'x')} << 64 << "40";
+        QTest::newRow("export at 40 ms") << QStringList{"--export-fseq", "A", "--out", "f", "--frame", "40"} << 64 << "25 or 50";
+        QTest::newRow("export without a file") << QStringList{"--export-fseq", "A"} << 64 << "needs --out";
+        QTest::newRow("channel without import") << QStringList{"--play", "--channel", "3"} << 64 << "go with --import-fseq";
         QTest::newRow("remote without a port") << QStringList{"--remote", "127.0.0.1"} << 64 << "ADDRESS:PORT";
         QTest::newRow("stray argument") << QStringList{"x"} << 64 << "Unexpected argument";
         QTest::newRow("schedule") << QStringList{"--schedule", "3"} << -1 << "";
