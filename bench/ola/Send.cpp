@@ -31,14 +31,17 @@ double millisecondsBetween(const timespec &from, const timespec &to)
 // As little as a program can do to play rows on time: sleep to the row's
 // absolute deadline, send it, handle whatever olad said. How late it woke
 // tells the timer's share of the steps a listener sees.
-int probe::send(unsigned universe, int periodMs, int seconds)
+int probe::send(unsigned universe, const std::vector<PlannedRow> &plan, int seconds)
 {
     OlaConnection link(OlaConnection::DefaultRpcPort);
     if (!link.connected()) {
         std::fprintf(stderr, "olad does not answer\n");
         return 1;
     }
-    const int rows = seconds * 1000 / periodMs;
+    int cycleMs = 0;
+    for (const PlannedRow &planned : plan)
+        cycleMs += planned.ms;
+    const int rows = static_cast<int>(static_cast<long long>(seconds) * 1000 * static_cast<int>(plan.size()) / cycleMs);
     std::vector<double> lateness;
     lateness.reserve(static_cast<std::size_t>(rows));
     ola::DmxBuffer frame;
@@ -50,18 +53,21 @@ int probe::send(unsigned universe, int periodMs, int seconds)
         timespec woke{};
         clock_gettime(CLOCK_MONOTONIC, &woke);
         lateness.push_back(millisecondsBetween(due, woke));
+        const PlannedRow &planned = plan[static_cast<std::size_t>(row) % plan.size()];
         frame.Blackout();
-        frame.SetChannel(static_cast<unsigned>(row) % Lamps, Lit);
+        for (unsigned k = 0; k < Lamps; ++k)
+            if (planned.lamps & (1u << k))
+                frame.SetChannel(k, Lit);
         link.client().SendDMX(universe, frame, ola::client::SendDMXArgs());
         link.poll();
-        addMilliseconds(due, periodMs);
+        addMilliseconds(due, planned.ms);
     }
     if (!link.roundTrip(universe)) {
         std::fprintf(stderr, "olad went away before it had every frame\n");
         return 1;
     }
-    std::printf("sent %d rows at %d ms; woke after the deadline by median %.3f ms, p99 %.3f ms, max %.3f ms\n",
-                rows, periodMs, percentile(lateness, 0.5), percentile(lateness, 0.99),
+    std::printf("sent %d rows of %zu in a %d ms cycle; woke after the deadline by median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                rows, plan.size(), cycleMs, percentile(lateness, 0.5), percentile(lateness, 0.99),
                 *std::max_element(lateness.begin(), lateness.end()));
     return 0;
 }

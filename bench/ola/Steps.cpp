@@ -16,9 +16,10 @@ using Channels = std::array<int, ChannelsRead>;
 // A row starts where the channels change. Frames are counted from the first
 // change up to the last one, so that a listener started or stopped in the
 // middle of a row does not count it; one frame per row gives exactly 1.
-int probe::steps(std::FILE *listened, int periodMs)
+int probe::steps(std::FILE *listened, const std::vector<PlannedRow> &plan)
 {
     std::vector<long long> changes;
+    std::vector<int> expected; // the planned length of the row each change starts
     long long framesBeforeFirstChange = 0;
     long long framesBeforeLastChange = 0;
     long long frames = 0;
@@ -35,7 +36,16 @@ int probe::steps(std::FILE *listened, int periodMs)
         if (!first && channels != previous) {
             if (changes.empty())
                 framesBeforeFirstChange = frames;
+            unsigned lamps = 0;
+            for (unsigned k = 0; k < ChannelsRead; ++k)
+                lamps |= channels[k] >= 128 ? 1u << k : 0u;
+            const auto planned = std::find_if(plan.begin(), plan.end(), [lamps](const PlannedRow &row) { return row.lamps == lamps; });
+            if (planned == plan.end()) {
+                std::fprintf(stderr, "a row that is not in the plan: %s", line);
+                return 1;
+            }
             changes.push_back(at);
+            expected.push_back(planned->ms);
             framesBeforeLastChange = frames;
         }
         first = false;
@@ -49,13 +59,18 @@ int probe::steps(std::FILE *listened, int periodMs)
 
     const std::size_t rows = changes.size() - 1;
     std::vector<double> errors;
-    for (std::size_t i = 1; i < changes.size(); ++i)
-        errors.push_back(std::abs(static_cast<double>(changes[i] - changes[i - 1]) / 1e6 - periodMs));
+    double plannedMs = 0;
+    for (std::size_t i = 1; i < changes.size(); ++i) {
+        errors.push_back(std::abs(static_cast<double>(changes[i] - changes[i - 1]) / 1e6 - expected[i - 1]));
+        plannedMs += expected[i - 1];
+    }
     std::sort(errors.begin(), errors.end());
-    const double meanStep = static_cast<double>(changes.back() - changes.front()) / 1e6 / static_cast<double>(rows);
+    const double heardMs = static_cast<double>(changes.back() - changes.front()) / 1e6;
+    const double meanStep = heardMs / static_cast<double>(rows);
     const long long framesOfRows = framesBeforeLastChange - framesBeforeFirstChange;
-    std::printf("rows=%zu frames=%lld median_ms=%.3f p99_ms=%.3f max_ms=%.3f mean_step_ms=%.5f frames_per_row=%.3f\n",
+    std::printf("rows=%zu frames=%lld median_ms=%.3f p99_ms=%.3f max_ms=%.3f mean_step_ms=%.5f mean_error_pct=%.4f "
+                "frames_per_row=%.3f\n",
                 rows, framesOfRows, percentile(errors, 0.5), percentile(errors, 0.99), errors.back(), meanStep,
-                static_cast<double>(framesOfRows) / static_cast<double>(rows));
+                100.0 * (heardMs - plannedMs) / plannedMs, static_cast<double>(framesOfRows) / static_cast<double>(rows));
     return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RowPlan.h"
+
 #include <cstdio>
 
 // The probe's subcommands; each returns the process's exit code.
@@ -10,10 +12,11 @@ namespace probe {
 // Ends on SIGTERM or SIGINT, or when olad goes.
 int listen(unsigned universe);
 
-// Plays a running light on absolute deadlines, one frame per row.
-int send(unsigned universe, int periodMs, int seconds);
+// Plays the rows on absolute deadlines, one frame per row.
+int send(unsigned universe, const std::vector<PlannedRow> &plan, int seconds);
 
-// Reads a listener's lines and prints how far apart the row changes were.
-int steps(std::FILE *listened, int periodMs);
+// Reads a listener's lines and prints how far each row change came from
+// the planned length of the row before it.
+int steps(std::FILE *listened, const std::vector<PlannedRow> &plan);
 
 } // namespace probe
