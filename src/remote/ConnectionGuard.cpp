@@ -1,5 +1,7 @@
 #include "ConnectionGuard.h"
 
+#include "HttpExchange.h"
+
 #include <QTimer>
 
 #include <memory>
@@ -7,6 +9,8 @@
 namespace {
 
 constexpr qint64 MaxRequestBytes = 64 * 1024;
+// The upload route's body, with room for its headers.
+constexpr qint64 MaxUploadRequestBytes = MaxUploadBytes + MaxRequestBytes;
 constexpr int SendBufferBytes = 16 * 1024;
 // How much of an oversized request is thrown away, and for how long, before
 // the connection is closed whatever the client still sends.
@@ -15,9 +19,9 @@ constexpr int LingerMs = 2000;
 
 // The HTTP server has not parsed this request and never will, so the answer
 // is a fixed one.
-QByteArray tooLarge()
+QByteArray tooLarge(qint64 limit)
 {
-    const QByteArray body = "{\"error\":\"The request is over " + QByteArray::number(MaxRequestBytes) + " bytes.\"}";
+    const QByteArray body = "{\"error\":\"The request is over " + QByteArray::number(limit) + " bytes.\"}";
     return "HTTP/1.1 413 Payload Too Large\r\nContent-Type: application/json\r\nContent-Length: "
            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }
@@ -26,14 +30,14 @@ QByteArray tooLarge()
 // client still sending then loses the answer too. So the answer goes out,
 // and the connection ends when the client closes it, or after a bounded
 // time or number of bytes.
-void refuseTooLarge(QTcpSocket *socket)
+void refuseTooLarge(QTcpSocket *socket, qint64 limit)
 {
     QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
     // An open transaction would keep every byte thrown away.
     if (socket->isTransactionStarted())
         socket->commitTransaction();
     socket->setReadBufferSize(0);
-    socket->write(tooLarge());
+    socket->write(tooLarge(limit));
     auto discarded = std::make_shared<qint64>(0);
     const auto discard = [socket, discarded] {
         *discarded += socket->skip(socket->bytesAvailable());
@@ -43,6 +47,16 @@ void refuseTooLarge(QTcpSocket *socket)
     QObject::connect(socket, &QTcpSocket::readyRead, socket, discard);
     discard();
     QTimer::singleShot(LingerMs, socket, [socket] { socket->disconnectFromHost(); });
+}
+
+// The limit of a request, from its first bytes: larger for an upload.
+qint64 limitOf(QTcpSocket *socket)
+{
+    constexpr qint64 lineStart = sizeof(UploadRequestLine) - 1;
+    const QByteArray start = socket->peek(lineStart + 1);
+    const bool upload = start.size() == lineStart + 1 && start.startsWith(UploadRequestLine) &&
+                        (start.back() == ' ' || start.back() == '?');
+    return upload ? MaxUploadRequestBytes : MaxRequestBytes;
 }
 
 } // namespace
@@ -55,11 +69,15 @@ void guardConnection(QTcpSocket *socket)
     socket->setReadBufferSize(MaxRequestBytes);
     socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, SendBufferBytes);
     auto received = std::make_shared<qint64>(0);
-    QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, received] {
-        if (!socket->isTransactionStarted())
+    auto limit = std::make_shared<qint64>(MaxRequestBytes);
+    QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, received, limit] {
+        if (!socket->isTransactionStarted()) {
             *received = 0;
+            *limit = limitOf(socket);
+            socket->setReadBufferSize(*limit);
+        }
         *received += socket->bytesAvailable();
-        if (*received >= MaxRequestBytes)
-            refuseTooLarge(socket);
+        if (*received >= *limit)
+            refuseTooLarge(socket, *limit);
     });
 }

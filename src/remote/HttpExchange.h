@@ -49,3 +49,7 @@ struct HttpResponse {
 
 // The most a request body may hold.
 inline constexpr qsizetype MaxBodyBytes = 16 * 1024;
+// A sequence uploaded to be made a pattern is larger, and only that route
+// takes it.
+inline constexpr qsizetype MaxUploadBytes = 64 * 1024 * 1024;
+inline constexpr char UploadRequestLine[] = "POST /api/v1/patterns/import";

@@ -51,6 +51,29 @@ private slots:
         QCOMPARE(exchange.client.state(), QAbstractSocket::ConnectedState);
     }
 
+    // Only the upload route takes a body over the usual limit.
+    void uploadRouteTakesMore_data()
+    {
+        QTest::addColumn<QByteArray>("requestLine");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("upload") << QByteArray("POST /api/v1/patterns/import HTTP/1.1") << true;
+        QTest::newRow("upload with a query") << QByteArray("POST /api/v1/patterns/import?name=A HTTP/1.1") << true;
+        QTest::newRow("a longer path") << QByteArray("POST /api/v1/patterns/imports HTTP/1.1") << false;
+        QTest::newRow("another method") << QByteArray("PUT /api/v1/patterns/import HTTP/1.1") << false;
+        QTest::newRow("another route") << QByteArray("PUT /api/v1/speed HTTP/1.1") << false;
+    }
+
+    void uploadRouteTakesMore()
+    {
+        QFETCH(QByteArray, requestLine);
+        QFETCH(bool, taken);
+        Exchange exchange;
+        const QByteArray body(300'000, '0');
+        exchange.client.write(requestLine + "\r\nHost: 127.0.0.1\r\nContent-Length: 300000\r\n\r\n" + body);
+        QTRY_VERIFY(exchange.answered() || !exchange.errors.isEmpty());
+        QVERIFY2(exchange.received.startsWith(taken ? "HTTP/1.1 200 " : "HTTP/1.1 413 "), exchange.received.left(100).constData());
+    }
+
     void connectionEndsWhenAsked_data()
     {
         QTest::addColumn<QByteArray>("connection");
