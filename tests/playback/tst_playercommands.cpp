@@ -51,6 +51,20 @@ struct Rig {
             failure = commands.play(argument.toInt());
         else if (verb == "build")
             failure = commands.build(selectionOf(argument));
+        else if (verb == "build-with") {
+            Selection selection = selectionOf(argument.section(' ', 0, 0));
+            selection.patterns.push_back({argument.section(' ', 1, 1), argument.section(' ', 2).toInt()});
+            failure = commands.build(selection);
+        }
+        else if (verb == "save") {
+            std::vector<pattern::Step> steps;
+            for (const QString &step : argument.section(' ', 1).split(','))
+                steps.push_back({std::uint8_t(std::stoi(step.left(8).toStdString(), nullptr, 2) ), step.section(':', 1).toInt()});
+            int version = 0;
+            if (const pattern::Outcome refused = commands.savePattern(argument.section(' ', 0, 0), steps, version))
+                failure = refused->reason;
+        } else if (verb == "pattern")
+            failure = commands.playPattern(argument);
         else if (verb == "wait")
             timer->runFor(std::chrono::milliseconds(argument.toInt()));
         else if (verb == "follow") {
@@ -74,7 +88,8 @@ struct Rig {
         return selection;
     }
 
-    // "Running 100 ola:1 2 -1": playback, speed, output, rows, effect alone.
+    // "Running 100 ola:1 2 -1": playback, speed, output, rows, and the effect
+    // or the pattern played alone.
     QString stateText()
     {
         const PlayerState state = commands.state();
@@ -84,7 +99,7 @@ struct Rig {
             .arg(state.speedMs)
             .arg(state.output)
             .arg(state.rows)
-            .arg(state.effect);
+            .arg(state.pattern.isEmpty() ? QString::number(state.effect) : state.pattern);
     }
 
     FakeDeadlineTimer *timer = new FakeDeadlineTimer;
@@ -141,6 +156,20 @@ private slots:
         QTest::newRow("following, an effect") << QStringList{"open", "follow ola:1", "start", "play 3"} << "plays no scheme" << "Running 100 ola:1 0 -1" << nothingStored << "00000000";
         QTest::newRow("following, stopped") << QStringList{"open", "follow ola:1", "start", "frame 255", "stop", "frame 255"} << "" << "Stopped 100 ola:1 0 -1" << nothingStored << "00000000";
         QTest::newRow("following, resumed") << QStringList{"open", "follow ola:1", "start", "stop", "start", "frame 255"} << "" << "Running 100 ola:1 0 -1" << nothingStored << "10000000";
+        // Lamps are written lamp 1 first, the bits of a step lamp 8 first.
+        QTest::newRow("a pattern alone, on its own times")
+            << QStringList{"save P 00000011:30,00000001", "open", "pattern P", "wait 30"} << "" << "Running 100 ola:1 2 P" << nothingStored << "10000000";
+        QTest::newRow("a step without a time at the speed")
+            << QStringList{"save P 00000011:30,00000001", "open", "pattern P", "wait 129"} << "" << "Running 100 ola:1 2 P" << nothingStored << "10000000";
+        QTest::newRow("a built-in by its name") << QStringList{"open", "pattern наполнение"} << "" << "Running 100 ola:1 8 2" << nothingStored << "10000000";
+        QTest::newRow("no such pattern") << QStringList{"open", "pattern Nope"} << "There is no pattern" << "Stopped 100 ola:1 0 -1" << nothingStored << "00000000";
+        QTest::newRow("a pattern while following")
+            << QStringList{"save P 00000011", "open", "follow ola:1", "pattern P"} << "plays no scheme" << "Stopped 100 ola:1 0 -1" << nothingStored << "00000000";
+        QTest::newRow("a scheme with a pattern, its times kept")
+            << QStringList{"save P 00000011:30,00000001", "open", "build-with 001000000000 P 2", "start", "wait 835"}
+            << "" << "Running 100 ola:1 12 -1" << nothingStored << "10000000";
+        QTest::newRow("a scheme naming a missing pattern")
+            << QStringList{"load", "build-with 001000000000 Nope 1"} << "There is no pattern" << "Stopped 100 ola:1 2 -1" << nothingStored << "";
         QTest::newRow("build while playing") << QStringList{"load", "start", "build 001000000000"} << "Stop playing" << "Running 100 ola:1 2 -1" << nothingStored << "";
     }
 
