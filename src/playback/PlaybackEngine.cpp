@@ -9,7 +9,17 @@ PlaybackEngine::PlaybackEngine(PortDevice &port, DeadlineTimer &timer, QObject *
 void PlaybackEngine::loadTable(pattern::PatternTable table)
 {
     table_ = std::move(table);
+    nextTable_.reset();
     row_ = 0;
+}
+
+void PlaybackEngine::loadTableAtEndOfPass(pattern::PatternTable table)
+{
+    if (!running_ || table_.rowCount() == 0) {
+        loadTable(std::move(table));
+        return;
+    }
+    nextTable_ = std::move(table);
 }
 
 void PlaybackEngine::setDelay(std::chrono::milliseconds delay)
@@ -33,6 +43,10 @@ void PlaybackEngine::stop()
     running_ = false;
     stopAtEndOfPass_ = false;
     timer_.disarm();
+    if (nextTable_) {
+        loadTable(std::move(*nextTable_));
+        emit tableSwitched(table_.rowCount());
+    }
     allOff();
 }
 
@@ -89,6 +103,11 @@ void PlaybackEngine::playRow()
         stop();
         emit stoppedAtEndOfPass();
         return;
+    }
+    if (row_ == 0 && nextTable_) {
+        table_ = std::move(*nextTable_);
+        nextTable_.reset();
+        emit tableSwitched(table_.rowCount());
     }
     const std::uint8_t lines = table_.litLines(row_);
     due_ += lengthOf(row_);

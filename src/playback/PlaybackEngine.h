@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <optional>
 #include <cstdint>
 
 // Plays a pattern table in an endless loop from the event loop: each row is
@@ -19,8 +20,11 @@ class PlaybackEngine : public QObject {
 public:
     PlaybackEngine(PortDevice &port, DeadlineTimer &timer, QObject *parent = nullptr);
 
-    // A new table starts at its first row.
+    // A new table starts at its first row: at once, or, while running, when
+    // the pass through the table under way ends, in place of its first row
+    // again, so that no dark frame comes between the two.
     void loadTable(pattern::PatternTable table);
+    void loadTableAtEndOfPass(pattern::PatternTable table);
 
     // The wait under way keeps its length; the wait after the next row
     // uses the new delay, unless that row has a time of its own.
@@ -46,6 +50,8 @@ signals:
     void portLost(const QString &reason);
     // A stop asked for at the end of a pass has happened.
     void stoppedAtEndOfPass();
+    // A table waiting for the end of a pass took over, with this many rows.
+    void tableSwitched(int rows);
 
 private:
     void playRow();
@@ -56,6 +62,7 @@ private:
     PortDevice &port_;
     DeadlineTimer &timer_;
     pattern::PatternTable table_;
+    std::optional<pattern::PatternTable> nextTable_;
     std::chrono::milliseconds delay_{100};
     bool running_ = false;
     bool paused_ = false;

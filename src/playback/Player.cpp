@@ -17,6 +17,7 @@ Player::Player(Choices choices, std::unique_ptr<DeadlineTimer> timer, BackendMak
     engine_->setDelay(std::chrono::milliseconds(choices_.speedMs));
     connect(engine_, &PlaybackEngine::rowShown, this, &Player::onRow);
     connect(engine_, &PlaybackEngine::portLost, this, &Player::onPortLost);
+    connect(engine_, &PlaybackEngine::tableSwitched, this, &Player::showScheme);
     connect(engine_, &PlaybackEngine::stoppedAtEndOfPass, this, [this] {
         update([](PlayerState &state) { state.playback = PlayerState::Playback::Stopped; });
     });
@@ -61,19 +62,28 @@ void Player::showFollowerData()
     });
 }
 
-std::optional<QString> Player::loadScheme()
+std::optional<QString> Player::loadScheme(Switch when)
 {
     auto loaded = pattern::loadPatternFile(choices_.schemePath);
     if (!loaded.table)
         return pattern::describe(loaded);
+    if (when == Switch::AtEndOfPass && state_.playback != PlayerState::Playback::Stopped) {
+        engine_->loadTableAtEndOfPass(std::move(*loaded.table));
+        return std::nullopt;
+    }
     const int rows = loaded.table->rowCount();
     engine_->loadTable(std::move(*loaded.table));
+    showScheme(rows);
+    return std::nullopt;
+}
+
+void Player::showScheme(int rows)
+{
     update([rows](PlayerState &state) {
         state.rows = rows;
         state.effect = -1;
         state.pattern.clear();
     });
-    return std::nullopt;
 }
 
 void Player::playEffect(int effect)

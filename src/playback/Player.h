@@ -43,8 +43,10 @@ public:
     ~Player() override;
 
     // Reads the scheme file into the engine. Returns why it could not; the
-    // table in use then stays.
-    std::optional<QString> loadScheme();
+    // table in use then stays. While playing, the new scheme may wait for
+    // the end of the pass under way, and takes over without a dark frame.
+    enum class Switch { AtOnce, AtEndOfPass };
+    std::optional<QString> loadScheme(Switch when = Switch::AtOnce);
     // Plays one built-in effect alone, in a loop; the scheme file stays as it is.
     void playEffect(int effect);
     // Plays these steps alone, in a loop, under the pattern's name.
@@ -95,6 +97,7 @@ private:
     void onPortLost(const QString &reason);
     void update(const std::function<void(PlayerState &)> &change);
     void showFollowerData();
+    void showScheme(int rows);
 
     Choices choices_;
     BackendMaker makeBackend_;

@@ -136,12 +136,19 @@ PlayerCommands::Failure PlayerCommands::play(int effect)
 PlayerCommands::BuildAnswer PlayerCommands::buildScheme(const Selection &selection,
                                                          const std::function<void(int)> &afterEffect)
 {
-    if (auto problem = selectionProblem(selection))
-        return {problem, {}};
     if (auto refused = followingProblem())
         return {refused, {}};
     if (state().playback != PlayerState::Playback::Stopped)
         return {QStringLiteral("Stop playing before building a new scheme."), {}};
+    return writeScheme(selection, afterEffect);
+}
+
+PlayerCommands::BuildAnswer PlayerCommands::writeScheme(const Selection &selection, const std::function<void(int)> &afterEffect)
+{
+    if (auto problem = selectionProblem(selection))
+        return {problem, {}};
+    if (auto refused = followingProblem())
+        return {refused, {}};
     auto patterns = chosenPatterns(selection, library_);
     if (const QString *missing = std::get_if<QString>(&patterns))
         return {*missing, {}};
@@ -149,9 +156,9 @@ PlayerCommands::BuildAnswer PlayerCommands::buildScheme(const Selection &selecti
                               .build(selection, std::get<std::vector<scheme::PatternChoice>>(patterns), afterEffect)};
 }
 
-PlayerCommands::Failure PlayerCommands::build(const Selection &selection)
+PlayerCommands::Failure PlayerCommands::build(const Selection &selection, Player::Switch when)
 {
-    const BuildAnswer answer = buildScheme(selection, [](int) {});
+    const BuildAnswer answer = writeScheme(selection, [](int) {});
     if (answer.refused)
         return answer.refused;
     for (const scheme::SchemeBuildProblem &problem : answer.result.problems) {
@@ -159,7 +166,7 @@ PlayerCommands::Failure PlayerCommands::build(const Selection &selection)
             return QStringLiteral("%1 %2").arg(problem.headline(), problem.reason);
         logLine(QStringLiteral("%1 %2").arg(problem.headline(), problem.reason));
     }
-    if (auto failure = loadScheme())
+    if (auto failure = ask([when](Player &player) { return player.loadScheme(when); }))
         return QStringLiteral("The new scheme cannot be read: %1").arg(*failure);
     return std::nullopt;
 }

@@ -59,9 +59,11 @@ public:
     // The window's build: the scheme is replaced and the selection stored,
     // and the player goes on with the table it has until loadScheme.
     BuildAnswer buildScheme(const Selection &selection, const std::function<void(int effectsWritten)> &afterEffect);
-    // A build from afar: the new scheme is loaded at once. What went wrong
-    // once the scheme was replaced is logged, and does not fail it.
-    Failure build(const Selection &selection);
+    // A build from afar, allowed while the show plays: the new scheme takes
+    // over at the end of the pass under way, or at once if asked, without a
+    // dark frame between. What went wrong once the scheme was replaced is
+    // logged, and does not fail it.
+    Failure build(const Selection &selection, Player::Switch when = Player::Switch::AtEndOfPass);
     // The built-in effects and the user's patterns, and changes to the
     // latter; a change names the version it was made from (0 for a new
     // pattern) and learns the new one.
@@ -125,6 +127,8 @@ private:
     auto ask(Call call);
     // Why a command of the scheme makes no sense now, for a follower.
     Failure followingProblem();
+    // Both builds: the checks, then the scheme and the selection written.
+    BuildAnswer writeScheme(const Selection &selection, const std::function<void(int)> &afterEffect);
 
     Player &player_;
     const SettingsStore &settings_;

@@ -64,6 +64,10 @@ private slots:
             << "timed,run 700" << "0:10000000 50:10000000 60:01000000 110:00100000 610:10000000 620:01000000 670:00100000";
         QTest::newRow("a new delay changes only the steps without a time")
             << "timed,run 55,delay 200,run 800" << "0:10000000 50:10000000 60:01000000 260:00100000 760:10000000 770:01000000";
+        QTest::newRow("a table for the end of the pass, no dark frame between")
+            << "run 60,next,run 150" << "0:10000000 50:01000000 100:10100000 150:00000001 200:00000001";
+        QTest::newRow("a table for the end of the pass, stopped before")
+            << "run 60,next,stop,start,run 60" << "0:10000000 50:01000000 60:00000000 60:00000001 110:00000001";
         QTest::newRow("stop at the end of the pass")
             << "run 60,end,run 1000,start,run 10" << "0:10000000 50:01000000 100:10100000 150:00000000 1060:10000000";
     }
@@ -82,6 +86,8 @@ private slots:
                 rig.engine.setDelay(ms);
             else if (verb == "load")
                 rig.engine.loadTable(tableOf({"00000001"}));
+            else if (verb == "next")
+                rig.engine.loadTableAtEndOfPass(tableOf({"00000001"}));
             else if (verb == "timed")
                 rig.engine.loadTable(tableOf({"10000000 10", "01000000", "00100000\t500"}));
             else if (verb == "end")

@@ -51,6 +51,8 @@ struct Rig {
             failure = commands.play(argument.toInt());
         else if (verb == "build")
             failure = commands.build(selectionOf(argument));
+        else if (verb == "build-now")
+            failure = commands.build(selectionOf(argument), Player::Switch::AtOnce);
         else if (verb == "build-with") {
             Selection selection = selectionOf(argument.section(' ', 0, 0));
             selection.patterns.push_back({argument.section(' ', 1, 1), argument.section(' ', 2).toInt()});
@@ -170,7 +172,12 @@ private slots:
             << "" << "Running 100 ola:1 12 -1" << nothingStored << "10000000";
         QTest::newRow("a scheme naming a missing pattern")
             << QStringList{"load", "build-with 001000000000 Nope 1"} << "There is no pattern" << "Stopped 100 ola:1 2 -1" << nothingStored << "";
-        QTest::newRow("build while playing") << QStringList{"load", "start", "build 001000000000"} << "Stop playing" << "Running 100 ola:1 2 -1" << nothingStored << "";
+        QTest::newRow("a build from afar while playing waits for the end of the pass")
+            << QStringList{"load", "open", "start", "build 001000000000", "wait 150"} << "" << "Running 100 ola:1 2 -1" << nothingStored << "01000000";
+        QTest::newRow("then takes over")
+            << QStringList{"load", "open", "start", "build 001000000000", "wait 300"} << "" << "Running 100 ola:1 8 -1" << nothingStored << "11000000";
+        QTest::newRow("or at once, if asked")
+            << QStringList{"load", "open", "start", "build-now 001000000000", "wait 100"} << "" << "Running 100 ola:1 8 -1" << nothingStored << "10000000";
     }
 
     void commands()
