@@ -311,7 +311,12 @@ HttpResponse RemoteApi::effects()
                                    {QStringLiteral("ticked"), stored.ticked[at]},
                                    {QStringLiteral("repeats"), stored.repeats[at]}});
     }
-    return json({{QStringLiteral("effects"), effects}, {QStringLiteral("numEffects"), stored.numEffects}});
+    QJsonArray patterns;
+    for (const PatternPick &pick : stored.patterns)
+        patterns.append(QJsonObject{{QStringLiteral("name"), pick.name}, {QStringLiteral("repeats"), pick.repeats}});
+    return json({{QStringLiteral("effects"), effects},
+                 {QStringLiteral("numEffects"), stored.numEffects},
+                 {QStringLiteral("patterns"), patterns}});
 }
 
 QFuture<HttpResponse> RemoteApi::outputs()
