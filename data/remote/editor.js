@@ -114,7 +114,7 @@ function stepRow(step, i) {
   unit.className = 'note';
   unit.textContent = 'ms';
   const last = editing.steps.length - 1;
-  const duplicate = stepButtonFor(`Duplicate step ${i + 1}`, '⧉', () => edit(() => editing.steps.splice(i, 0, { ...step })));
+  const duplicate = stepButtonFor(`Duplicate step ${i + 1}`, 'Dup', () => edit(() => editing.steps.splice(i, 0, { ...step })));
   const up = stepButtonFor(`Move step ${i + 1} up`, '↑', () => edit(() => swapSteps(i, i - 1)));
   const down = stepButtonFor(`Move step ${i + 1} down`, '↓', () => edit(() => swapSteps(i, i + 1)));
   const remove = stepButtonFor(`Delete step ${i + 1}`, '✕', () => edit(() => {

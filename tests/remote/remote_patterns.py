@@ -141,11 +141,13 @@ heard = len(frames())
 browser.find_element(By.CSS_SELECTOR, row + " .play").click()
 wait_for("the page does not show it playing alone", lambda: f"“{NAME}” alone" in text("playback"))
 time.sleep(4)
+wanted = dict(STEPS)
 played = frames()[heard:]
+# The scheme plays until the pattern takes over.
+played = played[next((i for i, (_, lamps) in enumerate(played) if lamps in wanted), len(played)):]
 changes = [(t, lamps) for i, (t, lamps) in enumerate(played) if i == 0 or played[i - 1][1] != lamps]
 # The first change may be cut by the start; the rest come as the pattern plays.
 runs = [(lamps, (changes[i + 1][0] - t) * 1000) for i, (t, lamps) in enumerate(changes[1:-1], 1)]
-wanted = dict(STEPS)
 order = [lamps for lamps, _ in runs]
 if len(runs) < 8 or any(lamps not in wanted for lamps in order) or any(a == b for a, b in zip(order, order[1:])):
     sys.exit(f"FAIL: the frames do not alternate between the two steps: {[(l, round(ms)) for l, ms in runs]}")
