@@ -188,7 +188,13 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
             fitting.emplace_back(&entry, name);
     if (fitting.empty())
         return ready(error(404, QStringLiteral("There is no %1 in the API.").arg(request.path.left(200))));
-    const auto method = std::ranges::find_if(fitting, [&request](const auto &fit) { return request.method == fit.first->method; });
+    // Of the routes that take the method, the one that spells out most of
+    // the path wins: "/api/v1/patterns/{name}.fseq" over ".../{name}".
+    auto method = fitting.end();
+    for (auto fit = fitting.begin(); fit != fitting.end(); ++fit)
+        if (request.method == fit->first->method
+            && (method == fitting.end() || qstrlen(fit->first->path) > qstrlen(method->first->path)))
+            method = fit;
     if (method == fitting.end()) {
         QByteArrayList methods;
         for (const auto &[entry, name] : fitting)
