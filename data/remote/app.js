@@ -81,7 +81,11 @@ async function api(method, path, body) {
   }
   const reply = await response.json().catch(() => ({}));
   if (response.status === 401) forgetKey();
-  if (!response.ok) throw new Error(reply.error || `Lampotron answered ${response.status} ${response.statusText}.`);
+  if (!response.ok) {
+    const refused = new Error(reply.error || `Lampotron answered ${response.status} ${response.statusText}.`);
+    refused.status = response.status;
+    throw refused;
+  }
   return reply;
 }
 
@@ -113,7 +117,8 @@ function describePlayback(state) {
     return state.running ? `following ${state.following}${since}` : `stopped; follows ${state.following}`;
   }
   if (!state.running) return `stopped; the scheme has ${state.rows} rows`;
-  const what = state.effect ? `“${state.effect}” alone` : `the scheme, ${state.rows} rows`;
+  const alone = state.effect || state.pattern;
+  const what = alone ? `“${alone}” alone` : `the scheme, ${state.rows} rows`;
   return `${state.paused ? 'paused' : 'playing'}: ${what}`;
 }
 
@@ -129,7 +134,7 @@ function showState(state) {
   byId('stop').disabled = !state.running;
   byId('pause').disabled = !state.running;
   byId('pause').setAttribute('aria-pressed', String(state.running && state.paused));
-  byId('scheme').hidden = !state.effect;
+  byId('scheme').hidden = !state.effect && !state.pattern;
   if (!speedHeld) showSpeed(state.speed);
   byId('output').textContent = state.output;
   byId('outputState').textContent = state.outputState;
@@ -233,6 +238,7 @@ async function loadEffects() {
     return;
   }
   selection = reply.effects.map(({ name, ticked, repeats }) => ({ name, ticked, repeats }));
+  picks = reply.patterns.map(({ name, repeats }) => ({ name, repeats }));
   byId('effects').replaceChildren(...selection.map(effectRow));
   showSelection();
 }
@@ -253,12 +259,13 @@ function showSelection() {
   });
   const ticked = selection.filter((effect) => effect.ticked).length;
   byId('rows').textContent = ticked ? `(${ticked} ticked)` : '(tick at least one to build)';
-  byId('build').disabled = playing || !ticked;
+  byId('build').disabled = playing || (!ticked && !picks.length);
+  showPicks(playing);
 }
 
 function buildScheme() {
   const effects = selection.map(({ ticked, repeats }) => ({ ticked, repeats }));
-  command('POST', 'build', { effects });
+  command('POST', 'build', { effects, patterns: picks });
 }
 
 // Everything the page shows, asked afresh: at start and after each reconnection.
@@ -272,6 +279,7 @@ async function refresh() {
   }
   loadEffects();
   loadOutputs();
+  loadPatterns();
 }
 
 // The live channel: the key goes first, as browsers cannot set headers on a

@@ -12,7 +12,9 @@ using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
 
 struct HttpRequest {
     QByteArray method; // "GET", "POST", ...
-    QString path;      // decoded, without the query
+    // As sent, percent-encoded and without the query, so that a "/" inside
+    // a pattern's name stays apart from the slashes between the parts.
+    QString path;
     HttpHeaders headers;
     QByteArray body;
     QHostAddress peer;

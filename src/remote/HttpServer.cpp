@@ -98,7 +98,7 @@ HttpRequest HttpServer::plain(const QHttpServerRequest &request) const
 {
     const char *method = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(static_cast<int>(request.method()));
     return {QByteArray(method ? method : "Unknown").toUpper(),
-            request.url().path(QUrl::FullyDecoded),
+            request.url().path(QUrl::FullyEncoded),
             request.headers(),
             request.body(),
             request.remoteAddress(),

@@ -5,27 +5,20 @@
 #include "SelectionStore.h"
 #include "StateJson.h"
 
+#include "Pattern.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkInterface>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QUrl>
 #include <QtConcurrent>
 
 namespace {
 
 using Failure = PlayerCommands::Failure;
-
-HttpResponse json(const QJsonObject &object, int status = 200)
-{
-    return {status, "application/json", QJsonDocument(object).toJson(QJsonDocument::Compact), {}};
-}
-
-HttpResponse error(int status, const QString &reason)
-{
-    return json({{QStringLiteral("error"), reason}}, status);
-}
 
 QFuture<HttpResponse> ready(HttpResponse response)
 {
@@ -62,6 +55,16 @@ const auto noCheck = [](const auto &) -> Failure { return std::nullopt; };
 
 } // namespace
 
+HttpResponse RemoteApi::json(const QJsonObject &object, int status)
+{
+    return {status, "application/json", QJsonDocument(object).toJson(QJsonDocument::Compact), {}};
+}
+
+HttpResponse RemoteApi::error(int status, const QString &reason)
+{
+    return json({{QStringLiteral("error"), reason}}, status);
+}
+
 RemoteApi::RemoteApi(PlayerCommands &commands, const SettingsStore &settings, QByteArray key, FailureLimiter &limiter,
                      OutputFinder findOutputs, QString machineName)
     : commands_(commands), settings_(settings), key_(std::move(key)), limiter_(limiter),
@@ -73,61 +76,65 @@ const std::vector<RemoteApi::Entry> &RemoteApi::table()
 {
     // Commands that take no input: {} or nothing.
     const auto plain = [](Failure (PlayerCommands::*run)()) {
-        return [run](RemoteApi &api, const QByteArray &body) {
+        return [run](RemoteApi &api, const QByteArray &body, const QString &) {
             return ready(api.command(body::nothing(body), noCheck, [&api, run](std::monostate) { return (api.commands_.*run)(); }));
         };
     };
-    static const std::vector<Entry> entries = {
-        {"GET", "/api/v1/state",
-         [](RemoteApi &api, const QByteArray &body) {
-             return ready(api.command(body::nothing(body), noCheck, [](std::monostate) -> Failure { return std::nullopt; }));
-         }},
-        {"POST", "/api/v1/start", plain(&PlayerCommands::start)},
-        {"POST", "/api/v1/stop", plain(&PlayerCommands::stop)},
-        {"POST", "/api/v1/pause", plain(&PlayerCommands::pause)},
-        {"POST", "/api/v1/resume", plain(&PlayerCommands::resume)},
-        {"POST", "/api/v1/alloff", plain(&PlayerCommands::allOff)},
-        {"PUT", "/api/v1/speed",
-         [](RemoteApi &api, const QByteArray &body) {
-             return ready(api.command(body::speed(body), PlayerCommands::speedProblem,
-                                      [&api](int speed) { return api.commands_.setSpeed(speed); }));
-         }},
-        {"GET", "/api/v1/effects",
-         [](RemoteApi &api, const QByteArray &body) {
-             auto nothing = body::nothing(body);
-             return ready(std::holds_alternative<body::Problem>(nothing)
-                              ? error(400, std::get<body::Problem>(nothing).reason)
-                              : api.effects());
-         }},
-        {"POST", "/api/v1/build",
-         [](RemoteApi &api, const QByteArray &body) {
-             return ready(api.command(body::selection(body), PlayerCommands::selectionProblem,
-                                      [&api](const Selection &selection) { return api.commands_.build(selection); }));
-         }},
-        {"POST", "/api/v1/play",
-         [](RemoteApi &api, const QByteArray &body) {
-             return ready(api.command(body::effect(body), PlayerCommands::effectProblem,
-                                      [&api](int effect) { return api.commands_.play(effect); }));
-         }},
-        {"GET", "/api/v1/outputs",
-         [](RemoteApi &api, const QByteArray &body) {
-             auto nothing = body::nothing(body);
-             return std::holds_alternative<body::Problem>(nothing) ? ready(error(400, std::get<body::Problem>(nothing).reason))
-                                                                   : api.outputs();
-         }},
-        {"PUT", "/api/v1/output",
-         [](RemoteApi &api, const QByteArray &body) {
-             return ready(api.command(body::output(body), PlayerCommands::outputProblem,
-                                      [&api](const QString &output) { return api.commands_.chooseOutput(output); }));
-         }},
-        {"POST", "/api/v1/output/open", plain(&PlayerCommands::openOutput)},
-        // Reached only when a request to open the channel is not a WebSocket.
-        {"GET", "/api/v1/live",
-         [](RemoteApi &, const QByteArray &) {
-             return ready(error(400, QStringLiteral("Open %1 as a WebSocket; its first message is {\"key\": \"KEY\"}.")
-                                         .arg(LivePath)));
-         }},
-    };
+    static const std::vector<Entry> entries = [&plain] {
+        std::vector<Entry> all = {
+            {"GET", "/api/v1/state",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 return ready(api.command(body::nothing(body), noCheck, [](std::monostate) -> Failure { return std::nullopt; }));
+             }},
+            {"POST", "/api/v1/start", plain(&PlayerCommands::start)},
+            {"POST", "/api/v1/stop", plain(&PlayerCommands::stop)},
+            {"POST", "/api/v1/pause", plain(&PlayerCommands::pause)},
+            {"POST", "/api/v1/resume", plain(&PlayerCommands::resume)},
+            {"POST", "/api/v1/alloff", plain(&PlayerCommands::allOff)},
+            {"PUT", "/api/v1/speed",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 return ready(api.command(body::speed(body), PlayerCommands::speedProblem,
+                                          [&api](int speed) { return api.commands_.setSpeed(speed); }));
+             }},
+            {"GET", "/api/v1/effects",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 auto nothing = body::nothing(body);
+                 return ready(std::holds_alternative<body::Problem>(nothing)
+                                  ? error(400, std::get<body::Problem>(nothing).reason)
+                                  : api.effects());
+             }},
+            {"POST", "/api/v1/build",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 return ready(api.command(body::selection(body), PlayerCommands::selectionProblem,
+                                          [&api](const Selection &selection) { return api.commands_.build(selection); }));
+             }},
+            {"POST", "/api/v1/play",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 return ready(api.command(body::effect(body), PlayerCommands::effectProblem,
+                                          [&api](int effect) { return api.commands_.play(effect); }));
+             }},
+            {"GET", "/api/v1/outputs",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 auto nothing = body::nothing(body);
+                 return std::holds_alternative<body::Problem>(nothing) ? ready(error(400, std::get<body::Problem>(nothing).reason))
+                                                                       : api.outputs();
+             }},
+            {"PUT", "/api/v1/output",
+             [](RemoteApi &api, const QByteArray &body, const QString &) {
+                 return ready(api.command(body::output(body), PlayerCommands::outputProblem,
+                                          [&api](const QString &output) { return api.commands_.chooseOutput(output); }));
+             }},
+            {"POST", "/api/v1/output/open", plain(&PlayerCommands::openOutput)},
+            // Reached only when a request to open the channel is not a WebSocket.
+            {"GET", "/api/v1/live",
+             [](RemoteApi &, const QByteArray &, const QString &) {
+                 return ready(error(400, QStringLiteral("Open %1 as a WebSocket; its first message is {\"key\": \"KEY\"}.")
+                                             .arg(LivePath)));
+             }},
+        };
+        std::ranges::move(patternEntries(), std::back_inserter(all));
+        return all;
+    }();
     return entries;
 }
 
@@ -163,8 +170,6 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
     if (!fromOwnPage(request))
         return ready(error(403, QStringLiteral("This request came from another site (%1); the remote answers its own page only.")
                                     .arg(QString::fromUtf8(request.header("origin").left(100)))));
-    const auto entry = std::find_if(table().begin(), table().end(),
-                                    [&request](const Entry &entry) { return request.path == QLatin1String(entry.path); });
     const bool live = request.path == LivePath;
     if (!live) {
         const QByteArray authorization = request.header("authorization");
@@ -177,18 +182,63 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
             return ready(error(401, QStringLiteral("Wrong key; the right one is in the address lampotron --remote-url shows.")));
         }
     }
-    if (entry == table().end())
-        return ready(error(404, QStringLiteral("There is no %1 in the API.").arg(request.path)));
-    const auto method = std::find_if(entry, table().end(), [&request](const Entry &candidate) {
-        return request.path == QLatin1String(candidate.path) && request.method == candidate.method;
-    });
-    if (method == table().end()) {
+    std::vector<std::pair<const Entry *, QString>> fitting;
+    for (const Entry &entry : table())
+        if (QString name; pathFits(request.path, entry.path, name))
+            fitting.emplace_back(&entry, name);
+    if (fitting.empty())
+        return ready(error(404, QStringLiteral("There is no %1 in the API.").arg(request.path.left(200))));
+    // Of the routes that take the method, the one that spells out most of
+    // the path wins: "/api/v1/patterns/{name}.fseq" over ".../{name}".
+    auto method = fitting.end();
+    for (auto fit = fitting.begin(); fit != fitting.end(); ++fit)
+        if (request.method == fit->first->method
+            && (method == fitting.end() || qstrlen(fit->first->path) > qstrlen(method->first->path)))
+            method = fit;
+    if (method == fitting.end()) {
+        QByteArrayList methods;
+        for (const auto &[entry, name] : fitting)
+            if (!methods.contains(entry->method))
+                methods.append(entry->method);
         HttpResponse refused = error(405, QStringLiteral("%1 takes %2, not %3.")
-                                              .arg(request.path, QLatin1String(entry->method), QString::fromLatin1(request.method)));
-        refused.headers.emplaceBack("Allow", entry->method);
+                                              .arg(request.path.left(200), QString::fromLatin1(methods.join(", ")),
+                                                   QString::fromLatin1(request.method.left(20))));
+        refused.headers.emplaceBack("Allow", methods.join(", "));
         return ready(refused);
     }
-    return method->handler(*this, request.body);
+    const auto &[entry, name] = *method;
+    if (QLatin1String(entry->path).contains(QLatin1String("{name}")))
+        if (const QString problem = pattern::nameProblem(name); !problem.isEmpty())
+            return ready(error(400, problem));
+    return entry->handler(*this, request.body, name);
+}
+
+// A route's part "{name}" takes one part of the path, as long as whatever
+// follows it in the route ends that part too ("{name}.txt").
+bool RemoteApi::pathFits(const QString &path, const char *route, QString &name)
+{
+    const QStringList given = path.split(QLatin1Char('/'));
+    const QStringList wanted = QString::fromLatin1(route).split(QLatin1Char('/'));
+    if (given.size() != wanted.size())
+        return false;
+    QString found;
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        const QString &part = wanted[i];
+        if (!part.startsWith(QLatin1String("{name}"))) {
+            if (given[i] != part)
+                return false;
+            continue;
+        }
+        const QString after = part.mid(6);
+        if (given[i].size() <= after.size() || !given[i].endsWith(after))
+            return false;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        found = utf8(QByteArray::fromPercentEncoding(given[i].chopped(after.size()).toUtf8()));
+        if (utf8.hasError())
+            return false;
+    }
+    name = found;
+    return true;
 }
 
 bool RemoteApi::admitsLive(const HttpRequest &request) const
@@ -267,7 +317,12 @@ HttpResponse RemoteApi::effects()
                                    {QStringLiteral("ticked"), stored.ticked[at]},
                                    {QStringLiteral("repeats"), stored.repeats[at]}});
     }
-    return json({{QStringLiteral("effects"), effects}, {QStringLiteral("numEffects"), stored.numEffects}});
+    QJsonArray patterns;
+    for (const PatternPick &pick : stored.patterns)
+        patterns.append(QJsonObject{{QStringLiteral("name"), pick.name}, {QStringLiteral("repeats"), pick.repeats}});
+    return json({{QStringLiteral("effects"), effects},
+                 {QStringLiteral("numEffects"), stored.numEffects},
+                 {QStringLiteral("patterns"), patterns}});
 }
 
 QFuture<HttpResponse> RemoteApi::outputs()

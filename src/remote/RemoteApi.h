@@ -3,12 +3,14 @@
 #include "FailureLimiter.h"
 #include "FoundPort.h"
 #include "HttpExchange.h"
+#include "PatternLibrary.h"
 #include "PlayerCommands.h"
 #include "RequestBody.h"
 #include "SettingsStore.h"
 
 #include <QFuture>
 #include <QHostInfo>
+#include <QJsonObject>
 
 #include <functional>
 #include <vector>
@@ -24,7 +26,8 @@ public:
         QByteArray method;
         QString path;
     };
-    // Every route of the API, as docs/openapi.yaml describes them.
+    // Every route of the API, as docs/openapi.yaml describes them; "{name}"
+    // in a path stands for one part of it, percent-encoded: a pattern's name.
     static QList<Route> routes();
     static inline const QString LivePath = QStringLiteral("/api/v1/live");
 
@@ -39,13 +42,20 @@ public:
     bool admitsLive(const HttpRequest &request) const;
 
 private:
-    using Handler = std::function<QFuture<HttpResponse>(RemoteApi &api, const QByteArray &body)>;
+    using Handler = std::function<QFuture<HttpResponse>(RemoteApi &api, const QByteArray &body, const QString &name)>;
     struct Entry {
         const char *method;
         const char *path;
         Handler handler;
     };
     static const std::vector<Entry> &table();
+    static std::vector<Entry> patternEntries();
+    // Whether a path is that of a route; the name it holds goes to `name`.
+    static bool pathFits(const QString &path, const char *route, QString &name);
+
+    static HttpResponse json(const QJsonObject &object, int status = 200);
+    static HttpResponse error(int status, const QString &reason);
+    static HttpResponse refused(const pattern::Refusal &refusal);
 
     QFuture<HttpResponse> answerApi(const HttpRequest &request);
     HttpResponse page(const HttpRequest &request) const;
@@ -58,6 +68,8 @@ private:
     HttpResponse stateResponse();
     HttpResponse effects();
     QFuture<HttpResponse> outputs();
+    HttpResponse patternList();
+    HttpResponse patternNamed(const QString &name);
 
     PlayerCommands &commands_;
     const SettingsStore &settings_;

@@ -16,14 +16,6 @@ Problem missing(const QString &field)
     return {QStringLiteral("\"%1\" is missing.").arg(field)};
 }
 
-Read<int> wholeNumber(const QJsonValue &value, const QString &field)
-{
-    const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
-    if (!value.isDouble() || number != std::floor(number) || std::abs(number) > std::numeric_limits<int>::max())
-        return Problem{QStringLiteral("\"%1\" must be a whole number.").arg(field)};
-    return static_cast<int>(number);
-}
-
 // Reads one field of a body with only that field.
 Read<QJsonValue> onlyField(const QByteArray &body, const QString &field)
 {
@@ -53,7 +45,32 @@ Read<std::pair<bool, int>> effectChoice(const QJsonValue &item, int index)
     return std::pair{choice.value(QLatin1String("ticked")).toBool(), std::get<int>(repeats)};
 }
 
+Read<PatternPick> patternPick(const QJsonValue &item, int index)
+{
+    const QString where = QStringLiteral("patterns[%1]").arg(index);
+    if (!item.isObject())
+        return Problem{QStringLiteral("%1 must be an object such as {\"name\": \"Wave\", \"repeats\": 1}.").arg(where)};
+    const QJsonObject pick = item.toObject();
+    for (auto field = pick.begin(); field != pick.end(); ++field)
+        if (field.key() != QLatin1String("name") && field.key() != QLatin1String("repeats"))
+            return Problem{QStringLiteral("Unknown field \"%1\" in %2; it takes name and repeats.").arg(field.key(), where)};
+    if (!pick.value(QLatin1String("name")).isString())
+        return Problem{QStringLiteral("%1.name must be a text.").arg(where)};
+    const auto repeats = wholeNumber(pick.value(QLatin1String("repeats")), where + QStringLiteral(".repeats"));
+    if (auto *problem = std::get_if<Problem>(&repeats))
+        return *problem;
+    return PatternPick{pick.value(QLatin1String("name")).toString(), std::get<int>(repeats)};
+}
+
 } // namespace
+
+Read<int> wholeNumber(const QJsonValue &value, const QString &field)
+{
+    const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
+    if (!value.isDouble() || number != std::floor(number) || std::abs(number) > std::numeric_limits<int>::max())
+        return Problem{QStringLiteral("\"%1\" must be a whole number.").arg(field)};
+    return static_cast<int>(number);
+}
 
 Read<QJsonObject> object(const QByteArray &body, const QStringList &fields)
 {
@@ -112,11 +129,14 @@ Read<QString> output(const QByteArray &body)
 
 Read<Selection> selection(const QByteArray &body)
 {
-    const auto value = onlyField(body, QStringLiteral("effects"));
-    if (auto *problem = std::get_if<Problem>(&value))
+    const auto read = object(body, {QStringLiteral("effects"), QStringLiteral("patterns")});
+    if (auto *problem = std::get_if<Problem>(&read))
         return *problem;
-    const QJsonArray items = std::get<QJsonValue>(value).toArray();
-    if (!std::get<QJsonValue>(value).isArray() || items.size() != effects::Count)
+    const QJsonObject fields = std::get<QJsonObject>(read);
+    if (!fields.contains(QLatin1String("effects")))
+        return missing(QStringLiteral("effects"));
+    const QJsonArray items = fields.value(QLatin1String("effects")).toArray();
+    if (!fields.value(QLatin1String("effects")).isArray() || items.size() != effects::Count)
         return Problem{QStringLiteral("\"effects\" must list all %1 effects in order.").arg(effects::Count)};
     Selection chosen;
     int ticked = 0;
@@ -130,6 +150,17 @@ Read<Selection> selection(const QByteArray &body)
     }
     // The count the window shows after a build: the effects written.
     chosen.numEffects = ticked;
+    const QJsonValue patterns = fields.value(QLatin1String("patterns"));
+    if (patterns.isUndefined())
+        return chosen;
+    if (!patterns.isArray() || patterns.toArray().size() > Selection::MaxPatterns)
+        return Problem{QStringLiteral("\"patterns\" must be a list of at most %1 patterns.").arg(Selection::MaxPatterns)};
+    for (qsizetype i = 0; i < patterns.toArray().size(); ++i) {
+        const auto pick = patternPick(patterns.toArray().at(i), static_cast<int>(i));
+        if (auto *problem = std::get_if<Problem>(&pick))
+            return *problem;
+        chosen.patterns.push_back(std::get<PatternPick>(pick));
+    }
     return chosen;
 }
 

@@ -20,6 +20,8 @@ struct Problem {
 template <typename Value>
 using Read = std::variant<Value, Problem>;
 
+// A JSON number without a fraction that fits an int; the field names it.
+Read<int> wholeNumber(const QJsonValue &value, const QString &field);
 // An empty body reads as {}.
 Read<QJsonObject> object(const QByteArray &body, const QStringList &fields);
 // {} or nothing, for commands that take no input.
@@ -30,7 +32,8 @@ Read<int> speed(const QByteArray &body);
 Read<int> effect(const QByteArray &body);
 // {"output": "ola:1"}
 Read<QString> output(const QByteArray &body);
-// {"effects": [{"ticked": true, "repeats": 2}, ... one for each effect]}
+// {"effects": [{"ticked": true, "repeats": 2}, ... one for each effect],
+//  "patterns": [{"name": "Wave", "repeats": 3}, ...]}, the patterns optional
 Read<Selection> selection(const QByteArray &body);
 
 } // namespace body

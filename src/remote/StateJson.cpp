@@ -31,6 +31,7 @@ QJsonObject state(const PlayerState &state, std::uint8_t lamps)
         {QStringLiteral("outputProblem"), state.outputProblem},
         {QStringLiteral("rows"), state.rows},
         {QStringLiteral("effect"), state.effect < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(effectName(state.effect))},
+        {QStringLiteral("pattern"), state.pattern.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(state.pattern)},
         {QStringLiteral("lamps"), lampsText(lamps)},
         {QStringLiteral("following"), state.following.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(state.following)},
         {QStringLiteral("noDataSince"),

@@ -22,10 +22,14 @@ struct Exchange {
 
     bool answered() const { return received.endsWith("answer") || received.endsWith("bytes.\"}"); }
 
-    HttpServer http{{[](const HttpRequest &) { return QtFuture::makeReadyFuture(HttpResponse{200, "text/plain", "answer", {}}); },
+    HttpServer http{{[this](const HttpRequest &request) {
+                         paths << request.path;
+                         return QtFuture::makeReadyFuture(HttpResponse{200, "text/plain", "answer", {}});
+                     },
                      QStringLiteral("/live"), [](const HttpRequest &) { return false; }, [](std::unique_ptr<QWebSocket>) {}}};
     QTcpSocket client;
     QByteArray received;
+    QStringList paths;
     QList<QAbstractSocket::SocketError> errors;
 };
 
@@ -95,6 +99,16 @@ private slots:
             QTRY_COMPARE(exchange.client.state(), QAbstractSocket::UnconnectedState);
         QTest::qWait(closes ? 0 : 100);
         QCOMPARE(exchange.client.state() == QAbstractSocket::UnconnectedState, closes);
+    }
+
+    // A "/" within a pattern's name reaches the API still apart from the
+    // slashes between the parts of the path.
+    void pathStaysEncoded()
+    {
+        Exchange exchange;
+        exchange.client.write("GET /api/v1/patterns/a%2Fb%20%D0%92 HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+        QTRY_VERIFY(exchange.answered());
+        QCOMPARE(exchange.paths, QStringList{"/api/v1/patterns/a%2Fb%20%D0%92"});
     }
 };
 

@@ -1,3 +1,4 @@
+#include "EffectCatalogue.h"
 #include "FakeDeadlineTimer.h"
 #include "RecordingBackend.h"
 #include "RemoteApi.h"
@@ -6,6 +7,8 @@
 #include "StateJson.h"
 #include "TestFiles.h"
 
+#include <QDirIterator>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTest>
@@ -129,6 +132,91 @@ private slots:
         QVERIFY(has("Referrer-Policy", "no-referrer"));
         QVERIFY(!path.startsWith("/api/") || has("Cache-Control", "no-store"));
         QVERIFY(status == 200 || QJsonDocument::fromJson(response.body)["error"].toString().size() > 10);
+    }
+
+    // Each row starts from one saved pattern, "Wave" at version 1, and checks
+    // one field of the answer; a pattern saved under a name must read back
+    // under it, and no file may land outside the patterns' folder.
+    void patternRoutes_data()
+    {
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QString>("name");   // percent-encoded into the path
+        QTest::addColumn<QString>("action"); // after the name: "", "/play" ...
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QJsonValue>("value");
+        const QByteArray one = R"({"steps": [{"lamps": "10000001", "ms": 250}, {"lamps": "01000000"}], "version": 0})";
+        const QString builtIn = stateJson::effectName(0);
+        QTest::newRow("list") << QByteArray("GET") << "" << "" << QByteArray() << 200 << "patterns" << QJsonValue(13);
+        QTest::newRow("read") << QByteArray("GET") << "Wave" << "" << QByteArray() << 200 << "steps" << QJsonValue(R"([{"lamps":"11000000","ms":100},{"lamps":"00110000"}])");
+        QTest::newRow("read a built-in") << QByteArray("GET") << builtIn << "" << QByteArray() << 200 << "builtIn" << QJsonValue(true);
+        QTest::newRow("read unknown") << QByteArray("GET") << "Nope" << "" << QByteArray() << 404 << "" << QJsonValue();
+        QTest::newRow("save new") << QByteArray("PUT") << "New" << "" << one << 200 << "version" << QJsonValue(1);
+        QTest::newRow("save on its version") << QByteArray("PUT") << "Wave" << "" << QByteArray(one).replace("\"version\": 0", "\"version\": 1") << 200 << "version" << QJsonValue(2);
+        QTest::newRow("save stale") << QByteArray("PUT") << "Wave" << "" << QByteArray(one).replace("\"version\": 0", "\"version\": 7") << 409 << "" << QJsonValue();
+        QTest::newRow("save new over a taken name") << QByteArray("PUT") << "Wave" << "" << one << 409 << "" << QJsonValue();
+        QTest::newRow("save a built-in") << QByteArray("PUT") << builtIn << "" << one << 409 << "" << QJsonValue();
+        QTest::newRow("seven lamps") << QByteArray("PUT") << "New" << "" << QByteArray(one).replace("01000000", "0100000") << 400 << "" << QJsonValue();
+        QTest::newRow("step too short") << QByteArray("PUT") << "New" << "" << QByteArray(one).replace("250", "5") << 400 << "" << QJsonValue();
+        QTest::newRow("no steps") << QByteArray("PUT") << "New" << "" << QByteArray(R"({"steps": [], "version": 0})") << 400 << "" << QJsonValue();
+        QTest::newRow("no version") << QByteArray("PUT") << "New" << "" << QByteArray(R"({"steps": [{"lamps": "10000000"}]})") << 400 << "" << QJsonValue();
+        QTest::newRow("unknown step field") << QByteArray("PUT") << "New" << "" << QByteArray(one).replace("\"ms\"", "\"mss\"") << 400 << "" << QJsonValue();
+        QTest::newRow("name too long") << QByteArray("PUT") << QString(41, 'x') << "" << one << 400 << "" << QJsonValue();
+        QTest::newRow("control character") << QByteArray("GET") << "a\x01" << "" << QByteArray() << 400 << "" << QJsonValue();
+        QTest::newRow("name with a slash") << QByteArray("PUT") << "a/b" << "" << one << 200 << "name" << QJsonValue("a/b");
+        QTest::newRow("name ..") << QByteArray("PUT") << ".." << "" << one << 200 << "name" << QJsonValue("..");
+        QTest::newRow("Cyrillic name") << QByteArray("PUT") << "Волна" << "" << one << 200 << "name" << QJsonValue("Волна");
+        QTest::newRow("emoji name") << QByteArray("PUT") << "🌊 wave" << "" << one << 200 << "name" << QJsonValue("🌊 wave");
+        QTest::newRow("delete stale") << QByteArray("DELETE") << "Wave" << "" << QByteArray(R"({"version": 2})") << 409 << "" << QJsonValue();
+        QTest::newRow("delete") << QByteArray("DELETE") << "Wave" << "" << QByteArray(R"({"version": 1})") << 200 << "deleted" << QJsonValue("Wave");
+        QTest::newRow("delete one gone meanwhile") << QByteArray("DELETE") << "Nope" << "" << QByteArray(R"({"version": 1})") << 409 << "" << QJsonValue();
+        QTest::newRow("play") << QByteArray("POST") << "Wave" << "/play" << QByteArray() << 200 << "pattern" << QJsonValue("Wave");
+        QTest::newRow("play a built-in") << QByteArray("POST") << builtIn << "/play" << QByteArray() << 200 << "effect" << QJsonValue(builtIn);
+        QTest::newRow("play unknown") << QByteArray("POST") << "Nope" << "/play" << QByteArray() << 404 << "" << QJsonValue();
+        QTest::newRow("preview unsaved") << QByteArray("POST") << "Nope" << "/play" << QByteArray(R"({"steps": [{"lamps": "10000000"}]})") << 200 << "pattern" << QJsonValue("Nope");
+        QTest::newRow("preview no steps") << QByteArray("POST") << "Wave" << "/play" << QByteArray(R"({"steps": []})") << 400 << "" << QJsonValue();
+        QTest::newRow("rename") << QByteArray("POST") << "Wave" << "/rename" << QByteArray(R"({"to": "Sea", "version": 1})") << 200 << "name" << QJsonValue("Sea");
+        QTest::newRow("rename stale") << QByteArray("POST") << "Wave" << "/rename" << QByteArray(R"({"to": "Sea", "version": 3})") << 409 << "" << QJsonValue();
+        QTest::newRow("rename a built-in") << QByteArray("POST") << builtIn << "/rename" << QByteArray(R"({"to": "Sea", "version": 0})") << 409 << "" << QJsonValue();
+        QTest::newRow("copy a built-in") << QByteArray("POST") << builtIn << "/copy" << QByteArray(R"({"to": "Sea"})") << 200 << "version" << QJsonValue(1);
+        QTest::newRow("copy onto a taken name") << QByteArray("POST") << builtIn << "/copy" << QByteArray(R"({"to": "Wave"})") << 409 << "" << QJsonValue();
+        QTest::newRow("wrong method") << QByteArray("POST") << "Wave" << "" << QByteArray() << 405 << "" << QJsonValue();
+        QTest::newRow("unknown action") << QByteArray("POST") << "Wave" << "/launch" << QByteArray() << 404 << "" << QJsonValue();
+        QTest::newRow("build with a pattern") << QByteArray("POST") << "" << "build" << QByteArray(R"({"effects": [)" + QByteArray(R"({"ticked": false, "repeats": 1},)").repeated(11) + R"({"ticked": true, "repeats": 1}], "patterns": [{"name": "Wave", "repeats": 3}]})") << 200 << "rows" << QJsonValue(static_cast<int>(pattern::effect(11)->rows.size()) + 3 * 2);
+        QTest::newRow("build with an unknown pattern") << QByteArray("POST") << "" << "build" << QByteArray(R"({"effects": [)" + QByteArray(R"({"ticked": false, "repeats": 1},)").repeated(11) + R"({"ticked": true, "repeats": 1}], "patterns": [{"name": "Nope", "repeats": 1}]})") << 409 << "" << QJsonValue();
+    }
+
+    void patternRoutes()
+    {
+        QFETCH(QByteArray, method);
+        QFETCH(QString, name);
+        QFETCH(QString, action);
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        QFETCH(QString, field);
+        QFETCH(QJsonValue, value);
+        const QTemporaryDir folder;
+        Remote remote(folder);
+        int version = 0;
+        QVERIFY(!remote.commands.savePattern("Wave", {{0b11, 100}, {0b1100, 0}}, version));
+        const QStringList key{"Authorization: Bearer " + Key};
+        const auto path = [](const QString &named) { return "/api/v1/patterns/" + QUrl::toPercentEncoding(named); };
+        const QString asked = action == "build" ? "/api/v1/build" : name.isEmpty() ? "/api/v1/patterns" : path(name) + action;
+
+        const HttpResponse response = remote.ask(method, asked, key, body);
+        QVERIFY2(response.status == status, response.body.constData());
+        const QJsonObject answer = QJsonDocument::fromJson(response.body).object();
+        const QJsonValue got = answer[field].isArray() && value.isDouble() ? QJsonValue(answer[field].toArray().size())
+                               : answer[field].isArray() ? QJsonValue(QString(QJsonDocument(answer[field].toArray()).toJson(QJsonDocument::Compact)))
+                                                         : answer[field];
+        QVERIFY2(field.isEmpty() || got == value, response.body.constData());
+        QVERIFY(status == 200 || answer["error"].toString().size() > 10);
+        if (field == "name")
+            QCOMPARE(QJsonDocument::fromJson(remote.ask("GET", path(value.toString()), key).body)["name"], value);
+        QDirIterator files(folder.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext())
+            QVERIFY2(QRegularExpression("/(patterns/[^/]+\\.pattern|Lampotron.conf|Data.inf)$").match(files.next()).hasMatch(), qPrintable(files.filePath()));
     }
 
     // Every route the server knows is in the file with the same method, and

@@ -1,0 +1,124 @@
+'use strict';
+// The list of patterns (the built-in effects, read-only, and the user's
+// own) and the patterns a scheme is built with, beside the effects.
+
+const maxPicks = 32;         // as many patterns as a scheme holds
+const maxPickRepeats = 10;
+let patternList = [];        // {name, builtIn, steps, version}, as the program lists them
+let picks = [];              // the patterns for the next build: {name, repeats}
+
+// A pattern's path: its name is one part of it, whatever it holds.
+function patternPath(name, action) {
+  return 'patterns/' + encodeURIComponent(name) + (action ? '/' + action : '');
+}
+
+async function loadPatterns() {
+  try {
+    patternList = (await api('GET', 'patterns')).patterns;
+  } catch (failure) {
+    showError(failure.message);
+    return;
+  }
+  byId('patterns').replaceChildren(...patternList.map(patternRow));
+  showSelection();
+}
+
+function patternRow(pattern) {
+  const row = document.createElement('li');
+  row.dataset.name = pattern.name;
+  const name = document.createElement('span');
+  name.className = 'pattern-name';
+  name.textContent = pattern.name;
+  const about = document.createElement('span');
+  about.className = 'note';
+  about.textContent = pattern.builtIn ? ` built-in, ${pattern.steps} steps` : ` ${pattern.steps} steps`;
+  name.append(about);
+  const actions = document.createElement('span');
+  actions.className = 'pattern-actions';
+  const play = stepButton('▶', `Play ${pattern.name} alone`);
+  play.classList.add('play');
+  play.addEventListener('click', () => command('POST', patternPath(pattern.name, 'play')));
+  const open = stepButton(pattern.builtIn ? 'View' : 'Edit', `${pattern.builtIn ? 'View' : 'Edit'} ${pattern.name}`);
+  open.classList.add('open');
+  open.addEventListener('click', () => openPattern(pattern.name));
+  const copy = stepButton('Copy', `Copy ${pattern.name} as a new pattern`);
+  copy.addEventListener('click', () => copyPatternNamed(pattern.name));
+  actions.append(play, open, copy);
+  if (!pattern.builtIn) {
+    const pick = stepButton('+ scheme', `Add ${pattern.name} to the scheme`);
+    pick.classList.add('pick');
+    pick.addEventListener('click', () => addPick(pattern.name));
+    actions.append(pick);
+  }
+  row.append(name, actions);
+  return row;
+}
+
+// Asks for a new name, offering one that is free; null when cancelled.
+function askNewName(question, from) {
+  let offered = `${from} 2`.slice(0, 40);
+  for (let n = 3; patternList.some((pattern) => pattern.name === offered); n++) offered = `${from} ${n}`.slice(0, 40);
+  const given = prompt(question, offered);
+  return given === null ? null : given.trim();
+}
+
+async function copyPatternNamed(name) {
+  const to = askNewName(`Copy “${name}” as:`, name);
+  if (!to) return;
+  try {
+    await api('POST', patternPath(name, 'copy'), { to });
+    clearError();
+  } catch (failure) {
+    showError(failure.message);
+    return;
+  }
+  await loadPatterns();
+  openPattern(to);
+}
+
+function addPick(name) {
+  if (picks.length >= maxPicks) {
+    showError(`A scheme holds at most ${maxPicks} patterns.`);
+    return;
+  }
+  picks.push({ name, repeats: 1 });
+  showSelection();
+}
+
+// The picks in their order, each with its repeats; they change only while
+// nothing plays, as the effects do.
+function showPicks(playing) {
+  byId('noPicks').hidden = picks.length > 0;
+  byId('picks').replaceChildren(...picks.map((pick, index) => {
+    const row = document.createElement('li');
+    row.className = 'ticked';
+    const name = document.createElement('span');
+    name.className = 'pattern-name';
+    name.textContent = pick.name;
+    const repeats = document.createElement('span');
+    repeats.className = 'repeats';
+    const fewer = stepButton('−', `Fewer repeats of ${pick.name}`);
+    const more = stepButton('+', `More repeats of ${pick.name}`);
+    const count = document.createElement('output');
+    count.textContent = pick.repeats;
+    repeats.append(fewer, count, more);
+    const remove = stepButton('✕', `Take ${pick.name} out of the scheme`);
+    fewer.disabled = playing || pick.repeats <= 1;
+    more.disabled = playing || pick.repeats >= maxPickRepeats;
+    remove.disabled = playing;
+    const change = (by) => {
+      pick.repeats = Math.min(maxPickRepeats, Math.max(1, pick.repeats + by));
+      showSelection();
+    };
+    fewer.addEventListener('click', () => change(-1));
+    more.addEventListener('click', () => change(1));
+    remove.addEventListener('click', () => {
+      picks.splice(index, 1);
+      showSelection();
+    });
+    row.append(name, repeats, remove);
+    return row;
+  }));
+}
+
+byId('newPattern').addEventListener('click', () => newPattern());
