@@ -119,12 +119,15 @@ public:
 signals:
     // A settings write failed: the file and the reason.
     void settingsFailed(const QString &reason);
+    // A user pattern was saved, renamed, copied or deleted.
+    void patternsChanged();
 
 private:
     template <typename Call>
     auto ask(Call call);
     // Why a command of the scheme makes no sense now, for a follower.
     Failure followingProblem();
+    pattern::Outcome announced(pattern::Outcome outcome);
 
     Player &player_;
     const SettingsStore &settings_;
