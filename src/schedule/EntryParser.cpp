@@ -142,7 +142,7 @@ QString readPlay(Entry &entry, const QString &name)
             .arg(match.captured(1).toLower());
     if (const QString problem = pattern::nameProblem(name); !problem.isEmpty())
         return QStringLiteral("play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as "
-                              "play=перебор схожд.").arg(printable(name), problem);
+                              "play=наполнение").arg(printable(name), problem);
     entry.pattern = name;
     return {};
 }
