@@ -2,6 +2,7 @@
 
 #include "LogLine.h"
 #include "PlayerCommands.h"
+#include "PrintableText.h"
 #include "ScheduleSettings.h"
 #include "ServiceNotifier.h"
 
@@ -34,6 +35,29 @@ schedule::Schedule ScheduleFollower::read()
     return plan;
 }
 
+// What the entry that opened the window names, or the scheme: also when
+// the pattern it names is gone, which is said each time instead.
+QString ScheduleFollower::whatToPlay()
+{
+    const QString pattern = clock_.pattern();
+    if (pattern.isEmpty() || commands_.findPattern(pattern))
+        return pattern;
+    logLine(QStringLiteral("The schedule names \"%1\" to play, and there is no such effect or pattern; playing the "
+                           "scheme instead. Save the pattern again, or change play= in [Schedule].")
+                .arg(schedule::printable(pattern)));
+    return {};
+}
+
+// A pattern or an effect played alone before leaves its steps in the
+// player; the scheme is read again then.
+PlayerCommands::Failure ScheduleFollower::playScheme()
+{
+    const PlayerState state = commands_.state();
+    if (state.effect >= 0 || !state.pattern.isEmpty())
+        return commands_.play(-1);
+    return commands_.start();
+}
+
 // Acts on the state, not on the change: starting what already plays, or
 // stopping what is already stopped, does nothing.
 void ScheduleFollower::follow(bool play, schedule::EndOfShow end, const QString &status)
@@ -41,10 +65,15 @@ void ScheduleFollower::follow(bool play, schedule::EndOfShow end, const QString 
     const bool stopped = commands_.state().playback == PlayerState::Playback::Stopped;
     const bool scheduled = clock_.schedule().inUse();
     if (play && stopped) {
-        if (auto refused = commands_.start())
+        const QString pattern = whatToPlay();
+        if (auto refused = pattern.isEmpty() ? playScheme() : commands_.playPattern(pattern))
             logLine(QStringLiteral("Not playing: %1").arg(*refused));
+        else if (!scheduled)
+            logLine(QStringLiteral("Playing."));
+        else if (pattern.isEmpty())
+            logLine(QStringLiteral("Playing by the schedule; %1.").arg(status));
         else
-            logLine(scheduled ? QStringLiteral("Playing by the schedule; %1.").arg(status) : QStringLiteral("Playing."));
+            logLine(QStringLiteral("Playing \"%1\" by the schedule; %2.").arg(schedule::printable(pattern), status));
     } else if (!play && !stopped) {
         if (end == schedule::EndOfShow::AfterPass)
             commands_.stopAtEndOfPass();

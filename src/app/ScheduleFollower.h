@@ -1,17 +1,18 @@
 #pragma once
 
+#include "PlayerCommands.h"
 #include "ScheduleClock.h"
 #include "SettingsStore.h"
 #include "WallClock.h"
 
 #include <QObject>
 
-class PlayerCommands;
 class ServiceNotifier;
 
 // Plays the show when the schedule says so and stops it when it says not,
 // for the player without a window; the status goes to systemd. Without a
-// schedule it plays all the time.
+// schedule it plays all the time. An entry plays the scheme, or the effect
+// or pattern its play= names.
 class ScheduleFollower : public QObject {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ public:
 private:
     void follow(bool play, schedule::EndOfShow end, const QString &status);
     schedule::Schedule read();
+    QString whatToPlay();
+    PlayerCommands::Failure playScheme();
 
     PlayerCommands &commands_;
     ServiceNotifier &service_;

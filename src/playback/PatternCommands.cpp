@@ -4,6 +4,14 @@
 #include "EffectCatalogue.h"
 #include "PlayerCall.h"
 
+// A change that was made is told to the faces that list the patterns.
+pattern::Outcome PlayerCommands::announced(pattern::Outcome outcome)
+{
+    if (!outcome)
+        emit patternsChanged();
+    return outcome;
+}
+
 PlayerCommands::PatternList PlayerCommands::patterns() const
 {
     return library_.list();
@@ -16,22 +24,22 @@ std::optional<pattern::Pattern> PlayerCommands::findPattern(const QString &name)
 
 pattern::Outcome PlayerCommands::savePattern(const QString &name, const std::vector<pattern::Step> &steps, int &version)
 {
-    return library_.save(name, steps, version);
+    return announced(library_.save(name, steps, version));
 }
 
 pattern::Outcome PlayerCommands::renamePattern(const QString &from, const QString &to, int version)
 {
-    return library_.rename(from, to, version);
+    return announced(library_.rename(from, to, version));
 }
 
 pattern::Outcome PlayerCommands::copyPattern(const QString &from, const QString &to)
 {
-    return library_.copy(from, to);
+    return announced(library_.copy(from, to));
 }
 
 pattern::Outcome PlayerCommands::deletePattern(const QString &name, int version)
 {
-    return library_.remove(name, version);
+    return announced(library_.remove(name, version));
 }
 
 // A built-in effect is played by its number, as the other faces play it,

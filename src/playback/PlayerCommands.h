@@ -121,6 +121,8 @@ public:
 signals:
     // A settings write failed: the file and the reason.
     void settingsFailed(const QString &reason);
+    // A user pattern was saved, renamed, copied or deleted.
+    void patternsChanged();
 
 private:
     template <typename Call>
@@ -129,6 +131,7 @@ private:
     Failure followingProblem();
     // Both builds: the checks, then the scheme and the selection written.
     BuildAnswer writeScheme(const Selection &selection, const std::function<void(int)> &afterEffect);
+    pattern::Outcome announced(pattern::Outcome outcome);
 
     Player &player_;
     const SettingsStore &settings_;

@@ -42,8 +42,8 @@ struct DateRange {
     bool contains(QDate day) const;
 };
 
-// One line of the schedule: on which days a window opens, and when it opens
-// and closes.
+// One line of the schedule: on which days a window opens, when it opens and
+// closes, and what it plays.
 struct Entry {
     int number = 0;
     std::bitset<7> days;    // bit 0 is Monday
@@ -51,6 +51,7 @@ struct Entry {
     SwitchTime on;
     SwitchTime off;
     EndOfShow end = EndOfShow::AtOnce;
+    QString pattern; // a built-in effect's caption or a user pattern's name; empty for the scheme
 
     // Whether a window opens on this day: its weekday and its date range.
     bool opensOn(QDate day) const;

@@ -1,5 +1,6 @@
 #include "EntryParser.h"
 
+#include "Pattern.h"
 #include "PrintableText.h"
 
 #include <QLocale>
@@ -131,6 +132,21 @@ qsizetype firstControl(const QString &text)
     return -1;
 }
 
+// A built-in effect's caption or a user pattern's name; whether there is
+// one by that name is known only when the window opens.
+QString readPlay(Entry &entry, const QString &name)
+{
+    static const QRegularExpression anotherField(QStringLiteral("\\s(days|dates|on|off|end|play)="), QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch match = anotherField.match(name); match.hasMatch())
+        return QStringLiteral("%1= comes after play=; write play= last, as the name it takes may hold spaces")
+            .arg(match.captured(1).toLower());
+    if (const QString problem = pattern::nameProblem(name); !problem.isEmpty())
+        return QStringLiteral("play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as "
+                              "play=наполнение").arg(printable(name), problem);
+    entry.pattern = name;
+    return {};
+}
+
 QString readField(Entry &entry, const QString &name, const QString &value)
 {
     if (name == QLatin1String("days")) {
@@ -176,13 +192,21 @@ std::variant<Entry, QString> parseEntry(int number, const QString &text)
     Entry entry;
     entry.number = number;
     entry.days.set();
+    // A name may hold spaces, so play= takes the rest of the line.
+    static const QRegularExpression play(QStringLiteral("(?:^|\\s)play=(.*)$"), QRegularExpression::CaseInsensitiveOption);
+    QString fields = text;
+    if (const QRegularExpressionMatch match = play.match(text); match.hasMatch()) {
+        fields = text.left(match.capturedStart());
+        if (const QString problem = readPlay(entry, match.captured(1).trimmed()); !problem.isEmpty())
+            return problem;
+    }
     QSet<QString> seen;
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
-    for (const QString &field : text.split(spaces, Qt::SkipEmptyParts)) {
+    for (const QString &field : fields.split(spaces, Qt::SkipEmptyParts)) {
         const qsizetype equals = field.indexOf(QLatin1Char('='));
         const QString name = field.left(equals).toLower();
         if (equals < 0 || !names.contains(name))
-            return QStringLiteral("\"%1\" is none of days=, dates=, on=, off= and end=").arg(printable(field));
+            return QStringLiteral("\"%1\" is none of days=, dates=, on=, off=, end= and play=").arg(printable(field));
         if (seen.contains(name))
             return QStringLiteral("%1= is given twice").arg(name);
         seen.insert(name);

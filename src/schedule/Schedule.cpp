@@ -124,7 +124,7 @@ std::optional<Window> Schedule::windowOf(const Entry &entry, QDate day, QStringL
     const std::optional<qint64> start = moments_->momentOf(entry.on, day);
     const std::optional<qint64> end = moments_->momentOf(entry.off, endDay);
     if (start && end && *start < *end)
-        return Window{entry.number, utcMoment(*start), utcMoment(*end), entry.end, entry.on, entry.off};
+        return Window{entry.number, utcMoment(*start), utcMoment(*end), entry.end, entry.on, entry.off, entry.pattern};
     if (notes) {
         QString why;
         if (!start || !end) {
@@ -173,8 +173,12 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
 
     std::optional<Window> current;
     for (const Window &window : ahead.windows()) {
-        if (window.start <= at && at < window.end && (!current || window.end > current->end))
-            current = window;
+        if (window.start <= at && at < window.end) {
+            // Sorted by their start: the last open one is the newest.
+            verdict.pattern = window.pattern;
+            if (!current || window.end > current->end)
+                current = window;
+        }
     }
     if (current) {
         // A window that opens before this one closes carries the show on;

@@ -20,6 +20,7 @@ struct Window {
     EndOfShow endOfShow = EndOfShow::AtOnce;
     SwitchTime on;
     SwitchTime off;
+    QString pattern; // what the entry plays; empty for the scheme
 };
 
 // Whether the show should play at a moment, and until when.
@@ -30,6 +31,9 @@ struct Verdict {
     int entry = 0;
     // How the show ends at the next change, when it plays.
     EndOfShow endOfShow = EndOfShow::AtOnce;
+    // When it plays: what the entry whose window opened last plays, a
+    // pattern's name, or empty for the scheme.
+    QString pattern;
     // In UTC; invalid when no window starts in the year ahead, or when the
     // show plays on for more than two weeks.
     QDateTime nextChange;

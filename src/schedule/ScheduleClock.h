@@ -30,6 +30,9 @@ public:
     // One line for the service's status, such as "on at 16:41 (entry 1,
     // sunset −15 min)".
     QString status() const { return verdict_.status; }
+    // While the show should play: what the entry that opened last plays, a
+    // pattern's name, or empty for the scheme.
+    QString pattern() const { return verdict_.pattern; }
     const Schedule &schedule() const { return schedule_; }
 
 signals:

@@ -23,11 +23,12 @@ QString windowLine(const Window &window, const QTimeZone &zone)
     const QString endText = end.date() == start.date()
                                 ? end.toString(QStringLiteral("HH:mm"))
                                 : QLocale::c().toString(end, QStringLiteral("ddd HH:mm"));
-    return QStringLiteral("%1  on %2  off %3  entry %4: on=%5 off=%6%7")
+    return QStringLiteral("%1  on %2  off %3  entry %4: on=%5 off=%6%7%8")
         .arg(dayText(start.date()), start.toString(QStringLiteral("HH:mm")), endText.leftJustified(9))
         .arg(window.entry)
         .arg(window.on.text(), window.off.text(),
-             window.endOfShow == EndOfShow::AfterPass ? QStringLiteral(" end=pass") : QString());
+             window.endOfShow == EndOfShow::AfterPass ? QStringLiteral(" end=pass") : QString(),
+             window.pattern.isEmpty() ? QString() : QStringLiteral(" play=") + window.pattern);
 }
 
 // The next day after `after` that a range of dates starts on; 29 February

@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <csignal>
@@ -67,6 +68,34 @@ struct NotifySocket {
 
     QByteArray path;
     int fd = -1;
+};
+
+// What the player logs on stderr while it lives.
+class CapturedStderr {
+public:
+    CapturedStderr()
+    {
+        file_.open();
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        ::dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~CapturedStderr()
+    {
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QString text() const
+    {
+        std::fflush(stderr);
+        QFile written(file_.fileName());
+        return written.open(QIODevice::ReadOnly) ? QString::fromUtf8(written.readAll()) : QString();
+    }
+
+private:
+    QTemporaryFile file_;
+    int saved_ = -1;
 };
 
 } // namespace
@@ -173,22 +202,50 @@ private slots:
         QCOMPARE(rig.ended.size(), 0);
     }
 
-    // The show plays inside its window and stops outside it.
+    // The show plays inside its window, what the entry names, and stops
+    // outside it. A name that is gone plays the scheme, and says so.
+    void scheduleStartsAndStopsTheShow_data()
+    {
+        QTest::addColumn<QByteArray>("entries");
+        QTest::addColumn<QTime>("at");
+        QTest::addColumn<QString>("playing"); // the pattern's name, the effect's number, or "scheme"
+        QTest::addColumn<QString>("said");
+        QTest::newRow("the scheme") << QByteArray("Entry1=on=17:00 off=23:00\n") << QTime(17, 0, 1) << "scheme" << "Playing by the schedule";
+        QTest::newRow("a pattern") << QByteArray("Entry1=on=17:00 off=23:00 play=Blink twice\n") << QTime(17, 0, 1) << "Blink twice"
+                                   << "Playing \"Blink twice\" by the schedule";
+        QTest::newRow("a built-in effect") << QByteArray("Entry1=on=17:00 off=23:00 play=перебор схожд.\n") << QTime(17, 0, 1) << "9" << "";
+        QTest::newRow("a pattern that is gone") << QByteArray("Entry1=on=17:00 off=23:00 play=Gone\n") << QTime(17, 0, 1) << "scheme"
+                                                << "The schedule names \"Gone\" to play, and there is no such effect or pattern; playing the scheme instead.";
+        QTest::newRow("the scheme after a pattern") << QByteArray("Entry1=on=17:00 off=18:00 play=Blink twice\nEntry2=on=20:00 off=23:00\n")
+                                                    << QTime(20, 0, 1) << "scheme" << "";
+    }
+
     void scheduleStartsAndStopsTheShow()
     {
+        QFETCH(QByteArray, entries);
+        QFETCH(QTime, at);
+        QFETCH(QString, playing);
+        QFETCH(QString, said);
         const QTemporaryDir folder;
-        Rig rig(folder, "[Schedule]\nEntry1=on=17:00 off=23:00\n");
+        Rig rig(folder, "[Schedule]\n" + entries);
+        int version = 0;
+        QCOMPARE(rig.commands.savePattern("Blink twice", {{0x81, 250}, {0x00, 250}, {0x81, 250}}, version), std::nullopt);
         QCOMPARE(rig.face.start(), std::nullopt);
         ServiceNotifier service(rig.player, rig.commands.state(), rig.player.schemePath());
         FakeWallClock wallClock(QDateTime(QDate(2026, 6, 10), QTime(16, 0), Qt::UTC));
         ScheduleFollower follower(rig.commands, service, rig.settings, wallClock);
+        const CapturedStderr log;
         follower.start();
         QCOMPARE(rig.commands.state().playback, PlayerState::Playback::Stopped);
-        wallClock.runUntil(QDateTime(QDate(2026, 6, 10), QTime(17, 0, 1), Qt::UTC));
-        QCOMPARE(rig.commands.state().playback, PlayerState::Playback::Running);
+        wallClock.runUntil(QDateTime(QDate(2026, 6, 10), at, Qt::UTC));
+        const PlayerState state = rig.commands.state();
+        QCOMPARE(state.playback, PlayerState::Playback::Running);
+        QCOMPARE(!state.pattern.isEmpty() ? state.pattern : state.effect >= 0 ? QString::number(state.effect) : "scheme", playing);
+        const QString heard = log.text();
+        QVERIFY2(heard.count(said) == 1 || said.isEmpty(), qPrintable(heard));
         rig.timer->runFor(100ms);
         wallClock.runUntil(QDateTime(QDate(2026, 6, 10), QTime(23, 0, 1), Qt::UTC));
-        rig.timer->runFor(200ms);
+        rig.timer->runFor(300ms);
         QCOMPARE(rig.commands.state().playback, PlayerState::Playback::Stopped);
     }
 

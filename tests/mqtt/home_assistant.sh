@@ -12,6 +12,8 @@ for tool in mosquitto mosquitto_sub mosquitto_pub unshare Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: missing $tool (scripts/setup.sh test installs it)" >&2; exit 77; }
 done
 probe=$2 work=$(mktemp -d) here=$(cd "$(dirname "$0")" && pwd)
+# Patterns join the light's effects: the user's own must not.
+export XDG_DATA_HOME="$work/data"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # shellcheck source=../../bench/ola/x_and_listener.sh
 . "$3"

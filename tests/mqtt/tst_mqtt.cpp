@@ -4,6 +4,8 @@
 #include "ReconnectBackoff.h"
 #include "ThrottledTally.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,28 +18,29 @@ private slots:
         QTest::addColumn<QString>("entity");
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<int>("kind"); // -1: refused
-        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("value"); // the delay, or the effect's name
         QTest::addColumn<QString>("problem");
         using Kind = MqttCommand::Kind;
-        QTest::newRow("on") << "light" << QByteArray(R"({"state":"ON"})") << int(Kind::Start) << 0 << "";
-        QTest::newRow("off") << "light" << QByteArray(R"({"state":"OFF","effect":"x"})") << int(Kind::AllOff) << 0 << "";
-        QTest::newRow("scheme") << "light" << QByteArray(R"({"state":"ON","effect":"Scheme"})") << int(Kind::Play) << -1 << "";
-        QTest::newRow("first effect") << "light" << QByteArray(R"({"state":"ON","effect":"бегущий вправо"})")
-                                      << int(Kind::Play) << 0 << "";
-        QTest::newRow("last effect") << "light" << QByteArray(R"({"state":"ON","effect":"бегущий парный"})")
-                                     << int(Kind::Play) << 11 << "";
-        QTest::newRow("unknown effect") << "light" << QByteArray(R"({"state":"ON","effect":"disco"})") << -1 << 0
-                                        << "no effect \"disco\"";
-        QTest::newRow("lower case") << "light" << QByteArray(R"({"state":"on"})") << -1 << 0 << "\"ON\" or \"OFF\"";
-        QTest::newRow("not json") << "light" << QByteArray("ON") << -1 << 0 << "JSON object";
-        QTest::newRow("delay") << "delay" << QByteArray("150") << int(Kind::SetDelay) << 150 << "";
-        QTest::newRow("delay as float") << "delay" << QByteArray("250.0") << int(Kind::SetDelay) << 250 << "";
-        QTest::newRow("delay fraction") << "delay" << QByteArray("150.5") << -1 << 0 << "whole number";
-        QTest::newRow("delay huge") << "delay" << QByteArray("1e12") << -1 << 0 << "whole number";
-        QTest::newRow("pause") << "pause" << QByteArray("ON") << int(Kind::Pause) << 0 << "";
-        QTest::newRow("resume") << "pause" << QByteArray("OFF") << int(Kind::Resume) << 0 << "";
-        QTest::newRow("pause other") << "pause" << QByteArray("1") << -1 << 0 << "\"ON\" or \"OFF\"";
-        QTest::newRow("elsewhere") << "other" << QByteArray("ON") << -1 << 0 << "Nothing listens";
+        QTest::newRow("on") << "light" << QByteArray(R"({"state":"ON"})") << int(Kind::Start) << "" << "";
+        QTest::newRow("off") << "light" << QByteArray(R"({"state":"OFF","effect":"x"})") << int(Kind::AllOff) << "" << "";
+        QTest::newRow("scheme") << "light" << QByteArray(R"({"state":"ON","effect":"Scheme"})") << int(Kind::Play) << "Scheme" << "";
+        QTest::newRow("built-in effect") << "light" << QByteArray(R"({"state":"ON","effect":"бегущий вправо"})")
+                                         << int(Kind::Play) << "бегущий вправо" << "";
+        QTest::newRow("user pattern") << "light" << QByteArray(R"({"state":"ON","effect":"Lamps 1 and 8 blink"})")
+                                      << int(Kind::Play) << "Lamps 1 and 8 blink" << "";
+        QTest::newRow("name too long") << "light" << QByteArray(R"({"state":"ON","effect":")" + QByteArray(41, 'x') + R"("})")
+                                       << -1 << "" << "is no effect: A pattern's name has at most 40";
+        QTest::newRow("name not text") << "light" << QByteArray(R"({"state":"ON","effect":3})") << -1 << "" << "is no effect";
+        QTest::newRow("lower case") << "light" << QByteArray(R"({"state":"on"})") << -1 << "" << "\"ON\" or \"OFF\"";
+        QTest::newRow("not json") << "light" << QByteArray("ON") << -1 << "" << "JSON object";
+        QTest::newRow("delay") << "delay" << QByteArray("150") << int(Kind::SetDelay) << "150" << "";
+        QTest::newRow("delay as float") << "delay" << QByteArray("250.0") << int(Kind::SetDelay) << "250" << "";
+        QTest::newRow("delay fraction") << "delay" << QByteArray("150.5") << -1 << "" << "whole number";
+        QTest::newRow("delay huge") << "delay" << QByteArray("1e12") << -1 << "" << "whole number";
+        QTest::newRow("pause") << "pause" << QByteArray("ON") << int(Kind::Pause) << "" << "";
+        QTest::newRow("resume") << "pause" << QByteArray("OFF") << int(Kind::Resume) << "" << "";
+        QTest::newRow("pause other") << "pause" << QByteArray("1") << -1 << "" << "\"ON\" or \"OFF\"";
+        QTest::newRow("elsewhere") << "other" << QByteArray("ON") << -1 << "" << "Nothing listens";
     }
 
     void readsCommands()
@@ -45,14 +48,44 @@ private slots:
         QFETCH(QString, entity);
         QFETCH(QByteArray, payload);
         QFETCH(int, kind);
-        QFETCH(int, value);
+        QFETCH(QString, value);
         QFETCH(QString, problem);
         const HomeAssistantDevice device(QStringLiteral("Lamp.Test"), QStringLiteral("1.0"));
         const QString topic = QStringLiteral("lampotron/lamp_test/%1/set").arg(entity);
         const ParsedMqttCommand parsed = parseMqttCommand(device.topics(), topic, payload);
         QCOMPARE(parsed.command ? int(parsed.command->kind) : -1, kind);
-        QCOMPARE(parsed.command ? parsed.command->value : 0, value);
+        const bool delay = parsed.command && parsed.command->kind == MqttCommand::Kind::SetDelay;
+        QCOMPARE(delay ? QString::number(parsed.command->value) : parsed.command ? parsed.command->effect : QString(), value);
         QVERIFY2(parsed.problem.contains(problem) && parsed.problem.isEmpty() == problem.isEmpty(), qPrintable(parsed.problem));
+    }
+
+    // The user's patterns follow the scheme and the twelve built-in effects,
+    // each name once, and the list stays bounded however many there are.
+    void listsPatterns_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("listed"); // after the built-in effects
+        QStringList many;
+        for (int i = 0; i < 150; ++i)
+            many << QString::number(i);
+        QTest::newRow("none") << QStringList() << false << "";
+        QTest::newRow("two") << QStringList{"Blink", "Wave"} << true << "Blink,Wave";
+        QTest::newRow("one named like the scheme") << QStringList{"Blink", "Scheme"} << true << "Blink";
+        QTest::newRow("more than are listed") << many << true << many.mid(0, 100).join(',');
+    }
+
+    void listsPatterns()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, changed);
+        QFETCH(QString, listed);
+        HomeAssistantDevice device(QStringLiteral("Lamp"), QStringLiteral("1.0"));
+        QCOMPARE(device.setPatternNames(names), changed);
+        QCOMPARE(device.setPatternNames(names), false);
+        QCOMPARE(device.effectNames().mid(13).join(','), listed);
+        const QJsonObject light = QJsonDocument::fromJson(device.lightConfig().payload).object();
+        QCOMPARE(light.value("effect_list").toVariant().toStringList(), device.effectNames());
     }
 
     // A value from afar is quoted cut and escaped: a newline in it cannot

@@ -150,6 +150,11 @@ private slots:
         QTest::newRow("no end") << "on=17:00" << "it needs a start and an end";
         QTest::newRow("never opens") << "on=dusk off=sunset" << "it would never run: sunset comes before dusk every day";
         QTest::newRow("never opens, with offsets") << "on=sunrise+10 off=dawn+5" << "it would never run: dawn+5 comes before sunrise+10";
+        QTest::newRow("play nothing") << "on=17:00 off=23:00 play= " << "play= names nothing to play: A pattern needs a name.";
+        QTest::newRow("play a name too long") << "on=17:00 off=23:00 play=" + QString(41, 'x')
+                                              << "play=" + QString(41, 'x') + " names nothing to play: A pattern's name has at most 40 characters.";
+        QTest::newRow("play before the times") << "play=Blink on=17:00 off=23:00" << "on= comes after play=; write play= last";
+        QTest::newRow("play twice") << "on=17:00 off=23:00 play=Blink play=Wave" << "play= comes after play=";
     }
 
     void refusesBadEntries()
@@ -159,6 +164,28 @@ private slots:
         const std::variant<Entry, QString> parsed = parseEntry(1, text);
         QVERIFY(std::holds_alternative<QString>(parsed));
         QVERIFY2(std::get<QString>(parsed).startsWith(problem), qPrintable(std::get<QString>(parsed)));
+    }
+
+    // play= takes the rest of the line: a name may hold spaces, dots and
+    // equals signs.
+    void readsWhatToPlay_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("the scheme") << "on=17:00 off=23:00 end=pass" << "";
+        QTest::newRow("a caption") << "on=17:00 off=23:00 play=перебор схожд." << "перебор схожд.";
+        QTest::newRow("spaces within, and around") << "on=17:00 off=23:00\tPLAY=  a = b  c  " << "a = b  c";
+        QTest::newRow("a field's name within a word") << "on=17:00 off=23:00 play=lights=on" << "lights=on";
+    }
+
+    void readsWhatToPlay()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        const std::variant<Entry, QString> parsed = parseEntry(1, text);
+        const Entry *entry = std::get_if<Entry>(&parsed);
+        QVERIFY2(entry, qPrintable(entry ? QString() : std::get<QString>(parsed)));
+        QCOMPARE(entry->pattern, pattern);
     }
 
     // Written by hand: a comma list unquoted, a decimal comma, a stray key.
@@ -244,14 +271,14 @@ private slots:
     {
         const QByteArray berlin = "Europe/Berlin";
         const Schedule schedule = scheduleOf({"days=Fri on=21:00 off=01:30 end=pass", "dates=12-24..12-26 on=17:00 off=22:00",
-                                              "on=sunset-30 off=sunset+30", "days=Mon dates=02-29 on=17:00 off=18:00",
+                                              "on=sunset-30 off=sunset+30 play=перебор схожд.", "days=Mon dates=02-29 on=17:00 off=18:00",
                                               "days=Sat dates=12-31..01-02 on=17:00 off=18:00"}, berlin);
         // Sunset on the 18th is at 15:52:48 (SolarReference.h): to the nearest minute.
         QCOMPARE(listSchedule(schedule, localTime(QStringLiteral("2026-12-18 10:00"), berlin), 2),
                  "On and off times of the 2 days from Fri 2026-12-18, in Europe/Berlin:\n"
-                 "Fri 2026-12-18  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30\n"
+                 "Fri 2026-12-18  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30 play=перебор схожд.\n"
                  "Fri 2026-12-18  on 21:00  off Sat 01:30  entry 1: on=21:00 off=01:30 end=pass\n"
-                 "Sat 2026-12-19  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30\n"
+                 "Sat 2026-12-19  on 15:23  off 16:23      entry 3: on=sunset-30 off=sunset+30 play=перебор схожд.\n"
                  "entry 2 runs on none of these days; its next day is Thu 2026-12-24\n"
                  "entry 4 runs on none of these days; its next day is Mon 2044-02-29\n"
                  "entry 5 runs on none of these days; its next day is Sat 2027-01-02\n");

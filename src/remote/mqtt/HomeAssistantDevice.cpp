@@ -43,6 +43,27 @@ QString describeOutput(const PlayerState &state)
     return QStringLiteral("%1 closed: %2").arg(state.output, state.outputProblem);
 }
 
+QStringList builtInEffectNames()
+{
+    QStringList names;
+    for (int index = 0; index < effects::Count; ++index) {
+        const std::u8string_view caption = pattern::effect(index)->caption;
+        names << QString::fromUtf8(reinterpret_cast<const char *>(caption.data()), qsizetype(caption.size()));
+    }
+    return names;
+}
+
+// What plays alone, by its name, or the scheme. A pattern shown unsaved
+// from an editor may have a name never checked, so it is cut.
+QString describeEffect(const PlayerState &state)
+{
+    if (!state.pattern.isEmpty())
+        return state.pattern.left(LongestState);
+    if (state.effect < 0)
+        return HomeAssistantDevice::SchemeEffect;
+    return builtInEffectNames().value(state.effect, HomeAssistantDevice::SchemeEffect);
+}
+
 } // namespace
 
 const QString HomeAssistantDevice::SchemeEffect = QStringLiteral("Scheme");
@@ -66,14 +87,26 @@ QString HomeAssistantDevice::nodeIdFor(const QString &hostName)
     return id.isEmpty() ? QStringLiteral("lampotron") : id;
 }
 
-QStringList HomeAssistantDevice::effectNames()
+QStringList HomeAssistantDevice::effectNames() const
 {
-    QStringList names{SchemeEffect};
-    for (int index = 0; index < effects::Count; ++index) {
-        const std::u8string_view caption = pattern::effect(index)->caption;
-        names << QString::fromUtf8(reinterpret_cast<const char *>(caption.data()), qsizetype(caption.size()));
+    return QStringList{SchemeEffect} + builtInEffectNames() + patternNames_;
+}
+
+// A pattern called like the scheme's effect is left out: that name plays
+// the scheme.
+bool HomeAssistantDevice::setPatternNames(const QStringList &names)
+{
+    QStringList listed;
+    for (const QString &name : names) {
+        if (listed.size() == MostListedPatterns)
+            break;
+        if (name != SchemeEffect)
+            listed << name;
     }
-    return names;
+    if (listed == patternNames_)
+        return false;
+    patternNames_ = listed;
+    return true;
 }
 
 QStringList HomeAssistantDevice::commandTopics() const
@@ -86,12 +119,7 @@ std::vector<MqttMessage> HomeAssistantDevice::discovery() const
     // Every entity but the light takes its value from one field of the state.
     const auto field = [](const char *key) { return QStringLiteral("{{ value_json.%1 }}").arg(QLatin1String(key)); };
     return {
-        config(QStringLiteral("light"), QStringLiteral("light"), QStringLiteral("Lamps"),
-               {{"schema", "json"},
-                {"command_topic", topics_.lightCommand},
-                {"supported_color_modes", QJsonArray{"onoff"}},
-                {"effect", true},
-                {"effect_list", QJsonArray::fromStringList(effectNames())}}),
+        lightConfig(),
         config(QStringLiteral("number"), QStringLiteral("delay"), QStringLiteral("Delay"),
                {{"command_topic", topics_.delayCommand},
                 {"value_template", field("delay")},
@@ -113,6 +141,16 @@ std::vector<MqttMessage> HomeAssistantDevice::discovery() const
                 {"entity_category", "diagnostic"},
                 {"icon", "mdi:lan-connect"}}),
     };
+}
+
+MqttMessage HomeAssistantDevice::lightConfig() const
+{
+    return config(QStringLiteral("light"), QStringLiteral("light"), QStringLiteral("Lamps"),
+                  {{"schema", "json"},
+                   {"command_topic", topics_.lightCommand},
+                   {"supported_color_modes", QJsonArray{"onoff"}},
+                   {"effect", true},
+                   {"effect_list", QJsonArray::fromStringList(effectNames())}});
 }
 
 MqttMessage HomeAssistantDevice::config(const QString &component, const QString &objectId, const QString &name,
@@ -140,7 +178,7 @@ MqttMessage HomeAssistantDevice::state(const PlayerState &state) const
     const QJsonObject fields{
         {"state", on(state.playback != PlayerState::Playback::Stopped)},
         {"color_mode", "onoff"},
-        {"effect", effectNames().value(state.effect + 1, SchemeEffect)},
+        {"effect", describeEffect(state)},
         {"delay", state.speedMs},
         {"paused", on(state.playback == PlayerState::Playback::Paused)},
         {"output", describeOutput(state).left(LongestState)},

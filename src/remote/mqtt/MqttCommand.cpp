@@ -1,5 +1,6 @@
 #include "MqttCommand.h"
 
+#include "Pattern.h"
 #include "PrintableValue.h"
 
 #include <QJsonDocument>
@@ -30,11 +31,9 @@ ParsedMqttCommand parseLight(const QByteArray &payload)
     if (!light.contains("effect"))
         return {MqttCommand{Kind::Start}, QString()};
     const QString effect = light.value("effect").toString();
-    const qsizetype place = HomeAssistantDevice::effectNames().indexOf(effect);
-    if (place < 0)
-        return {std::nullopt, QStringLiteral("There is no effect \"%1\"; the effects are: %2.")
-                                  .arg(printableValue(effect), HomeAssistantDevice::effectNames().join(QStringLiteral(", ")))};
-    return {MqttCommand{Kind::Play, int(place) - 1}, QString()};
+    if (const QString problem = pattern::nameProblem(effect); !problem.isEmpty())
+        return {std::nullopt, QStringLiteral("\"%1\" is no effect: %2").arg(printableValue(effect), problem)};
+    return {MqttCommand{Kind::Play, 0, effect}, QString()};
 }
 
 // Home Assistant sends a number as text, "150" or "150.0".

@@ -13,13 +13,16 @@ struct MqttCommand {
     enum class Kind {
         Start,    // the light on, as it was
         AllOff,   // the light off: stopped, every line low
-        Play,     // the light on with an effect: `value` is the effect, or -1 for the scheme
+        Play,     // the light on with an effect: `effect` names it
         SetDelay, // `value` milliseconds
         Pause,
         Resume,
     };
     Kind kind;
     int value = 0;
+    // The scheme's effect, a built-in effect's caption or a user pattern's
+    // name; whether there is such a pattern is the player's to say.
+    QString effect = {};
 
     bool operator==(const MqttCommand &) const = default;
 };

@@ -1,5 +1,7 @@
 #include "MqttFace.h"
 
+#include "PrintableValue.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QRandomGenerator>
@@ -31,6 +33,13 @@ MqttFace::MqttFace(const Player &player, PlayerCommands &commands, const MqttSet
     // never runs inside a change the player is making.
     connect(&player, &Player::stateChanged, this,
             [this](const PlayerState &state) { connection_.publish(device_.state(state)); }, Qt::QueuedConnection);
+    // Every face changes the patterns through the commands, so hearing them
+    // keeps the list current at once, without reading the folder again and
+    // again to find out.
+    connect(&commands_, &PlayerCommands::patternsChanged, this, [this] {
+        if (listPatterns())
+            connection_.publish(device_.lightConfig());
+    });
 }
 
 MqttFace::~MqttFace()
@@ -43,8 +52,18 @@ std::optional<QString> MqttFace::start()
     return connection_.start();
 }
 
+bool MqttFace::listPatterns()
+{
+    QStringList names;
+    for (const pattern::Pattern &pattern : commands_.patterns())
+        if (!pattern.builtIn())
+            names << pattern.name;
+    return device_.setPatternNames(names);
+}
+
 void MqttFace::announce()
 {
+    listPatterns();
     for (const MqttMessage &message : device_.discovery())
         connection_.publish(message);
     connection_.publish(device_.availability(true));
@@ -73,6 +92,18 @@ PlayerCommands::Failure MqttFace::openOutput()
     return commands_.openOutput();
 }
 
+// A user pattern, like a built-in effect, plays alone.
+PlayerCommands::Failure MqttFace::play(const QString &effect)
+{
+    const bool scheme = effect == HomeAssistantDevice::SchemeEffect;
+    if (!scheme && !commands_.findPattern(effect))
+        return QStringLiteral("There is no effect \"%1\"; the effects are: %2.")
+            .arg(printableValue(effect), device_.effectNames().join(QStringLiteral(", ")));
+    if (auto failure = openOutput())
+        return failure;
+    return scheme ? commands_.play(-1) : commands_.playPattern(effect);
+}
+
 PlayerCommands::Failure MqttFace::run(const MqttCommand &command)
 {
     switch (command.kind) {
@@ -86,9 +117,7 @@ PlayerCommands::Failure MqttFace::run(const MqttCommand &command)
     case MqttCommand::Kind::AllOff:
         return commands_.allOff();
     case MqttCommand::Kind::Play:
-        if (auto failure = openOutput())
-            return failure;
-        return commands_.play(command.value);
+        return play(command.effect);
     case MqttCommand::Kind::SetDelay:
         return commands_.setSpeed(command.value);
     case MqttCommand::Kind::Pause:

@@ -30,7 +30,10 @@ public:
 
 private:
     void announce();
+    // Takes the user's patterns into the effects; whether they changed.
+    bool listPatterns();
     PlayerCommands::Failure run(const MqttCommand &command);
+    PlayerCommands::Failure play(const QString &effect);
     PlayerCommands::Failure openOutput();
 
     HomeAssistantDevice device_;
