@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Layout.h"
+#include "PatternsDialog.h"
 #include "EffectCatalogue.h"
 #include "SelectionStore.h"
 #include "Twips.h"
@@ -69,6 +70,7 @@ void MainWindow::connectControls()
     connect(tray_, &TrayIcon::closeRequested, this, &MainWindow::close);
     connect(tray_, &TrayIcon::outputChosen, this, &MainWindow::chooseOutput);
     connect(tray_, &TrayIcon::remoteRequested, this, &MainWindow::showRemote);
+    connect(tray_, &TrayIcon::patternsRequested, this, &MainWindow::showPatterns);
     connect(&player_, &Player::rowShown, this, [this](std::uint8_t lamps) { controls_.showLamps(lamps); });
     connect(&player_, &Player::stateChanged, this, &MainWindow::showState);
     connect(&player_, &Player::portLost, this, &MainWindow::showPortLost);
@@ -279,6 +281,18 @@ void MainWindow::showRemote()
     auto *dialog = new RemoteDialog(options_.remoteAddress(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+// Not modal, so the window goes on working beside it.
+void MainWindow::showPatterns()
+{
+    if (!patterns_) {
+        patterns_ = new PatternsDialog(commands_, this);
+        patterns_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    patterns_->show();
+    patterns_->raise();
+    patterns_->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

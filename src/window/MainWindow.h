@@ -8,6 +8,7 @@
 #include "TrayIcon.h"
 #include "WindowControls.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <chrono>
@@ -55,6 +56,7 @@ private:
     void finishBuild();
     void chooseOutput(const QString &output);
     void showRemote();
+    void showPatterns();
     void showState(const PlayerState &state);
     void showPortLost(const QString &reason);
     void reportSettingsFailure(const QString &reason);
@@ -72,6 +74,8 @@ private:
     Options options_;
     WindowControls controls_;
     TrayIcon *tray_;
+    // One at a time; the tray entry brings it forward.
+    QPointer<QDialog> patterns_;
     PlayerState shown_;
     // What the status says of playback, shown again when an output it
     // spoke of is gone.

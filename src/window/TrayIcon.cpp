@@ -16,6 +16,7 @@ TrayIcon::TrayIcon(PortFinder findPorts, QWidget *window)
     connect(outputMenu_, &QMenu::aboutToShow, this, &TrayIcon::searchOutputs);
     connect(&search_, &QFutureWatcher<std::vector<FoundPort>>::finished, this,
             [this] { listOutputs(search_.result()); });
+    connect(menu_->addAction(QStringLiteral("Patterns\u2026")), &QAction::triggered, this, &TrayIcon::patternsRequested);
     connect(menu_->addAction(QStringLiteral("Remote\u2026")), &QAction::triggered, this, &TrayIcon::remoteRequested);
     QAction *close = menu_->addAction(QStringLiteral("Close"));
     menu_->setDefaultAction(close);

@@ -14,8 +14,9 @@ class QSystemTrayIcon;
 class QWidget;
 
 // The tray icon and its menu: Output, to switch to another output found on
-// the machine, Remote…, the address of the remote for a phone, and Close. A right press opens the menu; other clicks on the
-// icon do nothing.
+// the machine, Patterns…, to edit the user's own patterns, Remote…, the
+// address of the remote for a phone, and Close. A right press opens the
+// menu; other clicks on the icon do nothing.
 class TrayIcon : public QObject {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
 
 signals:
     void outputChosen(const QString &output);
+    void patternsRequested();
     void remoteRequested();
     void closeRequested();
 
