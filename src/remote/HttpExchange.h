@@ -15,6 +15,7 @@ struct HttpRequest {
     // As sent, percent-encoded and without the query, so that a "/" inside
     // a pattern's name stays apart from the slashes between the parts.
     QString path;
+    QByteArray query; // after the "?", percent-encoded
     HttpHeaders headers;
     QByteArray body;
     QHostAddress peer;

@@ -99,6 +99,7 @@ HttpRequest HttpServer::plain(const QHttpServerRequest &request) const
     const char *method = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(static_cast<int>(request.method()));
     return {QByteArray(method ? method : "Unknown").toUpper(),
             request.url().path(QUrl::FullyEncoded),
+            request.url().query(QUrl::FullyEncoded).toLatin1(),
             request.headers(),
             request.body(),
             request.remoteAddress(),

@@ -133,6 +133,7 @@ const std::vector<RemoteApi::Entry> &RemoteApi::table()
              }},
         };
         std::ranges::move(patternEntries(), std::back_inserter(all));
+        std::ranges::move(fseqEntries(), std::back_inserter(all));
         return all;
     }();
     return entries;
@@ -165,8 +166,10 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
 {
     if (limiter_.isBlocked(request.peer))
         return ready(error(429, QStringLiteral("Too many wrong keys from this address; try again in a minute.")));
-    if (request.header("content-length").trimmed().toLongLong() > MaxBodyBytes || request.body.size() > MaxBodyBytes)
-        return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(MaxBodyBytes)));
+    const bool upload = request.method == "POST" && request.path == QLatin1String(UploadRequestLine).sliced(5);
+    const qsizetype limit = upload ? MaxUploadBytes : MaxBodyBytes;
+    if (request.header("content-length").trimmed().toLongLong() > limit || request.body.size() > limit)
+        return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(limit)));
     if (!fromOwnPage(request))
         return ready(error(403, QStringLiteral("This request came from another site (%1); the remote answers its own page only.")
                                     .arg(QString::fromUtf8(request.header("origin").left(100)))));
@@ -210,6 +213,10 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
     if (QLatin1String(entry->path).contains(QLatin1String("{name}")))
         if (const QString problem = pattern::nameProblem(name); !problem.isEmpty())
             return ready(error(400, problem));
+    if (entry->wholeRequest)
+        return entry->wholeRequest(*this, request, name);
+    if (request.body.size() > MaxBodyBytes)
+        return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(MaxBodyBytes)));
     return entry->handler(*this, request.body, name);
 }
 

@@ -43,13 +43,18 @@ public:
 
 private:
     using Handler = std::function<QFuture<HttpResponse>(RemoteApi &api, const QByteArray &body, const QString &name)>;
+    // For the routes that need more than the body: the query, or a body over
+    // the usual limit.
+    using RequestHandler = std::function<QFuture<HttpResponse>(RemoteApi &api, const HttpRequest &request, const QString &name)>;
     struct Entry {
         const char *method;
         const char *path;
         Handler handler;
+        RequestHandler wholeRequest = nullptr;
     };
     static const std::vector<Entry> &table();
     static std::vector<Entry> patternEntries();
+    static std::vector<Entry> fseqEntries();
     // Whether a path is that of a route; the name it holds goes to `name`.
     static bool pathFits(const QString &path, const char *route, QString &name);
 

@@ -1,5 +1,6 @@
 #include "EffectCatalogue.h"
 #include "FakeDeadlineTimer.h"
+#include "Fseq.h"
 #include "RecordingBackend.h"
 #include "RemoteApi.h"
 #include "RemoteConfig.h"
@@ -35,7 +36,8 @@ struct Remote {
     HttpResponse ask(const QByteArray &method, const QString &path, const QStringList &headers = {},
                      const QByteArray &body = {})
     {
-        HttpRequest request{method, path, {}, body, QHostAddress::LocalHost, false, QHostAddress::LocalHost, 8080};
+        HttpRequest request{method, path.section('?', 0, 0), path.section('?', 1).toLatin1(), {}, body,
+                            QHostAddress::LocalHost, false, QHostAddress::LocalHost, 8080};
         for (const QString &header : headers)
             request.headers.emplaceBack(header.section(QLatin1String(": "), 0, 0).toLatin1(), header.section(QLatin1String(": "), 1).toLatin1());
         request.headers.emplaceBack("Host", "127.0.0.1:8080");
@@ -184,6 +186,20 @@ private slots:
         QTest::newRow("wrong method") << QByteArray("POST") << "Wave" << "" << QByteArray() << 405 << "" << QJsonValue();
         QTest::newRow("unknown action") << QByteArray("POST") << "Wave" << "/launch" << QByteArray() << 404 << "" << QJsonValue();
         QTest::newRow("build with a pattern") << QByteArray("POST") << "" << "build" << QByteArray(R"({"effects": [)" + QByteArray(R"({"ticked": false, "repeats": 1},)").repeated(11) + R"({"ticked": true, "repeats": 1}], "patterns": [{"name": "Wave", "repeats": 3}]})") << 200 << "rows" << QJsonValue(static_cast<int>(pattern::effect(11)->rows.size()) + 3 * 2);
+        const auto sequence = [](int steps) {
+            std::vector<pattern::Step> alternating;
+            for (int i = 0; i < steps; ++i)
+                alternating.push_back({std::uint8_t(i % 2 ? 0x81 : 0x18), 50});
+            return fseq::exportSteps(alternating, 25, 100).file;
+        };
+        QTest::newRow("export") << QByteArray("GET") << "Wave" << ".fseq?frame=50" << QByteArray() << 200 << "" << QJsonValue();
+        QTest::newRow("export at 40 ms") << QByteArray("GET") << "Wave" << ".fseq?frame=40" << QByteArray() << 400 << "" << QJsonValue();
+        QTest::newRow("export unknown") << QByteArray("GET") << "Nope" << ".fseq" << QByteArray() << 404 << "" << QJsonValue();
+        QTest::newRow("import") << QByteArray("POST") << "Сполох" << "import" << sequence(5) << 200 << "steps" << QJsonValue(5);
+        QTest::newRow("import over 16 kB") << QByteArray("POST") << "Big" << "import" << sequence(3000) << 200 << "steps" << QJsonValue(3000);
+        QTest::newRow("import a damaged file") << QByteArray("POST") << "Bad" << "import" << sequence(5).left(40) << 400 << "" << QJsonValue();
+        QTest::newRow("import onto a taken name") << QByteArray("POST") << "Wave" << "import" << sequence(5) << 409 << "" << QJsonValue();
+        QTest::newRow("import without a name") << QByteArray("POST") << "" << "import" << sequence(5) << 400 << "" << QJsonValue();
         QTest::newRow("build with an unknown pattern") << QByteArray("POST") << "" << "build" << QByteArray(R"({"effects": [)" + QByteArray(R"({"ticked": false, "repeats": 1},)").repeated(11) + R"({"ticked": true, "repeats": 1}], "patterns": [{"name": "Nope", "repeats": 1}]})") << 409 << "" << QJsonValue();
     }
 
@@ -202,7 +218,10 @@ private slots:
         QVERIFY(!remote.commands.savePattern("Wave", {{0b11, 100}, {0b1100, 0}}, version));
         const QStringList key{"Authorization: Bearer " + Key};
         const auto path = [](const QString &named) { return "/api/v1/patterns/" + QUrl::toPercentEncoding(named); };
-        const QString asked = action == "build" ? "/api/v1/build" : name.isEmpty() ? "/api/v1/patterns" : path(name) + action;
+        const QString asked = action == "build"    ? "/api/v1/build"
+                              : action == "import" ? "/api/v1/patterns/import?name=" + QUrl::toPercentEncoding(name)
+                              : name.isEmpty()     ? "/api/v1/patterns"
+                                                   : path(name) + action;
 
         const HttpResponse response = remote.ask(method, asked, key, body);
         QVERIFY2(response.status == status, response.body.constData());
@@ -212,6 +231,8 @@ private slots:
                                                          : answer[field];
         QVERIFY2(field.isEmpty() || got == value, response.body.constData());
         QVERIFY(status == 200 || answer["error"].toString().size() > 10);
+        if (action.startsWith(".fseq") && status == 200)
+            QCOMPARE(fseq::importBytes(response.body, {}).steps.size(), std::size_t(2));
         if (field == "name")
             QCOMPARE(QJsonDocument::fromJson(remote.ask("GET", path(value.toString()), key).body)["name"], value);
         QDirIterator files(folder.path(), QDir::Files, QDirIterator::Subdirectories);
