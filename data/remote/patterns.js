@@ -43,7 +43,7 @@ function patternRow(pattern) {
   open.addEventListener('click', () => openPattern(pattern.name));
   const copy = stepButton('Copy', `Copy ${pattern.name} as a new pattern`);
   copy.addEventListener('click', () => copyPatternNamed(pattern.name));
-  actions.append(play, open, copy);
+  actions.append(play, open, copy, fseqDownloadButton(pattern.name));
   if (!pattern.builtIn) {
     const pick = stepButton('+ scheme', `Add ${pattern.name} to the scheme`);
     pick.classList.add('pick');
