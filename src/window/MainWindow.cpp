@@ -135,7 +135,7 @@ void MainWindow::showState(const PlayerState &state)
     const bool stopped = state.playback == PlayerState::Playback::Stopped;
     if (wasStopped != stopped)
         controls_.buildButton->setEnabled(stopped && !building_);
-    if (state.playback != shown_.playback || state.effect != shown_.effect)
+    if (state.playback != shown_.playback || state.effect != shown_.effect || state.pattern != shown_.pattern)
         showPlaybackStatus(state);
     if (state.playback != PlayerState::Playback::Stopped) {
         const QSignalBlocker quiet(controls_.pauseBox);
@@ -267,10 +267,10 @@ void MainWindow::showPlaybackStatus(const PlayerState &state)
         break;
     case PlayerState::Playback::Running:
         const pattern::Effect *alone = pattern::effect(state.effect);
-        playbackStatus_ = alone ? QStringLiteral("effect %1 started")
-                                      .arg(QString::fromUtf8(reinterpret_cast<const char *>(alone->caption.data()),
-                                                             static_cast<qsizetype>(alone->caption.size())))
-                                : QStringLiteral("effects started");
+        const QString name = alone ? QString::fromUtf8(reinterpret_cast<const char *>(alone->caption.data()),
+                                                        static_cast<qsizetype>(alone->caption.size()))
+                                   : state.pattern;
+        playbackStatus_ = name.isEmpty() ? QStringLiteral("effects started") : QStringLiteral("effect %1 started").arg(name);
         break;
     }
     controls_.statusValue->setText(playbackStatus_);

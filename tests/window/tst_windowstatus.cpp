@@ -15,6 +15,7 @@ private slots:
         QTest::newRow("resumed") << QStringList{"Command4", "chkPause", "chkPause"} << "effects started";
         QTest::newRow("stopped") << QStringList{"Command4", "Command5"} << "effects stopped";
         QTest::newRow("one effect alone from afar") << QStringList{"alone 2"} << QString::fromUtf8("effect наполнение started");
+        QTest::newRow("a pattern alone from afar") << QStringList{"pattern Blink"} << "effect Blink started";
         QTest::newRow("output chosen before playing") << QStringList{"choose"} << "stopped";
         QTest::newRow("output chosen after opening one") << QStringList{"Command3", "choose"} << "stopped";
         QTest::newRow("output chosen while playing") << QStringList{"Command4", "Command3", "choose"} << "effects started";
@@ -28,6 +29,11 @@ private slots:
         for (const QString &step : script) {
             if (step.startsWith("alone"))
                 commands->play(step.section(' ', 1).toInt());
+            else if (step.startsWith("pattern")) {
+                int version = 0;
+                QVERIFY(!commands->savePattern(step.section(' ', 1), {{0x81, 0}}, version));
+                QVERIFY(!commands->playPattern(step.section(' ', 1)));
+            }
             else if (step == "chkPause")
                 w<QCheckBox>("chkPause")->click();
             else if (step == "choose")
