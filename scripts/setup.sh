@@ -12,7 +12,7 @@ run_packages=(
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
   libnova-dev libzstd-dev
   qt6-httpserver-dev qt6-websockets-dev
-  libqrencode-dev
+  libqrencode-dev libavahi-client-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer

@@ -14,8 +14,9 @@ class QSystemTrayIcon;
 class QWidget;
 
 // The tray icon and its menu: Output, to switch to another output found on
-// the machine, Remote…, the address of the remote for a phone, and Close. A right press opens the menu; other clicks on the
-// icon do nothing.
+// the machine, "Remote: on/off", Remote…, the address of the remote for a
+// phone, and Close. A right press opens the menu; other clicks on the icon
+// do nothing. The window offers the same menu, for desktops without a tray.
 class TrayIcon : public QObject {
     Q_OBJECT
 
@@ -28,10 +29,14 @@ public:
     void hide();
     // The output in use: the tip names it and the menu ticks it.
     void setOutput(const QString &output);
+    // Whether the remote listens: the menu says so and offers the other.
+    void showRemoteOn(bool on);
+    QMenu *menu() const { return menu_; }
 
 signals:
     void outputChosen(const QString &output);
     void remoteRequested();
+    void remoteSwitched(bool on);
     void closeRequested();
 
 private:
@@ -42,6 +47,7 @@ private:
     QString output_;
     QMenu *menu_;
     QMenu *outputMenu_;
+    QAction *remoteSwitch_;
     QSystemTrayIcon *icon_ = nullptr;
     QFutureWatcher<std::vector<FoundPort>> search_;
 };
