@@ -23,6 +23,7 @@ test_packages=(
   chromium chromium-driver python3-selenium zbar-tools
   clang libclang-rt-dev
   curl openssl python3-websockets
+  avahi-daemon avahi-utils
 )
 
 case "${1:-}" in

@@ -92,7 +92,7 @@ AvahiClient *connectToDaemon(Announcement &announcement)
     AvahiClient *client = avahi_client_new(avahi_threaded_poll_get(announcement.poll), AVAHI_CLIENT_NO_FAIL,
                                            clientChanged, &announcement, &error);
     if (!client)
-        logAvahi(QStringLiteral("no connection to the system bus"), error);
+        logAvahi(QStringLiteral("neither the system bus nor the Avahi daemon answers"), error);
     return client;
 }
 
