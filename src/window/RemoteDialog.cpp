@@ -50,8 +50,9 @@ RemoteDialog::RemoteDialog(const RemoteAddress &address, QWidget *parent) : QDia
         url->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         layout->addWidget(url);
         if (!address.otherUrls.isEmpty()) {
-            auto *others = wrappedText(QStringLiteral("If the phone cannot open it, try:\n")
-                                       + address.otherUrls.join(QLatin1Char('\n')));
+            // One address a line, never broken.
+            auto *others = new QLabel(QStringLiteral("If the phone cannot open it, try:\n")
+                                      + address.otherUrls.join(QLatin1Char('\n')));
             others->setObjectName(QStringLiteral("otherUrls"));
             others->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             layout->addWidget(others);
