@@ -12,7 +12,7 @@ run_packages=(
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
   libnova-dev libzstd-dev
   qt6-httpserver-dev qt6-websockets-dev
-  libqrencode-dev
+  libqrencode-dev libavahi-client-dev
 )
 test_packages=(
   xvfb xauth xdotool imagemagick trayer
@@ -23,6 +23,7 @@ test_packages=(
   chromium chromium-driver python3-selenium zbar-tools
   clang libclang-rt-dev
   curl openssl python3-websockets
+  avahi-daemon avahi-utils
 )
 
 case "${1:-}" in

@@ -168,14 +168,21 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     PlayerCommands commands(player, settings, pattern::PatternLibrary::userFolder());
+    // Attached once the window has started up; its menu switches the remote,
+    // and may be opened during the start-up's messages.
+    std::optional<FacesFromAfar> fromAfar;
+    const RemoteAddress notYet{{}, QStringLiteral("The remote starts once the window has; try again in a moment."), {}};
     MainWindow window(player, commands, settings,
-                      {.findPorts = findPorts, .remoteAddress = [&] { return remoteAddress(commandLine, settings); }});
+                      {.findPorts = findPorts,
+                       .remoteAddress = [&] { return fromAfar ? fromAfar->remoteAddress() : notYet; },
+                       .switchRemote = [&](bool on) { return fromAfar ? fromAfar->switchRemote(on) : notYet; },
+                       .remoteOn = [&] { return fromAfar && fromAfar->remoteOn(); }});
     // Logging out, shutting down or kill end the program as its exit button does.
     SignalWatcher endings({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);
     if (!window.startUp(scheme.problems))
         return EXIT_FAILURE;
-    const FacesFromAfar fromAfar(commandLine, settings, player, commands);
+    fromAfar.emplace(commandLine, settings, player, commands);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();

@@ -94,6 +94,12 @@ PlayerCommands::Failure PlayerCommands::chooseOutput(const QString &output)
     return std::nullopt;
 }
 
+void PlayerCommands::storeRemote(const QString &address, quint16 port)
+{
+    settingsWriter_->store({settings::Remote.section, settings::Remote.key, address});
+    settingsWriter_->store({settings::RemotePort.section, settings::RemotePort.key, QString::number(port)});
+}
+
 Player::OpenResult PlayerCommands::openPort()
 {
     return ask([](Player &player) { return player.openOutput(); });

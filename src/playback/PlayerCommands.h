@@ -48,6 +48,10 @@ public:
     // Plays at this speed for this run; nothing is stored.
     Failure useSpeed(int speedMs);
     Failure chooseOutput(const QString &output);
+    // Stores where the remote listens, ADDRESS:PORT or empty for off, and the
+    // port it listens on when next switched on; the faces' owner starts or
+    // stops it.
+    void storeRemote(const QString &address, quint16 port);
     // For the window and the log: the headline and the reason apart.
     Player::OpenResult openPort();
     // For a face from afar: why not, in one line.

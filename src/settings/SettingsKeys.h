@@ -38,6 +38,8 @@ inline const IntKey FollowHold{QStringLiteral("Setting"), QStringLiteral("Follow
 inline const TextKey Remote{QStringLiteral("Setting"), QStringLiteral("Remote"), QString()};
 inline const TextKey RemoteCertificate{QStringLiteral("Setting"), QStringLiteral("RemoteCertificate"), QString()};
 inline const TextKey RemoteKey{QStringLiteral("Setting"), QStringLiteral("RemoteKey"), QString()};
+// The port "Remote: on" in the menus listens on, on every network.
+inline const IntKey RemotePort{QStringLiteral("Setting"), QStringLiteral("RemotePort"), 8080, 1, 65535};
 // MQTT is off until a broker is named, as host:port.
 inline const TextKey MqttBroker{QStringLiteral("Mqtt"), QStringLiteral("Broker"), QString()};
 // A file of mode 0600 holding "user:password".

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -71,6 +72,12 @@ void MainWindow::connectControls()
     connect(tray_, &TrayIcon::outputChosen, this, &MainWindow::chooseOutput);
     connect(tray_, &TrayIcon::remoteRequested, this, &MainWindow::showRemote);
     connect(tray_, &TrayIcon::patternsRequested, this, &MainWindow::showPatterns);
+    connect(tray_, &TrayIcon::remoteSwitched, this, &MainWindow::switchRemote);
+    connect(tray_->menu(), &QMenu::aboutToShow, this, [this] { tray_->showRemoteOn(options_.remoteOn()); });
+    // For desktops without a tray, the tray's menu on a right click in the window.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { tray_->menu()->popup(mapToGlobal(at)); });
     connect(&player_, &Player::rowShown, this, [this](std::uint8_t lamps) { controls_.showLamps(lamps); });
     connect(&player_, &Player::stateChanged, this, &MainWindow::showState);
     connect(&player_, &Player::portLost, this, &MainWindow::showPortLost);
@@ -278,7 +285,21 @@ void MainWindow::showPlaybackStatus(const PlayerState &state)
 
 void MainWindow::showRemote()
 {
-    auto *dialog = new RemoteDialog(options_.remoteAddress(), this);
+    showRemoteDialog(options_.remoteAddress());
+}
+
+// Switched on, the address shows at once, for the phone to scan.
+void MainWindow::switchRemote(bool on)
+{
+    const RemoteAddress address = options_.switchRemote(on);
+    tray_->showRemoteOn(options_.remoteOn());
+    if (on)
+        showRemoteDialog(address);
+}
+
+void MainWindow::showRemoteDialog(const RemoteAddress &address)
+{
+    auto *dialog = new RemoteDialog(address, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

@@ -28,6 +28,10 @@ public:
         std::chrono::milliseconds buildPause{1000};
         // The remote's address with its key, asked each time it is shown.
         std::function<RemoteAddress()> remoteAddress;
+        // Switches the remote on or off; where it is then, or why not.
+        std::function<RemoteAddress(bool on)> switchRemote;
+        // Whether the remote listens now.
+        std::function<bool()> remoteOn;
     };
 
     MainWindow(Player &player, PlayerCommands &commands, const SettingsStore &settings, Options options,
@@ -57,6 +61,8 @@ private:
     void chooseOutput(const QString &output);
     void showRemote();
     void showPatterns();
+    void switchRemote(bool on);
+    void showRemoteDialog(const RemoteAddress &address);
     void showState(const PlayerState &state);
     void showPortLost(const QString &reason);
     void reportSettingsFailure(const QString &reason);

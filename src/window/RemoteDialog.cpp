@@ -49,6 +49,16 @@ RemoteDialog::RemoteDialog(const RemoteAddress &address, QWidget *parent) : QDia
         url->setObjectName(QStringLiteral("remoteUrl"));
         url->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         layout->addWidget(url);
+        if (!address.otherUrls.isEmpty()) {
+            // One address a line, never broken.
+            auto *others = new QLabel(QStringLiteral("If the phone cannot open it, try:\n")
+                                      + address.otherUrls.join(QLatin1Char('\n')));
+            others->setObjectName(QStringLiteral("otherUrls"));
+            others->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            layout->addWidget(others);
+        }
+        if (!address.problem.isEmpty())
+            layout->addWidget(wrappedText(address.problem));
     } else {
         setMinimumWidth(CodeWidth * 2);
         layout->addWidget(wrappedText(address.problem));

@@ -11,8 +11,11 @@
 
 TrayIcon::TrayIcon(PortFinder findPorts, QWidget *window)
     : QObject(window), findPorts_(std::move(findPorts)), menu_(new QMenu(QStringLiteral("Menu"), window)),
-      outputMenu_(menu_->addMenu(QStringLiteral("Output")))
+      outputMenu_(menu_->addMenu(QStringLiteral("Output"))), remoteSwitch_(menu_->addAction(QString()))
 {
+    remoteSwitch_->setCheckable(true);
+    showRemoteOn(false);
+    connect(remoteSwitch_, &QAction::triggered, this, &TrayIcon::remoteSwitched);
     connect(outputMenu_, &QMenu::aboutToShow, this, &TrayIcon::searchOutputs);
     connect(&search_, &QFutureWatcher<std::vector<FoundPort>>::finished, this,
             [this] { listOutputs(search_.result()); });
@@ -42,6 +45,12 @@ void TrayIcon::setOutput(const QString &output)
     output_ = output;
     if (icon_)
         icon_->setToolTip(QStringLiteral("Lampotron (%1)").arg(output));
+}
+
+void TrayIcon::showRemoteOn(bool on)
+{
+    remoteSwitch_->setChecked(on);
+    remoteSwitch_->setText(on ? QStringLiteral("Remote: on") : QStringLiteral("Remote: off"));
 }
 
 // Looked for each time the menu opens, since boards come and go; away from

@@ -14,9 +14,10 @@ class QSystemTrayIcon;
 class QWidget;
 
 // The tray icon and its menu: Output, to switch to another output found on
-// the machine, Patterns…, to edit the user's own patterns, Remote…, the
-// address of the remote for a phone, and Close. A right press opens the
-// menu; other clicks on the icon do nothing.
+// the machine, Patterns…, to edit the user's own patterns, "Remote: on/off",
+// Remote…, the address of the remote for a phone, and Close. A right press
+// opens the menu; other clicks on the icon do nothing. The window offers the
+// same menu, for desktops without a tray.
 class TrayIcon : public QObject {
     Q_OBJECT
 
@@ -29,11 +30,15 @@ public:
     void hide();
     // The output in use: the tip names it and the menu ticks it.
     void setOutput(const QString &output);
+    // Whether the remote listens: the menu says so and offers the other.
+    void showRemoteOn(bool on);
+    QMenu *menu() const { return menu_; }
 
 signals:
     void outputChosen(const QString &output);
     void patternsRequested();
     void remoteRequested();
+    void remoteSwitched(bool on);
     void closeRequested();
 
 private:
@@ -44,6 +49,7 @@ private:
     QString output_;
     QMenu *menu_;
     QMenu *outputMenu_;
+    QAction *remoteSwitch_;
     QSystemTrayIcon *icon_ = nullptr;
     QFutureWatcher<std::vector<FoundPort>> search_;
 };

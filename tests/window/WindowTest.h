@@ -32,6 +32,9 @@ protected:
     std::unique_ptr<PlayerCommands> commands;
     std::unique_ptr<MainWindow> form;
     RemoteAddress remote;
+    // What "Remote: on/off" asked, and whether the fake remote listens.
+    QList<bool> remoteSwitches;
+    bool remoteOn = false;
 
     QString dataPath() const { return folder->filePath("Data.inf"); }
     static QString stored(const QString &key) { return QSettings("Lampotron", "Lampotron").value(key, "-").toString(); }
@@ -57,11 +60,21 @@ protected:
                                           {"/dev/parport0", "parallel port", ""}};
         };
         commands = std::make_unique<PlayerCommands>(*player, *settings, folder->filePath("patterns"), 0ms);
-        form = std::make_unique<MainWindow>(*player, *commands, *settings, MainWindow::Options{findPorts, 0ms, [this] { return remote; }});
+        form = std::make_unique<MainWindow>(*player, *commands, *settings, MainWindow::Options{findPorts, 0ms, [this] { return remote; },
+                                                                                            [this](bool on) { return switchRemote(on); },
+                                                                                            [this] { return remoteOn; }});
         if (load) {
             QVERIFY(form->startUp());
             form->show();
         }
+    }
+
+    // A remote that switches on when it has an address to show.
+    RemoteAddress switchRemote(bool on)
+    {
+        remoteSwitches << on;
+        remoteOn = on && !remote.url.isEmpty();
+        return remote;
     }
 
     template <typename Widget = QWidget>
@@ -115,6 +128,8 @@ protected slots:
         QSettings("Lampotron", "Lampotron").clear();
         folder = std::make_unique<QTemporaryDir>();
         remote = {};
+        remoteSwitches.clear();
+        remoteOn = false;
     }
 
     void cleanup()
