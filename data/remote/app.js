@@ -243,29 +243,31 @@ async function loadEffects() {
   showSelection();
 }
 
-// The scheme can only change while nothing plays.
+// The scheme may change while the show plays: the new one takes over at the
+// end of the pass under way, or at once if asked, with no dark frame.
 function showSelection() {
   const playing = Boolean(shown && shown.running);
+  byId('atOnceChoice').hidden = !playing;
   [...byId('effects').children].forEach((row, i) => {
     const { ticked, repeats } = selection[i];
     const tick = row.querySelector('input');
     const [fewer, count, more] = row.querySelector('.repeats').children;
     tick.checked = ticked;
-    tick.disabled = playing;
     row.classList.toggle('ticked', ticked);
     count.textContent = repeats;
-    fewer.disabled = playing || !ticked || repeats <= 1;
-    more.disabled = playing || !ticked || repeats >= 10;
+    fewer.disabled = !ticked || repeats <= 1;
+    more.disabled = !ticked || repeats >= 10;
   });
   const ticked = selection.filter((effect) => effect.ticked).length;
   byId('rows').textContent = ticked ? `(${ticked} ticked)` : '(tick at least one to build)';
-  byId('build').disabled = playing || (!ticked && !picks.length);
-  showPicks(playing);
+  byId('build').disabled = !ticked && !picks.length;
+  showPicks();
 }
 
 function buildScheme() {
   const effects = selection.map(({ ticked, repeats }) => ({ ticked, repeats }));
-  command('POST', 'build', { effects, patterns: picks });
+  const atOnce = !byId('atOnceChoice').hidden && byId('atOnce').checked;
+  command('POST', 'build', { effects, patterns: picks, atOnce });
 }
 
 // Everything the page shows, asked afresh: at start and after each reconnection.

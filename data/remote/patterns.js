@@ -85,9 +85,8 @@ function addPick(name) {
   showSelection();
 }
 
-// The picks in their order, each with its repeats; they change only while
-// nothing plays, as the effects do.
-function showPicks(playing) {
+// The picks in their order, each with its repeats.
+function showPicks() {
   byId('noPicks').hidden = picks.length > 0;
   byId('picks').replaceChildren(...picks.map((pick, index) => {
     const row = document.createElement('li');
@@ -103,9 +102,8 @@ function showPicks(playing) {
     count.textContent = pick.repeats;
     repeats.append(fewer, count, more);
     const remove = stepButton('✕', `Take ${pick.name} out of the scheme`);
-    fewer.disabled = playing || pick.repeats <= 1;
-    more.disabled = playing || pick.repeats >= maxPickRepeats;
-    remove.disabled = playing;
+    fewer.disabled = pick.repeats <= 1;
+    more.disabled = pick.repeats >= maxPickRepeats;
     const change = (by) => {
       pick.repeats = Math.min(maxPickRepeats, Math.max(1, pick.repeats + by));
       showSelection();

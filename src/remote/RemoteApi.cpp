@@ -105,8 +105,11 @@ const std::vector<RemoteApi::Entry> &RemoteApi::table()
              }},
             {"POST", "/api/v1/build",
              [](RemoteApi &api, const QByteArray &body, const QString &) {
-                 return ready(api.command(body::selection(body), PlayerCommands::selectionProblem,
-                                          [&api](const Selection &selection) { return api.commands_.build(selection); }));
+                 return ready(api.command(
+                     body::selection(body), [](const body::Build &build) { return PlayerCommands::selectionProblem(build.selection); },
+                     [&api](const body::Build &build) {
+                         return api.commands_.build(build.selection, build.atOnce ? Player::Switch::AtOnce : Player::Switch::AtEndOfPass);
+                     }));
              }},
             {"POST", "/api/v1/play",
              [](RemoteApi &api, const QByteArray &body, const QString &) {

@@ -127,9 +127,9 @@ Read<QString> output(const QByteArray &body)
     return std::get<QJsonValue>(value).toString();
 }
 
-Read<Selection> selection(const QByteArray &body)
+Read<Build> selection(const QByteArray &body)
 {
-    const auto read = object(body, {QStringLiteral("effects"), QStringLiteral("patterns")});
+    const auto read = object(body, {QStringLiteral("effects"), QStringLiteral("patterns"), QStringLiteral("atOnce")});
     if (auto *problem = std::get_if<Problem>(&read))
         return *problem;
     const QJsonObject fields = std::get<QJsonObject>(read);
@@ -150,9 +150,12 @@ Read<Selection> selection(const QByteArray &body)
     }
     // The count the window shows after a build: the effects written.
     chosen.numEffects = ticked;
+    const QJsonValue atOnce = fields.value(QLatin1String("atOnce"));
+    if (!atOnce.isUndefined() && !atOnce.isBool())
+        return Problem{QStringLiteral("\"atOnce\" must be true or false.")};
     const QJsonValue patterns = fields.value(QLatin1String("patterns"));
     if (patterns.isUndefined())
-        return chosen;
+        return Build{chosen, atOnce.toBool()};
     if (!patterns.isArray() || patterns.toArray().size() > Selection::MaxPatterns)
         return Problem{QStringLiteral("\"patterns\" must be a list of at most %1 patterns.").arg(Selection::MaxPatterns)};
     for (qsizetype i = 0; i < patterns.toArray().size(); ++i) {
@@ -161,7 +164,7 @@ Read<Selection> selection(const QByteArray &body)
             return *problem;
         chosen.patterns.push_back(std::get<PatternPick>(pick));
     }
-    return chosen;
+    return Build{chosen, atOnce.toBool()};
 }
 
 } // namespace body

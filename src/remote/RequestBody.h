@@ -33,7 +33,13 @@ Read<int> effect(const QByteArray &body);
 // {"output": "ola:1"}
 Read<QString> output(const QByteArray &body);
 // {"effects": [{"ticked": true, "repeats": 2}, ... one for each effect],
-//  "patterns": [{"name": "Wave", "repeats": 3}, ...]}, the patterns optional
-Read<Selection> selection(const QByteArray &body);
+//  "patterns": [{"name": "Wave", "repeats": 3}, ...], "atOnce": false}, the
+// patterns optional; "atOnce" asks a show that plays to take the new scheme
+// at once rather than at the end of its pass.
+struct Build {
+    Selection selection;
+    bool atOnce = false;
+};
+Read<Build> selection(const QByteArray &body);
 
 } // namespace body

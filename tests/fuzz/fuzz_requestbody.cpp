@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     readOrExplain(body::speed(body));
     readOrExplain(body::output(body));
     readOrExplain(body::effect(body));
-    if (const auto selection = readOrExplain(body::selection(body))) {
-        const auto ticked = std::count(selection->ticked.begin(), selection->ticked.end(), true);
-        if (selection->numEffects != ticked)
+    if (const auto build = readOrExplain(body::selection(body))) {
+        const auto ticked = std::count(build->selection.ticked.begin(), build->selection.ticked.end(), true);
+        if (build->selection.numEffects != ticked)
             std::abort();
     }
     return 0;

@@ -162,6 +162,20 @@ played = dmx_after(heard)
 running_light = ["0" * k + "1" + "0" * (7 - k) for k in range(8)]
 if not set(running_light) <= set(played) or played[-1] != "00000000":
     sys.exit(f"FAIL: the built scheme did not play, or the last frame is not dark: {played[-12:]}")
+step("change the show while it plays: the new scheme takes over with no dark frame between")
+heard = len(dmx_rows())
+click("start")
+wait_for("start not shown", lambda: text("playback").startswith("playing"))
+browser.find_elements(By.CSS_SELECTOR, "#effects li input")[2].click()
+click("build")
+wait_for("the fill of the new scheme is not heard", lambda: "11100000" in dmx_after(heard), seconds=20)
+click("stop")
+wait_for("stop not shown", lambda: text("playback").startswith("stopped"))
+played = dmx_after(heard)
+lit = [i for i, row in enumerate(played) if row != "00000000"]
+dark_inside = [i for i in range(lit[0], lit[-1]) if played[i] == "00000000"]
+if dark_inside:
+    sys.exit(f"FAIL: a dark frame while the show changed: {played[max(0, dark_inside[0] - 4):dark_inside[0] + 4]}")
 browser.get(url.split("#")[0])
 wait_for("the delay was not kept", lambda: text("speedValue") == f"{int(before.split()[0]) + 50} ms")
 
