@@ -282,6 +282,7 @@ async function refresh() {
   loadEffects();
   loadOutputs();
   loadPatterns();
+  loadSchedule();
 }
 
 // The live channel: the key goes first, as browsers cannot set headers on a

@@ -15,6 +15,8 @@ ScheduleFollower::ScheduleFollower(PlayerCommands &commands, ServiceNotifier &se
         service_.setScheduleNote(clock_.schedule().inUse() ? status : QString());
     });
     connect(&clock_, &schedule::ScheduleClock::noted, this, [](const QString &line) { logLine(line); });
+    // An edit from afar takes effect at once, as SIGHUP does.
+    connect(&commands_, &PlayerCommands::scheduleChanged, this, &ScheduleFollower::reread);
 }
 
 void ScheduleFollower::start()

@@ -231,6 +231,23 @@ QString PlayerCommands::schemePath()
     return ask([](Player &player) { return player.schemePath(); });
 }
 
+PlayerCommands::Failure PlayerCommands::setSchedule(const schedule::ScheduleEdit &edit, int version)
+{
+    if (auto problem = scheduleProblem(edit))
+        return problem;
+    // Whatever else waits is written first, so that this write is the last.
+    if (auto failure = settingsWriter_->flush())
+        return failure;
+    const schedule::StoredSchedule stored = schedule::readStoredSchedule(settings_);
+    if (stored.version != version)
+        return QStringLiteral("The schedule was changed meanwhile (version %1, not %2); load it again and redo the change.")
+            .arg(stored.version).arg(version);
+    if (auto failure = settings_.write(schedule::editValues(edit, stored.enabled), settings::ScheduleSection))
+        return failure;
+    emit scheduleChanged();
+    return std::nullopt;
+}
+
 std::optional<QString> PlayerCommands::flushSettings()
 {
     return settingsWriter_->flush();
@@ -282,6 +299,13 @@ PlayerCommands::Failure PlayerCommands::selectionProblem(const Selection &select
         if (pick.repeats < 1 || pick.repeats > effects::MaxRepeats)
             return QStringLiteral("Each pattern repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(pick.repeats);
     }
+    return std::nullopt;
+}
+
+PlayerCommands::Failure PlayerCommands::scheduleProblem(const schedule::ScheduleEdit &edit)
+{
+    if (const QString problem = schedule::editProblem(edit); !problem.isEmpty())
+        return problem;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "PatternLibrary.h"
 #include "Player.h"
+#include "ScheduleEdit.h"
 #include "SchemeTransaction.h"
 #include "Selection.h"
 #include "SettingsWriter.h"
@@ -101,6 +102,11 @@ public:
     std::uint8_t lamps();
     QString schemePath();
 
+    // Replaces the whole of [Schedule] at once, when the edit was made from
+    // the stored `version` and every entry reads; then whoever follows the
+    // schedule reads it anew.
+    Failure setSchedule(const schedule::ScheduleEdit &edit, int version);
+
     // Writes the settings still on their way; returns what went wrong.
     std::optional<QString> flushSettings();
 
@@ -110,6 +116,7 @@ public:
     static Failure outputProblem(const QString &output);
     static Failure effectProblem(int effect);
     static Failure selectionProblem(const Selection &selection);
+    static Failure scheduleProblem(const schedule::ScheduleEdit &edit);
 
     // The patterns a selection names, in its order, or why they cannot make
     // a scheme.
@@ -127,6 +134,8 @@ signals:
     void settingsFailed(const QString &reason);
     // A user pattern was saved, renamed, copied or deleted.
     void patternsChanged();
+    // [Schedule] was written anew.
+    void scheduleChanged();
 
 private:
     template <typename Call>

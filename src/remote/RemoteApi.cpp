@@ -137,6 +137,7 @@ const std::vector<RemoteApi::Entry> &RemoteApi::table()
         };
         std::ranges::move(patternEntries(), std::back_inserter(all));
         std::ranges::move(fseqEntries(), std::back_inserter(all));
+        std::ranges::move(scheduleEntries(), std::back_inserter(all));
         return all;
     }();
     return entries;

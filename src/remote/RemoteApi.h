@@ -55,6 +55,7 @@ private:
     static const std::vector<Entry> &table();
     static std::vector<Entry> patternEntries();
     static std::vector<Entry> fseqEntries();
+    static std::vector<Entry> scheduleEntries();
     // Whether a path is that of a route; the name it holds goes to `name`.
     static bool pathFits(const QString &path, const char *route, QString &name);
 
@@ -75,6 +76,8 @@ private:
     QFuture<HttpResponse> outputs();
     HttpResponse patternList();
     HttpResponse patternNamed(const QString &name);
+    // The schedule with the windows of this many days from today.
+    HttpResponse scheduleResponse(int days);
 
     PlayerCommands &commands_;
     const SettingsStore &settings_;

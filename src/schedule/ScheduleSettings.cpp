@@ -1,6 +1,7 @@
 #include "ScheduleSettings.h"
 
 #include "EntryParser.h"
+#include "ScheduleEdit.h"
 #include "PrintableText.h"
 
 #include <QLocale>
@@ -12,8 +13,6 @@ namespace schedule {
 
 namespace {
 
-// Enough for every window anyone needs; each entry costs every decision.
-constexpr int MaxEntries = 100;
 // Unknown keys named in the log, one line each.
 constexpr int MostUnknownKeysNamed = 5;
 
