@@ -39,11 +39,11 @@ QLabel *wrappedText(const QString &text)
 
 RemoteDialog::RemoteDialog(const RemoteAddress &address, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Remote"));
+    setWindowTitle(tr("Remote"));
     auto *layout = new QVBoxLayout(this);
     if (!address.url.isEmpty()) {
-        layout->addWidget(wrappedText(QStringLiteral("Scan the code with a phone, or open the address in a "
-                                                     "browser. Anyone with this address can control the lamps.")));
+        layout->addWidget(wrappedText(tr("Scan the code with a phone, or open the address in a "
+                                         "browser. Anyone with this address can control the lamps.")));
         layout->addWidget(codePicture(QrCode(address.url), devicePixelRatioF()));
         auto *url = new QLabel(address.url);
         url->setObjectName(QStringLiteral("remoteUrl"));
