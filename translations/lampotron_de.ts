@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de" sourcelanguage="ru">
 <context>
     <name>Effect</name>
@@ -100,6 +99,209 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>connecting…</source>
+        <translation>verbinde…</translation>
+    </message>
+    <message>
+        <source>This page needs its key</source>
+        <translation>Diese Seite braucht ihren Schlüssel</translation>
+    </message>
+    <message>
+        <source>On the computer that runs Lampotron, run</source>
+        <translation>Auf dem Rechner, auf dem Lampotron läuft, führen Sie aus</translation>
+    </message>
+    <message>
+        <source>shows the same.</source>
+        <translation>zeigt dasselbe.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Back to the scheme</source>
+        <translation>Zurück zum Schema</translation>
+    </message>
+    <message>
+        <source>Delay between rows (задержка)</source>
+        <translation>Intervall zwischen Zeilen (задержка)</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>Open (порт)</source>
+        <translation>Öffnen (порт)</translation>
+    </message>
+    <message>
+        <source>All lamps off</source>
+        <translation>Alle Lampen aus</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Patterns in the scheme</source>
+        <translation>Muster im Schema</translation>
+    </message>
+    <message>
+        <source>(after the effects)</source>
+        <translation>(nach den Effekten)</translation>
+    </message>
+    <message>
+        <source>None: add one with “+ scheme” in the list of patterns.</source>
+        <translation>Keine: fügen Sie eines mit „+ scheme“ in der Musterliste hinzu.</translation>
+    </message>
+    <message>
+        <source>Build the scheme (установка)</source>
+        <translation>Schema aufbauen (установка)</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>New pattern</source>
+        <translation>Neues Muster</translation>
+    </message>
+    <message>
+        <source>Import an FSEQ sequence</source>
+        <translation>Eine FSEQ-Sequenz importieren</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Erster Kanal</translation>
+    </message>
+    <message>
+        <source>On at or above</source>
+        <translation>An ab</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay.</source>
+        <translation>Tippen Sie auf eine Lampe, um sie umzuschalten; Pfeiltasten wechseln die Lampe, die Leertaste schaltet. Ein Schritt ohne Zeit dauert ein Intervall.</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Schritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Preview on the lamps</source>
+        <translation>Vorschau auf den Lampen</translation>
+    </message>
+    <message>
+        <source>Reload the saved pattern (drops these edits)</source>
+        <translation>Gespeichertes Muster neu laden (verwirft diese Änderungen)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>The eight lamps</source>
+        <translation>Die acht Lampen</translation>
+    </message>
+    <message>
+        <source>Shorter delay</source>
+        <translation>Kürzeres Intervall</translation>
+    </message>
+    <message>
+        <source>Longer delay</source>
+        <translation>Längeres Intervall</translation>
+    </message>
+    <message>
+        <source>Output to use</source>
+        <translation>Zu nutzender Ausgang</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>kein Schlüssel</translation>
+    </message>
+    <message>
+        <source>offline, trying again</source>
+        <translation>offline, neuer Versuch</translation>
+    </message>
+    <message>
+        <source>(tick at least one to build)</source>
+        <translation>(mindestens einen ankreuzen, um aufzubauen)</translation>
+    </message>
+    <message>
+        <source>Lampotron does not answer. Is it still running, and is this device on its network?</source>
+        <translation>Lampotron antwortet nicht. Läuft es noch, und ist dieses Gerät in seinem Netz?</translation>
+    </message>
+</context>
+<context>
     <name>PatternEditor</name>
     <message>
         <source>&amp;Add step</source>
@@ -197,7 +399,7 @@
         <translation>Ein eingebauter Effekt: er kann nicht geändert werden; Kopieren macht einen, den Sie bearbeiten können.</translation>
     </message>
     <message>
-        <source>There is no pattern &quot;%1&quot; any more; it may have been deleted elsewhere.</source>
+        <source>There is no pattern "%1" any more; it may have been deleted elsewhere.</source>
         <translation>Das Muster „%1“ gibt es nicht mehr; es wurde vielleicht anderswo gelöscht.</translation>
     </message>
     <message>
@@ -213,7 +415,7 @@
         <translation> (nicht gespeichert)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is saved.</source>
+        <source>"%1" is saved.</source>
         <translation>„%1“ ist gespeichert.</translation>
     </message>
     <message>
@@ -233,7 +435,7 @@
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is now &quot;%2&quot;.</source>
+        <source>"%1" is now "%2".</source>
         <translation>„%1“ heißt jetzt „%2“.</translation>
     </message>
     <message>
@@ -245,7 +447,7 @@
         <translation>%1 Kopie</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is saved; edit it here.</source>
+        <source>"%1" is saved; edit it here.</source>
         <translation>„%1“ ist gespeichert; bearbeiten Sie es hier.</translation>
     </message>
     <message>
@@ -253,11 +455,11 @@
         <translation>Neues Muster</translation>
     </message>
     <message>
-        <source>Delete the pattern &quot;%1&quot;? This cannot be undone.</source>
+        <source>Delete the pattern "%1"? This cannot be undone.</source>
         <translation>Das Muster „%1“ löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is deleted.</source>
+        <source>"%1" is deleted.</source>
         <translation>„%1“ ist gelöscht.</translation>
     </message>
     <message>
@@ -265,7 +467,7 @@
         <translation>Die Vorschau kann das nicht spielen: %1</translation>
     </message>
     <message>
-        <source>The changes to &quot;%1&quot; are not saved.</source>
+        <source>The changes to "%1" are not saved.</source>
         <translation>Die Änderungen an „%1“ sind nicht gespeichert.</translation>
     </message>
     <message>
@@ -299,7 +501,7 @@
         <translation>Intervall</translation>
     </message>
     <message>
-        <source>%1 to %2 ms; empty: the player&apos;s delay</source>
+        <source>%1 to %2 ms; empty: the player's delay</source>
         <translation>%1 bis %2 ms; leer: das Intervall des Players</translation>
     </message>
     <message>
@@ -315,7 +517,7 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
+        <source>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
         <translation>„%1“ ist keine Schrittzeit: geben Sie %2 bis %3 ms ein oder lassen Sie sie leer für das Intervall.</translation>
     </message>
     <message>

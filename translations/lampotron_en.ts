@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
     <name>Effect</name>
@@ -100,6 +99,209 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>connecting…</source>
+        <translation>connecting…</translation>
+    </message>
+    <message>
+        <source>This page needs its key</source>
+        <translation>This page needs its key</translation>
+    </message>
+    <message>
+        <source>On the computer that runs Lampotron, run</source>
+        <translation>On the computer that runs Lampotron, run</translation>
+    </message>
+    <message>
+        <source>shows the same.</source>
+        <translation>shows the same.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Back to the scheme</source>
+        <translation>Back to the scheme</translation>
+    </message>
+    <message>
+        <source>Delay between rows (задержка)</source>
+        <translation>Delay between rows (задержка)</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>Open (порт)</source>
+        <translation>Open (порт)</translation>
+    </message>
+    <message>
+        <source>All lamps off</source>
+        <translation>All lamps off</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Patterns in the scheme</source>
+        <translation>Patterns in the scheme</translation>
+    </message>
+    <message>
+        <source>(after the effects)</source>
+        <translation>(after the effects)</translation>
+    </message>
+    <message>
+        <source>None: add one with “+ scheme” in the list of patterns.</source>
+        <translation>None: add one with “+ scheme” in the list of patterns.</translation>
+    </message>
+    <message>
+        <source>Build the scheme (установка)</source>
+        <translation>Build the scheme (установка)</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Patterns</translation>
+    </message>
+    <message>
+        <source>New pattern</source>
+        <translation>New pattern</translation>
+    </message>
+    <message>
+        <source>Import an FSEQ sequence</source>
+        <translation>Import an FSEQ sequence</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>First channel</translation>
+    </message>
+    <message>
+        <source>On at or above</source>
+        <translation>On at or above</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay.</source>
+        <translation>Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay.</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Add step</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Preview on the lamps</source>
+        <translation>Preview on the lamps</translation>
+    </message>
+    <message>
+        <source>Reload the saved pattern (drops these edits)</source>
+        <translation>Reload the saved pattern (drops these edits)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>The eight lamps</source>
+        <translation>The eight lamps</translation>
+    </message>
+    <message>
+        <source>Shorter delay</source>
+        <translation>Shorter delay</translation>
+    </message>
+    <message>
+        <source>Longer delay</source>
+        <translation>Longer delay</translation>
+    </message>
+    <message>
+        <source>Output to use</source>
+        <translation>Output to use</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>no key</translation>
+    </message>
+    <message>
+        <source>offline, trying again</source>
+        <translation>offline, trying again</translation>
+    </message>
+    <message>
+        <source>(tick at least one to build)</source>
+        <translation>(tick at least one to build)</translation>
+    </message>
+    <message>
+        <source>Lampotron does not answer. Is it still running, and is this device on its network?</source>
+        <translation>Lampotron does not answer. Is it still running, and is this device on its network?</translation>
+    </message>
+</context>
+<context>
     <name>PatternEditor</name>
     <message>
         <source>&amp;Add step</source>
@@ -197,8 +399,8 @@
         <translation>A built-in effect: it cannot be changed; Copy makes one you can edit.</translation>
     </message>
     <message>
-        <source>There is no pattern &quot;%1&quot; any more; it may have been deleted elsewhere.</source>
-        <translation>There is no pattern &quot;%1&quot; any more; it may have been deleted elsewhere.</translation>
+        <source>There is no pattern "%1" any more; it may have been deleted elsewhere.</source>
+        <translation>There is no pattern "%1" any more; it may have been deleted elsewhere.</translation>
     </message>
     <message>
         <source>%1: a built-in effect, read-only. Copy it to make one you can change.</source>
@@ -213,8 +415,8 @@
         <translation> (not saved)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is saved.</source>
-        <translation>&quot;%1&quot; is saved.</translation>
+        <source>"%1" is saved.</source>
+        <translation>"%1" is saved.</translation>
     </message>
     <message>
         <source>Reload shows the stored steps and drops yours. Keep editing leaves yours here; Copy saves them under another name.</source>
@@ -233,8 +435,8 @@
         <translation>Rename</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is now &quot;%2&quot;.</source>
-        <translation>&quot;%1&quot; is now &quot;%2&quot;.</translation>
+        <source>"%1" is now "%2".</source>
+        <translation>"%1" is now "%2".</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -245,28 +447,28 @@
         <translation>%1 copy</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is saved; edit it here.</source>
-        <translation>&quot;%1&quot; is saved; edit it here.</translation>
+        <source>"%1" is saved; edit it here.</source>
+        <translation>"%1" is saved; edit it here.</translation>
     </message>
     <message>
         <source>New pattern</source>
         <translation>New pattern</translation>
     </message>
     <message>
-        <source>Delete the pattern &quot;%1&quot;? This cannot be undone.</source>
-        <translation>Delete the pattern &quot;%1&quot;? This cannot be undone.</translation>
+        <source>Delete the pattern "%1"? This cannot be undone.</source>
+        <translation>Delete the pattern "%1"? This cannot be undone.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is deleted.</source>
-        <translation>&quot;%1&quot; is deleted.</translation>
+        <source>"%1" is deleted.</source>
+        <translation>"%1" is deleted.</translation>
     </message>
     <message>
         <source>The preview cannot play this: %1</source>
         <translation>The preview cannot play this: %1</translation>
     </message>
     <message>
-        <source>The changes to &quot;%1&quot; are not saved.</source>
-        <translation>The changes to &quot;%1&quot; are not saved.</translation>
+        <source>The changes to "%1" are not saved.</source>
+        <translation>The changes to "%1" are not saved.</translation>
     </message>
     <message>
         <source>Discard them, or cancel and save them first.</source>
@@ -299,8 +501,8 @@
         <translation>delay</translation>
     </message>
     <message>
-        <source>%1 to %2 ms; empty: the player&apos;s delay</source>
-        <translation>%1 to %2 ms; empty: the player&apos;s delay</translation>
+        <source>%1 to %2 ms; empty: the player's delay</source>
+        <translation>%1 to %2 ms; empty: the player's delay</translation>
     </message>
     <message>
         <source>lit</source>
@@ -315,8 +517,8 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
-        <translation>&quot;%1&quot; is not a step time: type %2 to %3 ms, or leave it empty for the delay.</translation>
+        <source>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
+        <translation>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</translation>
     </message>
     <message>
         <source>Time of step %1</source>
