@@ -12,6 +12,7 @@ run_packages=(
   libola-dev libgpiod-dev libhidapi-dev libsystemd-dev libmosquitto-dev
   libnova-dev libzstd-dev
   qt6-httpserver-dev qt6-websockets-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libqrencode-dev libavahi-client-dev
 )
 test_packages=(

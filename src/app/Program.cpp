@@ -17,6 +17,7 @@
 #include "StartUp.h"
 #include "TimerfdDeadlineTimer.h"
 #include "TimerfdWallClock.h"
+#include "Translations.h"
 #if LAMPOTRON_WITH_OLA
 #include "UniverseFrames.h"
 #endif
@@ -110,6 +111,8 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     if (const auto wanted = commandLine.fseqExport())
         return exportFseqFile(*wanted);
     const SettingsStore settings;
+    // What it says from afar (effect labels in the API) is in the user's language.
+    language::use(language::chosen(settings));
     if (const auto mistake = startup::outputMistake(commandLine, settings))
         return *mistake;
     const startup::FollowDecision follow = startup::followChoice(commandLine, settings);
@@ -162,6 +165,7 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     app.setQuitOnLastWindowClosed(false);
 
     const SettingsStore settings;
+    language::use(language::chosen(settings));
     const startup::PreparedScheme scheme = startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
     PlayerThread rows(std::make_unique<Player>(startup::playerChoices(commandLine, settings, scheme.path),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));

@@ -1,5 +1,7 @@
 #include "EffectCatalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace pattern {
@@ -36,18 +38,18 @@ constexpr std::array pairRun{"11000000"sv, "01100000"sv, "00110000"sv, "00011000
                              "00001100"sv, "00000110"sv, "00000011"sv, "00000000"sv};
 
 const std::array<Effect, effects::Count> catalogue{{
-    {u8"бегущий вправо", runRight},
-    {u8"бегущий влево", runLeft},
-    {u8"наполнение", fill},
-    {u8"убывание", drain},
-    {u8"схождение", converge},
-    {u8"расхождение", diverge},
-    {u8"цепь двойная", doubleChain},
-    {u8"цепь вправо", chainRight},
-    {u8"чередование", alternate},
-    {u8"перебор схожд.", endsInward},
-    {u8"перебор вправо", stepRight},
-    {u8"бегущий парный", pairRun},
+    {QT_TRANSLATE_NOOP("Effect", "бегущий вправо"), runRight},
+    {QT_TRANSLATE_NOOP("Effect", "бегущий влево"), runLeft},
+    {QT_TRANSLATE_NOOP("Effect", "наполнение"), fill},
+    {QT_TRANSLATE_NOOP("Effect", "убывание"), drain},
+    {QT_TRANSLATE_NOOP("Effect", "схождение"), converge},
+    {QT_TRANSLATE_NOOP("Effect", "расхождение"), diverge},
+    {QT_TRANSLATE_NOOP("Effect", "цепь двойная"), doubleChain},
+    {QT_TRANSLATE_NOOP("Effect", "цепь вправо"), chainRight},
+    {QT_TRANSLATE_NOOP("Effect", "чередование"), alternate},
+    {QT_TRANSLATE_NOOP("Effect", "перебор схожд."), endsInward},
+    {QT_TRANSLATE_NOOP("Effect", "перебор вправо"), stepRight},
+    {QT_TRANSLATE_NOOP("Effect", "бегущий парный"), pairRun},
 }};
 
 } // namespace
@@ -57,6 +59,16 @@ const Effect *effect(int index)
     if (index < 0 || index >= effects::Count)
         return nullptr;
     return &catalogue[static_cast<std::size_t>(index)];
+}
+
+QString caption(const Effect &effect)
+{
+    return QString::fromUtf8(effect.caption.data(), static_cast<qsizetype>(effect.caption.size()));
+}
+
+QString label(const Effect &effect)
+{
+    return QCoreApplication::translate("Effect", effect.caption.data());
 }
 
 } // namespace pattern

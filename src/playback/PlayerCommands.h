@@ -26,7 +26,7 @@ public:
     using Failure = std::optional<QString>;
 
     // What the window says when the output does not answer.
-    static inline const QString PortNotPresent = QStringLiteral("Port not presents");
+    static inline const QString PortNotPresent = QString::fromUtf8(QT_TRANSLATE_NOOP("MainWindow", "Port not presents"));
 
     // A build that was refused before it began, or how it went.
     struct BuildAnswer {

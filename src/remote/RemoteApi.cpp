@@ -1,5 +1,9 @@
 #include "RemoteApi.h"
 
+#include "EffectCatalogue.h"
+#include "PageTexts.h"
+#include "SettingsKeys.h"
+
 #include "RemoteConfig.h"
 #include "RemoteKey.h"
 #include "SelectionStore.h"
@@ -138,6 +142,11 @@ const std::vector<RemoteApi::Entry> &RemoteApi::table()
         std::ranges::move(patternEntries(), std::back_inserter(all));
         std::ranges::move(fseqEntries(), std::back_inserter(all));
         std::ranges::move(scheduleEntries(), std::back_inserter(all));
+        // The page's texts in the language the settings name, else the browser's.
+        all.push_back({"GET", "/api/v1/texts", nullptr, [](RemoteApi &api, const HttpRequest &request, const QString &) {
+                           return ready(json(pageTexts::forBrowser(api.settings_.read(settings::Language),
+                                                                   request.header("accept-language"))));
+                       }});
         return all;
     }();
     return entries;
@@ -325,6 +334,7 @@ HttpResponse RemoteApi::effects()
         const auto at = static_cast<std::size_t>(i);
         effects.append(QJsonObject{{QStringLiteral("index"), i},
                                    {QStringLiteral("name"), stateJson::effectName(i)},
+                                   {QStringLiteral("label"), pattern::label(*pattern::effect(i))},
                                    {QStringLiteral("ticked"), stored.ticked[at]},
                                    {QStringLiteral("repeats"), stored.repeats[at]}});
     }

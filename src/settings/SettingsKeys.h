@@ -26,6 +26,9 @@ using effects::Count;
 
 inline const IntKey Speed{QStringLiteral("Setting"), QStringLiteral("Speed"), 100, 50, 1000};
 inline const TextKey Port{QStringLiteral("Setting"), QStringLiteral("Port"), QStringLiteral("/dev/parport0")};
+// The window's and the page's language ("en", "de"...); empty follows the
+// locale and the browser.
+inline const TextKey Language{QStringLiteral("Setting"), QStringLiteral("Language"), QString()};
 
 // Following a universe from the network instead of playing the scheme: off
 // while Follow is empty; the threshold of a channel and the hold time in ms

@@ -23,7 +23,7 @@ struct Control {
     Kind kind;
     QString container; // "" for the window itself
     int containerIndex;
-    QString caption;
+    QString caption; // the source text; the window shows its translation
     QRect twips; // left, top, width, height inside the container
     bool enabled;
 };
@@ -34,6 +34,9 @@ const std::vector<Control> &controls();
 
 // "chkEffect(3)" or "Command4".
 QString displayName(const Control &control);
+
+// The caption in the user's language.
+QString translatedCaption(const Control &control);
 
 // Effect rows 0..5 fill the left frame top-down, 6..11 the right bottom-up.
 int effectFrame(int effect);

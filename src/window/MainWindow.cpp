@@ -93,7 +93,7 @@ bool MainWindow::startUp(const QStringList &problems)
         reportSettingsFailure(problem);
     if (auto unreadable = settings_.readProblem())
         showMessage(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("The settings could not be read; the defaults are used until they can be."),
+                    tr("The settings could not be read; the defaults are used until they can be."),
                     *unreadable, this);
 
     // The player has the speed already: restoring it is not a change.
@@ -129,7 +129,7 @@ bool MainWindow::loadScheme()
 
 void MainWindow::endAfterDamage(const QString &reason)
 {
-    showMessage(QMessageBox::Critical, QString(), QStringLiteral("The program is damaged, please reinstall."),
+    showMessage(QMessageBox::Critical, QString(), tr("The program is damaged, please reinstall."),
                 QStringLiteral("%1: %2").arg(reason, commands_.schemePath()), nullptr);
     tray_->hide();
     commands_.shutDown(EXIT_FAILURE);
@@ -152,7 +152,7 @@ void MainWindow::showState(const PlayerState &state)
         const bool open = state.outputState == PlayerState::Output::Open;
         controls_.portButton->setEnabled(!open);
         if (open)
-            controls_.statusValue->setText(QStringLiteral("Port is active"));
+            controls_.statusValue->setText(tr("Port is active"));
     }
     if (state.speedMs != controls_.speedBar->value()) {
         const QSignalBlocker quiet(controls_.speedBar);
@@ -169,8 +169,8 @@ void MainWindow::showState(const PlayerState &state)
 // Playback goes on, on screen; "порт" opens the port again.
 void MainWindow::showPortLost(const QString &reason)
 {
-    controls_.statusValue->setText(QStringLiteral("Port lost"));
-    auto *box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Port lost"),
+    controls_.statusValue->setText(tr("Port lost"));
+    auto *box = new QMessageBox(QMessageBox::Critical, tr("Error"), tr("Port lost"),
                                 QMessageBox::Ok, this);
     box->setInformativeText(reason);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -183,7 +183,7 @@ void MainWindow::reportSettingsFailure(const QString &reason)
     if (settingsFailureShown_)
         return;
     settingsFailureShown_ = true;
-    showMessage(QMessageBox::Warning, windowTitle(), QStringLiteral("The settings could not be saved."), reason, this);
+    showMessage(QMessageBox::Warning, windowTitle(), tr("The settings could not be saved."), reason, this);
 }
 
 // Controls cut off below the window's edge must not take the keyboard focus.
@@ -220,12 +220,12 @@ void MainWindow::openPort()
 {
     const Player::OpenResult result = commands_.openPort();
     if (!result.opened) {
-        showMessage(QMessageBox::Critical, QStringLiteral("Error"), PlayerCommands::PortNotPresent, result.problem,
+        showMessage(QMessageBox::Critical, tr("Error"), tr(PlayerCommands::PortNotPresent.toUtf8().constData()), result.problem,
                     this);
         return;
     }
     if (!result.notice.isEmpty())
-        showMessage(QMessageBox::Information, windowTitle(), QStringLiteral("Port is active"), result.notice, this);
+        showMessage(QMessageBox::Information, windowTitle(), tr("Port is active"), result.notice, this);
 }
 
 void MainWindow::start()
@@ -267,17 +267,15 @@ void MainWindow::showPlaybackStatus(const PlayerState &state)
 {
     switch (state.playback) {
     case PlayerState::Playback::Stopped:
-        playbackStatus_ = QStringLiteral("effects stopped");
+        playbackStatus_ = tr("effects stopped");
         break;
     case PlayerState::Playback::Paused:
-        playbackStatus_ = QStringLiteral("effects paused");
+        playbackStatus_ = tr("effects paused");
         break;
     case PlayerState::Playback::Running:
         const pattern::Effect *alone = pattern::effect(state.effect);
-        const QString name = alone ? QString::fromUtf8(reinterpret_cast<const char *>(alone->caption.data()),
-                                                        static_cast<qsizetype>(alone->caption.size()))
-                                   : state.pattern;
-        playbackStatus_ = name.isEmpty() ? QStringLiteral("effects started") : QStringLiteral("effect %1 started").arg(name);
+        const QString name = alone ? pattern::label(*alone) : state.pattern;
+        playbackStatus_ = name.isEmpty() ? tr("effects started") : tr("effect %1 started").arg(name);
         break;
     }
     controls_.statusValue->setText(playbackStatus_);

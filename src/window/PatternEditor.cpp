@@ -15,19 +15,19 @@ PatternEditor::PatternEditor(QWidget *parent)
 {
     auto *buttons = new QVBoxLayout;
     changeButtons_ = {
-        addButton(QStringLiteral("&Add step"), "addStep", Qt::Key_Insert, &PatternEditor::addStep),
-        addButton(QStringLiteral("D&uplicate"), "duplicateSteps", QKeySequence(Qt::CTRL | Qt::Key_D),
+        addButton(tr("&Add step"), "addStep", Qt::Key_Insert, &PatternEditor::addStep),
+        addButton(tr("D&uplicate"), "duplicateSteps", QKeySequence(Qt::CTRL | Qt::Key_D),
                   &PatternEditor::duplicateSteps),
-        addButton(QStringLiteral("&Move up"), "moveUp", QKeySequence(Qt::ALT | Qt::Key_Up), &PatternEditor::moveUp),
-        addButton(QStringLiteral("Move do&wn"), "moveDown", QKeySequence(Qt::ALT | Qt::Key_Down),
+        addButton(tr("&Move up"), "moveUp", QKeySequence(Qt::ALT | Qt::Key_Up), &PatternEditor::moveUp),
+        addButton(tr("Move do&wn"), "moveDown", QKeySequence(Qt::ALT | Qt::Key_Down),
                   &PatternEditor::moveDown),
-        addButton(QStringLiteral("De&lete steps"), "deleteSteps", Qt::Key_Delete, &PatternEditor::deleteSteps),
+        addButton(tr("De&lete steps"), "deleteSteps", Qt::Key_Delete, &PatternEditor::deleteSteps),
     };
     for (QPushButton *button : changeButtons_)
         buttons->addWidget(button);
     buttons->addSpacing(fontMetrics().height());
-    auto *undo = new QPushButton(QStringLiteral("Und&o"));
-    auto *redo = new QPushButton(QStringLiteral("Re&do"));
+    auto *undo = new QPushButton(tr("Und&o"));
+    auto *redo = new QPushButton(tr("Re&do"));
     undo->setObjectName(QStringLiteral("undoButton"));
     redo->setObjectName(QStringLiteral("redoButton"));
     buttons->addWidget(undo);
@@ -109,7 +109,7 @@ void PatternEditor::addStep()
 {
     const QList<int> rows = grid_->chosenRows();
     const int at = rows.isEmpty() ? model_->rowCount() : rows.back() + 1;
-    model_->edit(at, 0, {pattern::Step{}}, QStringLiteral("Add step %1").arg(at + 1));
+    model_->edit(at, 0, {pattern::Step{}}, tr("Add step %1").arg(at + 1));
     choose(at);
 }
 
@@ -121,7 +121,7 @@ void PatternEditor::duplicateSteps()
     std::vector<pattern::Step> copies;
     for (int row : rows)
         copies.push_back(steps()[static_cast<std::size_t>(row)]);
-    model_->edit(rows.back() + 1, 0, copies, QStringLiteral("Duplicate steps"));
+    model_->edit(rows.back() + 1, 0, copies, tr("Duplicate steps"));
     choose(rows.back() + 1);
 }
 
@@ -144,7 +144,7 @@ void PatternEditor::moveBy(int offset)
         return;
     const int first = std::min(row, other);
     const std::vector<pattern::Step> swapped{steps()[static_cast<std::size_t>(first) + 1], steps()[static_cast<std::size_t>(first)]};
-    model_->edit(first, 2, swapped, QStringLiteral("Move step %1").arg(row + 1));
+    model_->edit(first, 2, swapped, tr("Move step %1").arg(row + 1));
     if (!model_->isReadOnly())
         grid_->setCurrentIndex(model_->index(other, grid_->currentIndex().column()));
 }
@@ -156,7 +156,7 @@ void PatternEditor::deleteSteps()
     const QList<int> rows = grid_->chosenRows();
     if (rows.isEmpty() || model_->isReadOnly())
         return;
-    undo_->beginMacro(QStringLiteral("Delete steps"));
+    undo_->beginMacro(tr("Delete steps"));
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         model_->edit(*row, 1, {}, QString());
     undo_->endMacro();

@@ -4,6 +4,7 @@
 #include "PlayerCommands.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -31,12 +32,12 @@ QPushButton *button(const QString &text, const char *name)
 
 PatternsDialog::PatternsDialog(PlayerCommands &commands, QWidget *parent)
     : QDialog(parent), commands_(commands), list_(new QListWidget), title_(new QLabel), editor_(new PatternEditor),
-      saveButton_(button(QStringLiteral("&Save"), "saveButton")),
-      renameButton_(button(QStringLiteral("&Rename\u2026"), "renameButton")),
-      deleteButton_(button(QStringLiteral("Dele&te"), "deleteButton")),
-      previewBox_(new QCheckBox(QStringLiteral("Pre&view on the lamps"))), message_(new QLabel)
+      saveButton_(button(tr("&Save"), "saveButton")),
+      renameButton_(button(tr("&Rename…"), "renameButton")),
+      deleteButton_(button(tr("Dele&te"), "deleteButton")),
+      previewBox_(new QCheckBox(tr("Pre&view on the lamps"))), message_(new QLabel)
 {
-    setWindowTitle(QStringLiteral("Patterns"));
+    setWindowTitle(tr("Patterns"));
     list_->setObjectName(QStringLiteral("patternList"));
     title_->setWordWrap(true);
     title_->setTextFormat(Qt::PlainText);
@@ -44,13 +45,13 @@ PatternsDialog::PatternsDialog(PlayerCommands &commands, QWidget *parent)
     message_->setWordWrap(true);
     message_->setTextFormat(Qt::PlainText);
     previewBox_->setObjectName(QStringLiteral("previewBox"));
-    QPushButton *newButton = button(QStringLiteral("&New\u2026"), "newButton");
-    QPushButton *copyButton = button(QStringLiteral("&Copy\u2026"), "copyButton");
-    QPushButton *playButton = button(QStringLiteral("&Play"), "playButton");
-    playButton->setToolTip(QStringLiteral("Plays the saved pattern alone, in a loop."));
+    QPushButton *newButton = button(tr("&New…"), "newButton");
+    QPushButton *copyButton = button(tr("&Copy…"), "copyButton");
+    QPushButton *playButton = button(tr("&Play"), "playButton");
+    playButton->setToolTip(tr("Plays the saved pattern alone, in a loop."));
     saveButton_->setShortcut(QKeySequence::Save);
 
-    auto *listLabel = new QLabel(QStringLiteral("Patt&erns:"));
+    auto *listLabel = new QLabel(tr("Patt&erns:"));
     listLabel->setBuddy(list_);
     auto *listButtons = new QGridLayout;
     listButtons->addWidget(newButton, 0, 0);
@@ -107,11 +108,11 @@ void PatternsDialog::listPatterns(const QString &chosen)
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (const pattern::Pattern &listed : commands_.patterns()) {
-        auto *item = new QListWidgetItem(listed.builtIn() ? QStringLiteral("%1 (built-in)").arg(listed.name) : listed.name,
+        auto *item = new QListWidgetItem(listed.builtIn() ? tr("%1 (built-in)").arg(QCoreApplication::translate("Effect", qPrintable(listed.name))) : listed.name,
                                          list_);
         item->setData(NameRole, listed.name);
         if (listed.builtIn())
-            item->setToolTip(QStringLiteral("A built-in effect: it cannot be changed; Copy makes one you can edit."));
+            item->setToolTip(tr("A built-in effect: it cannot be changed; Copy makes one you can edit."));
         if (listed.name == chosen)
             list_->setCurrentItem(item);
     }
@@ -144,7 +145,7 @@ void PatternsDialog::open(const QString &name)
 {
     std::optional<pattern::Pattern> found = commands_.findPattern(name);
     if (!found) {
-        say(QStringLiteral("There is no pattern \"%1\" any more; it may have been deleted elsewhere.").arg(name));
+        say(tr("There is no pattern \"%1\" any more; it may have been deleted elsewhere.").arg(name));
         found = pattern::Pattern{};
     }
     shown_ = std::move(*found);
@@ -157,12 +158,12 @@ void PatternsDialog::open(const QString &name)
 void PatternsDialog::showTitle()
 {
     QString title = shown_.builtIn()
-                        ? QStringLiteral("%1: a built-in effect, read-only. Copy it to make one you can change.")
-                        : QStringLiteral("%1: click a lamp or press Space to light or darken it; type a time in "
-                                         "ms, or leave it empty for the delay.");
+                        ? tr("%1: a built-in effect, read-only. Copy it to make one you can change.")
+                        : tr("%1: click a lamp or press Space to light or darken it; type a time in "
+                             "ms, or leave it empty for the delay.");
     title = title.arg(shown_.name);
     if (editor_->isModified())
-        title += QStringLiteral(" (not saved)");
+        title += tr(" (not saved)");
     title_->setText(title);
 }
 
@@ -187,17 +188,17 @@ void PatternsDialog::save()
     shown_.version = version;
     shown_.steps = editor_->steps();
     editor_->markSaved();
-    say(QStringLiteral("\"%1\" is saved.").arg(shown_.name));
+    say(tr("\"%1\" is saved.").arg(shown_.name));
 }
 
 // The steps on screen stay until the user says to drop them.
 void PatternsDialog::offerReload(const pattern::Refusal &refusal)
 {
     QMessageBox box(QMessageBox::Warning, windowTitle(), refusal.reason, QMessageBox::NoButton, this);
-    box.setInformativeText(QStringLiteral("Reload shows the stored steps and drops yours. Keep editing leaves yours "
-                                          "here; Copy saves them under another name."));
-    QPushButton *reload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
-    box.setDefaultButton(box.addButton(QStringLiteral("Keep editing"), QMessageBox::RejectRole));
+    box.setInformativeText(tr("Reload shows the stored steps and drops yours. Keep editing leaves yours "
+                              "here; Copy saves them under another name."));
+    QPushButton *reload = box.addButton(tr("Reload"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(tr("Keep editing"), QMessageBox::RejectRole));
     box.exec();
     say(refusal.reason);
     if (box.clickedButton() != reload)
@@ -208,7 +209,7 @@ void PatternsDialog::offerReload(const pattern::Refusal &refusal)
 
 void PatternsDialog::rename()
 {
-    const std::optional<QString> to = askName(QStringLiteral("Rename"), shown_.name);
+    const std::optional<QString> to = askName(tr("Rename"), shown_.name);
     if (!to)
         return;
     const pattern::Outcome outcome = commands_.renamePattern(shown_.name, *to, shown_.version);
@@ -220,7 +221,7 @@ void PatternsDialog::rename()
         return;
     // The stored steps moved to the new name, one version on; edits not yet
     // saved stay in the editor.
-    say(QStringLiteral("\"%1\" is now \"%2\".").arg(shown_.name, *to));
+    say(tr("\"%1\" is now \"%2\".").arg(shown_.name, *to));
     shown_.name = *to;
     ++shown_.version;
     listPatterns(shown_.name);
@@ -231,7 +232,7 @@ void PatternsDialog::rename()
 // can be kept under another name.
 void PatternsDialog::copy()
 {
-    const std::optional<QString> to = askName(QStringLiteral("Copy"), QStringLiteral("%1 copy").arg(shown_.name));
+    const std::optional<QString> to = askName(tr("Copy"), tr("%1 copy").arg(shown_.name));
     if (!to)
         return;
     int version = 0;
@@ -240,7 +241,7 @@ void PatternsDialog::copy()
         return;
     listPatterns(*to);
     open(*to);
-    say(QStringLiteral("\"%1\" is saved; edit it here.").arg(*to));
+    say(tr("\"%1\" is saved; edit it here.").arg(*to));
 }
 
 // A new pattern starts as one dark step, saved at once so it is listed.
@@ -248,7 +249,7 @@ void PatternsDialog::createPattern()
 {
     if (!agreedToDropChanges())
         return;
-    const std::optional<QString> name = askName(QStringLiteral("New pattern"), QString());
+    const std::optional<QString> name = askName(tr("New pattern"), QString());
     if (!name)
         return;
     int version = 0;
@@ -261,7 +262,7 @@ void PatternsDialog::createPattern()
 void PatternsDialog::remove()
 {
     const auto answer = QMessageBox::question(
-        this, windowTitle(), QStringLiteral("Delete the pattern \"%1\"? This cannot be undone.").arg(shown_.name),
+        this, windowTitle(), tr("Delete the pattern \"%1\"? This cannot be undone.").arg(shown_.name),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
@@ -272,7 +273,7 @@ void PatternsDialog::remove()
     }
     if (!accepted(outcome))
         return;
-    say(QStringLiteral("\"%1\" is deleted.").arg(shown_.name));
+    say(tr("\"%1\" is deleted.").arg(shown_.name));
     const QString neighbour = listedName(list_->currentRow() + 1).isEmpty() ? listedName(list_->currentRow() - 1)
                                                                              : listedName(list_->currentRow() + 1);
     listPatterns(neighbour);
@@ -305,7 +306,7 @@ void PatternsDialog::previewChange()
     if (!previewBox_->isChecked())
         return;
     if (auto failure = commands_.previewPattern(shown_.name, editor_->steps()))
-        say(QStringLiteral("The preview cannot play this: %1").arg(*failure));
+        say(tr("The preview cannot play this: %1").arg(*failure));
 }
 
 void PatternsDialog::done(int result)
@@ -322,9 +323,9 @@ bool PatternsDialog::agreedToDropChanges()
     if (!editor_->isModified())
         return true;
     QMessageBox box(QMessageBox::Question, windowTitle(),
-                    QStringLiteral("The changes to \"%1\" are not saved.").arg(shown_.name),
+                    tr("The changes to \"%1\" are not saved.").arg(shown_.name),
                     QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setInformativeText(QStringLiteral("Discard them, or cancel and save them first."));
+    box.setInformativeText(tr("Discard them, or cancel and save them first."));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Discard;
 }
@@ -333,7 +334,7 @@ std::optional<QString> PatternsDialog::askName(const QString &title, const QStri
 {
     QInputDialog ask(this);
     ask.setWindowTitle(title);
-    ask.setLabelText(QStringLiteral("Name, at most %1 characters:").arg(pattern::MaxNameChars));
+    ask.setLabelText(tr("Name, at most %1 characters:").arg(pattern::MaxNameChars));
     ask.setTextValue(suggestion);
     if (auto *line = ask.findChild<QLineEdit *>())
         line->setMaxLength(pattern::MaxNameChars * 2);

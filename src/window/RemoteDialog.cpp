@@ -39,11 +39,11 @@ QLabel *wrappedText(const QString &text)
 
 RemoteDialog::RemoteDialog(const RemoteAddress &address, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Remote"));
+    setWindowTitle(tr("Remote"));
     auto *layout = new QVBoxLayout(this);
     if (!address.url.isEmpty()) {
-        layout->addWidget(wrappedText(QStringLiteral("Scan the code with a phone, or open the address in a "
-                                                     "browser. Anyone with this address can control the lamps.")));
+        layout->addWidget(wrappedText(tr("Scan the code with a phone, or open the address in a "
+                                         "browser. Anyone with this address can control the lamps.")));
         layout->addWidget(codePicture(QrCode(address.url), devicePixelRatioF()));
         auto *url = new QLabel(address.url);
         url->setObjectName(QStringLiteral("remoteUrl"));
@@ -51,7 +51,7 @@ RemoteDialog::RemoteDialog(const RemoteAddress &address, QWidget *parent) : QDia
         layout->addWidget(url);
         if (!address.otherUrls.isEmpty()) {
             // One address a line, never broken.
-            auto *others = new QLabel(QStringLiteral("If the phone cannot open it, try:\n")
+            auto *others = new QLabel(tr("If the phone cannot open it, try:") + QLatin1Char('\n')
                                       + address.otherUrls.join(QLatin1Char('\n')));
             others->setObjectName(QStringLiteral("otherUrls"));
             others->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -32,7 +32,7 @@ private:
 
 QString lampText(int lamp)
 {
-    return QStringLiteral("Lamp %1").arg(lamp + 1);
+    return StepListModel::tr("Lamp %1").arg(lamp + 1);
 }
 
 } // namespace
@@ -54,7 +54,7 @@ void StepListModel::toggleLamp(int row, int lamp)
         return;
     pattern::Step step = steps_[static_cast<std::size_t>(row)];
     step.lamps ^= static_cast<std::uint8_t>(1u << lamp);
-    edit(row, 1, {step}, QStringLiteral("%1 in step %2").arg(lampText(lamp)).arg(row + 1));
+    edit(row, 1, {step}, tr("%1 in step %2").arg(lampText(lamp)).arg(row + 1));
 }
 
 void StepListModel::edit(int row, int count, std::vector<pattern::Step> replacement, const QString &what)
@@ -106,18 +106,18 @@ QVariant StepListModel::data(const QModelIndex &index, int role) const
         if (role == Qt::EditRole)
             return step.ms == 0 ? QString() : QString::number(step.ms);
         if (role == Qt::DisplayRole)
-            return step.ms == 0 ? QStringLiteral("delay") : QString::number(step.ms);
+            return step.ms == 0 ? tr("delay") : QString::number(step.ms);
         if (role == Qt::ForegroundRole && step.ms == 0)
             return QGuiApplication::palette().brush(QPalette::PlaceholderText);
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("%1 to %2 ms; empty: the player's delay").arg(pattern::MinStepMs).arg(pattern::MaxStepMs);
+            return tr("%1 to %2 ms; empty: the player's delay").arg(pattern::MinStepMs).arg(pattern::MaxStepMs);
         return {};
     }
     const bool lit = step.lamps & (1u << index.column());
     if (role == Qt::CheckStateRole)
         return lit ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
-        return QStringLiteral("%1 %2").arg(lampText(index.column()), lit ? QStringLiteral("lit") : QStringLiteral("dark"));
+        return QStringLiteral("%1 %2").arg(lampText(index.column()), lit ? tr("lit") : tr("dark"));
     return {};
 }
 
@@ -127,7 +127,7 @@ QVariant StepListModel::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Vertical)
         return section + 1;
-    return section == TimeColumn ? QStringLiteral("ms") : QString::number(section + 1);
+    return section == TimeColumn ? tr("ms") : QString::number(section + 1);
 }
 
 Qt::ItemFlags StepListModel::flags(const QModelIndex &index) const
@@ -147,7 +147,7 @@ bool StepListModel::setData(const QModelIndex &index, const QVariant &value, int
     bool number = text.isEmpty();
     const int ms = number ? 0 : text.toInt(&number);
     if (text.size() > MaxTimeChars || !number || (ms != 0 && (ms < pattern::MinStepMs || ms > pattern::MaxStepMs))) {
-        emit refused(QStringLiteral("\"%1\" is not a step time: type %2 to %3 ms, or leave it empty for the delay.")
+        emit refused(tr("\"%1\" is not a step time: type %2 to %3 ms, or leave it empty for the delay.")
                          .arg(text.left(MaxTimeChars))
                          .arg(pattern::MinStepMs)
                          .arg(pattern::MaxStepMs));
@@ -157,6 +157,6 @@ bool StepListModel::setData(const QModelIndex &index, const QVariant &value, int
     if (step.ms == ms)
         return true;
     step.ms = ms;
-    edit(index.row(), 1, {step}, QStringLiteral("Time of step %1").arg(index.row() + 1));
+    edit(index.row(), 1, {step}, tr("Time of step %1").arg(index.row() + 1));
     return true;
 }

@@ -11,7 +11,7 @@
 
 TrayIcon::TrayIcon(PortFinder findPorts, QWidget *window)
     : QObject(window), findPorts_(std::move(findPorts)), menu_(new QMenu(QStringLiteral("Menu"), window)),
-      outputMenu_(menu_->addMenu(QStringLiteral("Output"))), remoteSwitch_(menu_->addAction(QString()))
+      outputMenu_(menu_->addMenu(tr("Output"))), remoteSwitch_(menu_->addAction(QString()))
 {
     remoteSwitch_->setCheckable(true);
     showRemoteOn(false);
@@ -19,9 +19,9 @@ TrayIcon::TrayIcon(PortFinder findPorts, QWidget *window)
     connect(outputMenu_, &QMenu::aboutToShow, this, &TrayIcon::searchOutputs);
     connect(&search_, &QFutureWatcher<std::vector<FoundPort>>::finished, this,
             [this] { listOutputs(search_.result()); });
-    connect(menu_->addAction(QStringLiteral("Patterns\u2026")), &QAction::triggered, this, &TrayIcon::patternsRequested);
-    connect(menu_->addAction(QStringLiteral("Remote\u2026")), &QAction::triggered, this, &TrayIcon::remoteRequested);
-    QAction *close = menu_->addAction(QStringLiteral("Close"));
+    connect(menu_->addAction(tr("Patterns…")), &QAction::triggered, this, &TrayIcon::patternsRequested);
+    connect(menu_->addAction(tr("Remote…")), &QAction::triggered, this, &TrayIcon::remoteRequested);
+    QAction *close = menu_->addAction(tr("Close"));
     menu_->setDefaultAction(close);
     connect(close, &QAction::triggered, this, &TrayIcon::closeRequested);
 }
@@ -44,13 +44,13 @@ void TrayIcon::setOutput(const QString &output)
 {
     output_ = output;
     if (icon_)
-        icon_->setToolTip(QStringLiteral("Lampotron (%1)").arg(output));
+        icon_->setToolTip(tr("Lampotron (%1)").arg(output));
 }
 
 void TrayIcon::showRemoteOn(bool on)
 {
     remoteSwitch_->setChecked(on);
-    remoteSwitch_->setText(on ? QStringLiteral("Remote: on") : QStringLiteral("Remote: off"));
+    remoteSwitch_->setText(on ? tr("Remote: on") : tr("Remote: off"));
 }
 
 // Looked for each time the menu opens, since boards come and go; away from
@@ -60,7 +60,7 @@ void TrayIcon::searchOutputs()
     if (search_.isRunning())
         return;
     outputMenu_->clear();
-    outputMenu_->addAction(QStringLiteral("searching\u2026"))->setEnabled(false);
+    outputMenu_->addAction(tr("searching…"))->setEnabled(false);
     search_.setFuture(QtConcurrent::run(findPorts_));
 }
 
@@ -74,7 +74,7 @@ void TrayIcon::listOutputs(std::vector<FoundPort> found)
         return sameDevice(port.setting, current);
     });
     if (!currentFound)
-        found.insert(found.begin(), {output_.toStdString(), "not found now", ""});
+        found.insert(found.begin(), {output_.toStdString(), tr("not found now").toStdString(), ""});
     for (const FoundPort &port : found) {
         const QString setting = QString::fromStdString(port.setting);
         QString text = QStringLiteral("%1 \u2014 %2").arg(setting, QString::fromStdString(port.description));

@@ -32,17 +32,18 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 
 QWidget *createWidget(const layout::Control &control, QWidget *parent)
 {
+    const QString caption = layout::translatedCaption(control);
     switch (control.kind) {
     case layout::Kind::CommandButton:
-        return new QPushButton(control.caption, parent);
+        return new QPushButton(caption, parent);
     case layout::Kind::CheckBox:
-        return new QCheckBox(control.caption, parent);
+        return new QCheckBox(caption, parent);
     case layout::Kind::PictureBox:
         return new QFrame(parent);
     case layout::Kind::Label:
-        return new QLabel(control.caption, parent);
+        return new QLabel(caption, parent);
     case layout::Kind::Frame:
-        return new QGroupBox(control.caption, parent);
+        return new QGroupBox(caption, parent);
     case layout::Kind::VScrollBar:
         return new QScrollBar(Qt::Vertical, parent);
     case layout::Kind::Image:

@@ -47,8 +47,7 @@ QStringList builtInEffectNames()
 {
     QStringList names;
     for (int index = 0; index < effects::Count; ++index) {
-        const std::u8string_view caption = pattern::effect(index)->caption;
-        names << QString::fromUtf8(reinterpret_cast<const char *>(caption.data()), qsizetype(caption.size()));
+        names << pattern::caption(*pattern::effect(index));
     }
     return names;
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QTranslator;
+class SettingsStore;
+
+// The translations built into the program, as lampotron_LANG.qm.
+namespace language {
+
+// "de", "en"... one for each translation built in.
+QStringList available();
+
+// The translation for the language, or nullptr when none is built in.
+std::unique_ptr<QTranslator> load(const QString &language);
+
+// Setting/Language if set, else the user's locale (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG); "" for the source texts.
+QString chosen(const SettingsStore &settings);
+
+// Every tr() from now on speaks the language; "" brings back the source texts.
+void use(const QString &language);
+
+} // namespace language

@@ -1,0 +1,90 @@
+#include "PageTexts.h"
+
+#include "EffectCatalogue.h"
+#include "Translations.h"
+#include "LanguageChoice.h"
+
+#include <QTranslator>
+
+namespace pageTexts {
+
+namespace {
+
+// Each text as the page has it, in index.html or set by its scripts; a
+// text node or label that is one of these whole is shown translated.
+constexpr const char *Sources[] = {
+    QT_TRANSLATE_NOOP("Page", "connecting…"),
+    QT_TRANSLATE_NOOP("Page", "This page needs its key"),
+    QT_TRANSLATE_NOOP("Page", "On the computer that runs Lampotron, run"),
+    QT_TRANSLATE_NOOP("Page", "shows the same."),
+    QT_TRANSLATE_NOOP("Page", "stopped"),
+    QT_TRANSLATE_NOOP("Page", "Start"),
+    QT_TRANSLATE_NOOP("Page", "Pause"),
+    QT_TRANSLATE_NOOP("Page", "Stop"),
+    QT_TRANSLATE_NOOP("Page", "Back to the scheme"),
+    QT_TRANSLATE_NOOP("Page", "Delay between rows (задержка)"),
+    QT_TRANSLATE_NOOP("Page", "Output"),
+    QT_TRANSLATE_NOOP("Page", "closed"),
+    QT_TRANSLATE_NOOP("Page", "open"),
+    QT_TRANSLATE_NOOP("Page", "Open (порт)"),
+    QT_TRANSLATE_NOOP("Page", "All lamps off"),
+    QT_TRANSLATE_NOOP("Page", "Effects"),
+    QT_TRANSLATE_NOOP("Page", "Patterns in the scheme"),
+    QT_TRANSLATE_NOOP("Page", "(after the effects)"),
+    QT_TRANSLATE_NOOP("Page", "None: add one with “+ scheme” in the list of patterns."),
+    QT_TRANSLATE_NOOP("Page", "Build the scheme (установка)"),
+    QT_TRANSLATE_NOOP("Page", "Patterns"),
+    QT_TRANSLATE_NOOP("Page", "New pattern"),
+    QT_TRANSLATE_NOOP("Page", "Import an FSEQ sequence"),
+    QT_TRANSLATE_NOOP("Page", "File"),
+    QT_TRANSLATE_NOOP("Page", "Name"),
+    QT_TRANSLATE_NOOP("Page", "First channel"),
+    QT_TRANSLATE_NOOP("Page", "On at or above"),
+    QT_TRANSLATE_NOOP("Page", "Import"),
+    QT_TRANSLATE_NOOP("Page", "Pattern"),
+    QT_TRANSLATE_NOOP("Page", "Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay."),
+    QT_TRANSLATE_NOOP("Page", "Add step"),
+    QT_TRANSLATE_NOOP("Page", "Undo"),
+    QT_TRANSLATE_NOOP("Page", "Preview on the lamps"),
+    QT_TRANSLATE_NOOP("Page", "Reload the saved pattern (drops these edits)"),
+    QT_TRANSLATE_NOOP("Page", "Save"),
+    QT_TRANSLATE_NOOP("Page", "Rename"),
+    QT_TRANSLATE_NOOP("Page", "Copy"),
+    QT_TRANSLATE_NOOP("Page", "Delete"),
+    QT_TRANSLATE_NOOP("Page", "Close"),
+    QT_TRANSLATE_NOOP("Page", "Edit"),
+    QT_TRANSLATE_NOOP("Page", "The eight lamps"),
+    QT_TRANSLATE_NOOP("Page", "Shorter delay"),
+    QT_TRANSLATE_NOOP("Page", "Longer delay"),
+    QT_TRANSLATE_NOOP("Page", "Output to use"),
+    QT_TRANSLATE_NOOP("Page", "Steps"),
+    QT_TRANSLATE_NOOP("Page", "live"),
+    QT_TRANSLATE_NOOP("Page", "no key"),
+    QT_TRANSLATE_NOOP("Page", "offline, trying again"),
+    QT_TRANSLATE_NOOP("Page", "(tick at least one to build)"),
+    QT_TRANSLATE_NOOP("Page", "Lampotron does not answer. Is it still running, and is this device on its network?"),
+};
+
+} // namespace
+
+// browserLanguages as Accept-Language has them: "de-DE,de;q=0.9,en;q=0.8".
+QJsonObject forBrowser(const QString &setting, const QByteArray &browserLanguages)
+{
+    QStringList wanted;
+    for (const QByteArray &part : browserLanguages.left(MaxLanguagesBytes).split(','))
+        wanted << QString::fromLatin1(part.split(';').first().trimmed().left(35));
+    const QString chosen = language::choose(setting, wanted, language::available());
+    const auto translator = language::load(chosen);
+    QJsonObject texts;
+    if (translator) {
+        for (const char *source : Sources)
+            texts.insert(QString::fromUtf8(source), translator->translate("Page", source));
+        for (int index = 0; index < effects::Count; ++index) {
+            const pattern::Effect *effect = pattern::effect(index);
+            texts.insert(pattern::caption(*effect), translator->translate("Effect", effect->caption.data()));
+        }
+    }
+    return {{QStringLiteral("language"), chosen}, {QStringLiteral("texts"), texts}};
+}
+
+} // namespace pageTexts

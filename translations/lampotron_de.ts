@@ -1,0 +1,622 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de" sourcelanguage="ru">
+<context>
+    <name>Effect</name>
+    <message>
+        <source>бегущий вправо</source>
+        <translation>Lauf rechts</translation>
+    </message>
+    <message>
+        <source>бегущий влево</source>
+        <translation>Lauf links</translation>
+    </message>
+    <message>
+        <source>наполнение</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>убывание</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>схождение</source>
+        <translation>Zusammen</translation>
+    </message>
+    <message>
+        <source>расхождение</source>
+        <translation>Auseinander</translation>
+    </message>
+    <message>
+        <source>цепь двойная</source>
+        <translation>Doppelkette</translation>
+    </message>
+    <message>
+        <source>цепь вправо</source>
+        <translation>Kette rechts</translation>
+    </message>
+    <message>
+        <source>чередование</source>
+        <translation>Wechsel</translation>
+    </message>
+    <message>
+        <source>перебор схожд.</source>
+        <translation>Durchlauf innen</translation>
+    </message>
+    <message>
+        <source>перебор вправо</source>
+        <translation>Durchlauf rechts</translation>
+    </message>
+    <message>
+        <source>бегущий парный</source>
+        <translation>Paarlauf</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Port not presents</source>
+        <translation>Port nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>The settings could not be read; the defaults are used until they can be.</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden; bis dahin gelten die Vorgaben.</translation>
+    </message>
+    <message>
+        <source>The program is damaged, please reinstall.</source>
+        <translation>Das Programm ist beschädigt, bitte neu installieren.</translation>
+    </message>
+    <message>
+        <source>Port is active</source>
+        <translation>Port ist aktiv</translation>
+    </message>
+    <message>
+        <source>Port lost</source>
+        <translation>Port verloren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>effects stopped</source>
+        <translation>Effekte gestoppt</translation>
+    </message>
+    <message>
+        <source>effects paused</source>
+        <translation>Effekte angehalten</translation>
+    </message>
+    <message>
+        <source>effect %1 started</source>
+        <translation>Effekt %1 gestartet</translation>
+    </message>
+    <message>
+        <source>effects started</source>
+        <translation>Effekte gestartet</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>connecting…</source>
+        <translation>verbinde…</translation>
+    </message>
+    <message>
+        <source>This page needs its key</source>
+        <translation>Diese Seite braucht ihren Schlüssel</translation>
+    </message>
+    <message>
+        <source>On the computer that runs Lampotron, run</source>
+        <translation>Auf dem Rechner, auf dem Lampotron läuft, führen Sie aus</translation>
+    </message>
+    <message>
+        <source>shows the same.</source>
+        <translation>zeigt dasselbe.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Back to the scheme</source>
+        <translation>Zurück zum Schema</translation>
+    </message>
+    <message>
+        <source>Delay between rows (задержка)</source>
+        <translation>Intervall zwischen Zeilen (задержка)</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>Open (порт)</source>
+        <translation>Öffnen (порт)</translation>
+    </message>
+    <message>
+        <source>All lamps off</source>
+        <translation>Alle Lampen aus</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Patterns in the scheme</source>
+        <translation>Muster im Schema</translation>
+    </message>
+    <message>
+        <source>(after the effects)</source>
+        <translation>(nach den Effekten)</translation>
+    </message>
+    <message>
+        <source>None: add one with “+ scheme” in the list of patterns.</source>
+        <translation>Keine: fügen Sie eines mit „+ scheme“ in der Musterliste hinzu.</translation>
+    </message>
+    <message>
+        <source>Build the scheme (установка)</source>
+        <translation>Schema aufbauen (установка)</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>New pattern</source>
+        <translation>Neues Muster</translation>
+    </message>
+    <message>
+        <source>Import an FSEQ sequence</source>
+        <translation>Eine FSEQ-Sequenz importieren</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Erster Kanal</translation>
+    </message>
+    <message>
+        <source>On at or above</source>
+        <translation>An ab</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay.</source>
+        <translation>Tippen Sie auf eine Lampe, um sie umzuschalten; Pfeiltasten wechseln die Lampe, die Leertaste schaltet. Ein Schritt ohne Zeit dauert ein Intervall.</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Schritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Preview on the lamps</source>
+        <translation>Vorschau auf den Lampen</translation>
+    </message>
+    <message>
+        <source>Reload the saved pattern (drops these edits)</source>
+        <translation>Gespeichertes Muster neu laden (verwirft diese Änderungen)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>The eight lamps</source>
+        <translation>Die acht Lampen</translation>
+    </message>
+    <message>
+        <source>Shorter delay</source>
+        <translation>Kürzeres Intervall</translation>
+    </message>
+    <message>
+        <source>Longer delay</source>
+        <translation>Längeres Intervall</translation>
+    </message>
+    <message>
+        <source>Output to use</source>
+        <translation>Zu nutzender Ausgang</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>kein Schlüssel</translation>
+    </message>
+    <message>
+        <source>offline, trying again</source>
+        <translation>offline, neuer Versuch</translation>
+    </message>
+    <message>
+        <source>(tick at least one to build)</source>
+        <translation>(mindestens einen ankreuzen, um aufzubauen)</translation>
+    </message>
+    <message>
+        <source>Lampotron does not answer. Is it still running, and is this device on its network?</source>
+        <translation>Lampotron antwortet nicht. Läuft es noch, und ist dieses Gerät in seinem Netz?</translation>
+    </message>
+</context>
+<context>
+    <name>PatternEditor</name>
+    <message>
+        <source>&amp;Add step</source>
+        <translation>Schritt &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>D&amp;uplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Move up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>De&amp;lete steps</source>
+        <translation>Schritte &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Und&amp;o</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Add step %1</source>
+        <translation>Schritt %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate steps</source>
+        <translation>Schritte duplizieren</translation>
+    </message>
+    <message>
+        <source>Move step %1</source>
+        <translation>Schritt %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Delete steps</source>
+        <translation>Schritte löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PatternsDialog</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view on the lamps</source>
+        <translation>&amp;Vorschau auf den Lampen</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy…</source>
+        <translation>&amp;Kopieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Plays the saved pattern alone, in a loop.</source>
+        <translation>Spielt das gespeicherte Muster allein, in einer Schleife.</translation>
+    </message>
+    <message>
+        <source>Patt&amp;erns:</source>
+        <translation>&amp;Muster:</translation>
+    </message>
+    <message>
+        <source>%1 (built-in)</source>
+        <translation>%1 (eingebaut)</translation>
+    </message>
+    <message>
+        <source>A built-in effect: it cannot be changed; Copy makes one you can edit.</source>
+        <translation>Ein eingebauter Effekt: er kann nicht geändert werden; Kopieren macht einen, den Sie bearbeiten können.</translation>
+    </message>
+    <message>
+        <source>There is no pattern "%1" any more; it may have been deleted elsewhere.</source>
+        <translation>Das Muster „%1“ gibt es nicht mehr; es wurde vielleicht anderswo gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1: a built-in effect, read-only. Copy it to make one you can change.</source>
+        <translation>%1: ein eingebauter Effekt, nur lesbar. Kopieren Sie ihn, um einen änderbaren zu erhalten.</translation>
+    </message>
+    <message>
+        <source>%1: click a lamp or press Space to light or darken it; type a time in ms, or leave it empty for the delay.</source>
+        <translation>%1: Klicken Sie auf eine Lampe oder drücken Sie die Leertaste, um sie ein- oder auszuschalten; geben Sie eine Zeit in ms ein oder lassen Sie sie leer für das Intervall.</translation>
+    </message>
+    <message>
+        <source> (not saved)</source>
+        <translation> (nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>"%1" is saved.</source>
+        <translation>„%1“ ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>Reload shows the stored steps and drops yours. Keep editing leaves yours here; Copy saves them under another name.</source>
+        <translation>Neu laden zeigt die gespeicherten Schritte und verwirft Ihre. Weiter bearbeiten lässt Ihre hier; Kopieren speichert sie unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>"%1" is now "%2".</source>
+        <translation>„%1“ heißt jetzt „%2“.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 Kopie</translation>
+    </message>
+    <message>
+        <source>"%1" is saved; edit it here.</source>
+        <translation>„%1“ ist gespeichert; bearbeiten Sie es hier.</translation>
+    </message>
+    <message>
+        <source>New pattern</source>
+        <translation>Neues Muster</translation>
+    </message>
+    <message>
+        <source>Delete the pattern "%1"? This cannot be undone.</source>
+        <translation>Das Muster „%1“ löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>"%1" is deleted.</source>
+        <translation>„%1“ ist gelöscht.</translation>
+    </message>
+    <message>
+        <source>The preview cannot play this: %1</source>
+        <translation>Die Vorschau kann das nicht spielen: %1</translation>
+    </message>
+    <message>
+        <source>The changes to "%1" are not saved.</source>
+        <translation>Die Änderungen an „%1“ sind nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Discard them, or cancel and save them first.</source>
+        <translation>Verwerfen Sie sie, oder brechen Sie ab und speichern Sie sie zuerst.</translation>
+    </message>
+    <message>
+        <source>Name, at most %1 characters:</source>
+        <translation>Name, höchstens %1 Zeichen:</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDialog</name>
+    <message>
+        <source>Remote</source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Scan the code with a phone, or open the address in a browser. Anyone with this address can control the lamps.</source>
+        <translation>Scannen Sie den Code mit einem Telefon oder öffnen Sie die Adresse in einem Browser. Jeder mit dieser Adresse kann die Lampen steuern.</translation>
+    </message>
+</context>
+<context>
+    <name>StepListModel</name>
+    <message>
+        <source>%1 in step %2</source>
+        <translation>%1 in Schritt %2</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>%1 to %2 ms; empty: the player's delay</source>
+        <translation>%1 bis %2 ms; leer: das Intervall des Players</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
+        <translation>„%1“ ist keine Schrittzeit: geben Sie %2 bis %3 ms ein oder lassen Sie sie leer für das Intervall.</translation>
+    </message>
+    <message>
+        <source>Time of step %1</source>
+        <translation>Zeit von Schritt %1</translation>
+    </message>
+    <message>
+        <source>Lamp %1</source>
+        <translation>Lampe %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Patterns…</source>
+        <translation>Muster…</translation>
+    </message>
+    <message>
+        <source>Remote…</source>
+        <translation>Fernbedienung…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Lampotron (%1)</source>
+        <translation>Lampotron (%1)</translation>
+    </message>
+    <message>
+        <source>searching…</source>
+        <translation>suche…</translation>
+    </message>
+    <message>
+        <source>not found now</source>
+        <translation>jetzt nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>пуск</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>стор</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Speed (ms)</source>
+        <translation>Tempo (ms)</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <source>Selected effects:</source>
+        <translation>Effekte:</translation>
+    </message>
+    <message>
+        <source>задержка:</source>
+        <translation>Intervall:</translation>
+    </message>
+    <message>
+        <source>схема</source>
+        <translation>Schema</translation>
+    </message>
+    <message>
+        <source>выход</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Эффект                Повтор</source>
+        <translation>Effekt                Wdh.</translation>
+    </message>
+    <message>
+        <source>установка</source>
+        <translation>Aufbauen</translation>
+    </message>
+    <message>
+        <source>скрыть</source>
+        <translation>Verbergen</translation>
+    </message>
+</context>
+</TS>

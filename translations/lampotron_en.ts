@@ -1,0 +1,622 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>Effect</name>
+    <message>
+        <source>бегущий вправо</source>
+        <translation>running right</translation>
+    </message>
+    <message>
+        <source>бегущий влево</source>
+        <translation>running left</translation>
+    </message>
+    <message>
+        <source>наполнение</source>
+        <translation>filling</translation>
+    </message>
+    <message>
+        <source>убывание</source>
+        <translation>draining</translation>
+    </message>
+    <message>
+        <source>схождение</source>
+        <translation>converging</translation>
+    </message>
+    <message>
+        <source>расхождение</source>
+        <translation>diverging</translation>
+    </message>
+    <message>
+        <source>цепь двойная</source>
+        <translation>double chain</translation>
+    </message>
+    <message>
+        <source>цепь вправо</source>
+        <translation>chain right</translation>
+    </message>
+    <message>
+        <source>чередование</source>
+        <translation>alternating</translation>
+    </message>
+    <message>
+        <source>перебор схожд.</source>
+        <translation>sweep inward</translation>
+    </message>
+    <message>
+        <source>перебор вправо</source>
+        <translation>sweep right</translation>
+    </message>
+    <message>
+        <source>бегущий парный</source>
+        <translation>running pair</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Port not presents</source>
+        <translation>Port not presents</translation>
+    </message>
+    <message>
+        <source>The settings could not be read; the defaults are used until they can be.</source>
+        <translation>The settings could not be read; the defaults are used until they can be.</translation>
+    </message>
+    <message>
+        <source>The program is damaged, please reinstall.</source>
+        <translation>The program is damaged, please reinstall.</translation>
+    </message>
+    <message>
+        <source>Port is active</source>
+        <translation>Port is active</translation>
+    </message>
+    <message>
+        <source>Port lost</source>
+        <translation>Port lost</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
+        <source>effects stopped</source>
+        <translation>effects stopped</translation>
+    </message>
+    <message>
+        <source>effects paused</source>
+        <translation>effects paused</translation>
+    </message>
+    <message>
+        <source>effect %1 started</source>
+        <translation>effect %1 started</translation>
+    </message>
+    <message>
+        <source>effects started</source>
+        <translation>effects started</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>connecting…</source>
+        <translation>connecting…</translation>
+    </message>
+    <message>
+        <source>This page needs its key</source>
+        <translation>This page needs its key</translation>
+    </message>
+    <message>
+        <source>On the computer that runs Lampotron, run</source>
+        <translation>On the computer that runs Lampotron, run</translation>
+    </message>
+    <message>
+        <source>shows the same.</source>
+        <translation>shows the same.</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Back to the scheme</source>
+        <translation>Back to the scheme</translation>
+    </message>
+    <message>
+        <source>Delay between rows (задержка)</source>
+        <translation>Delay between rows (задержка)</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>Open (порт)</source>
+        <translation>Open (порт)</translation>
+    </message>
+    <message>
+        <source>All lamps off</source>
+        <translation>All lamps off</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Patterns in the scheme</source>
+        <translation>Patterns in the scheme</translation>
+    </message>
+    <message>
+        <source>(after the effects)</source>
+        <translation>(after the effects)</translation>
+    </message>
+    <message>
+        <source>None: add one with “+ scheme” in the list of patterns.</source>
+        <translation>None: add one with “+ scheme” in the list of patterns.</translation>
+    </message>
+    <message>
+        <source>Build the scheme (установка)</source>
+        <translation>Build the scheme (установка)</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Patterns</translation>
+    </message>
+    <message>
+        <source>New pattern</source>
+        <translation>New pattern</translation>
+    </message>
+    <message>
+        <source>Import an FSEQ sequence</source>
+        <translation>Import an FSEQ sequence</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>First channel</translation>
+    </message>
+    <message>
+        <source>On at or above</source>
+        <translation>On at or above</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay.</source>
+        <translation>Tap a lamp to switch it; arrow keys move between lamps, Space switches. A step without a time lasts the delay.</translation>
+    </message>
+    <message>
+        <source>Add step</source>
+        <translation>Add step</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Preview on the lamps</source>
+        <translation>Preview on the lamps</translation>
+    </message>
+    <message>
+        <source>Reload the saved pattern (drops these edits)</source>
+        <translation>Reload the saved pattern (drops these edits)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>The eight lamps</source>
+        <translation>The eight lamps</translation>
+    </message>
+    <message>
+        <source>Shorter delay</source>
+        <translation>Shorter delay</translation>
+    </message>
+    <message>
+        <source>Longer delay</source>
+        <translation>Longer delay</translation>
+    </message>
+    <message>
+        <source>Output to use</source>
+        <translation>Output to use</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>no key</source>
+        <translation>no key</translation>
+    </message>
+    <message>
+        <source>offline, trying again</source>
+        <translation>offline, trying again</translation>
+    </message>
+    <message>
+        <source>(tick at least one to build)</source>
+        <translation>(tick at least one to build)</translation>
+    </message>
+    <message>
+        <source>Lampotron does not answer. Is it still running, and is this device on its network?</source>
+        <translation>Lampotron does not answer. Is it still running, and is this device on its network?</translation>
+    </message>
+</context>
+<context>
+    <name>PatternEditor</name>
+    <message>
+        <source>&amp;Add step</source>
+        <translation>&amp;Add step</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>D&amp;uplicate</translation>
+    </message>
+    <message>
+        <source>&amp;Move up</source>
+        <translation>&amp;Move up</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>De&amp;lete steps</source>
+        <translation>De&amp;lete steps</translation>
+    </message>
+    <message>
+        <source>Und&amp;o</source>
+        <translation>Und&amp;o</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Re&amp;do</translation>
+    </message>
+    <message>
+        <source>Add step %1</source>
+        <translation>Add step %1</translation>
+    </message>
+    <message>
+        <source>Duplicate steps</source>
+        <translation>Duplicate steps</translation>
+    </message>
+    <message>
+        <source>Move step %1</source>
+        <translation>Move step %1</translation>
+    </message>
+    <message>
+        <source>Delete steps</source>
+        <translation>Delete steps</translation>
+    </message>
+</context>
+<context>
+    <name>PatternsDialog</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Rename…</translation>
+    </message>
+    <message>
+        <source>Dele&amp;te</source>
+        <translation>Dele&amp;te</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view on the lamps</source>
+        <translation>Pre&amp;view on the lamps</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Patterns</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;New…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy…</source>
+        <translation>&amp;Copy…</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>Plays the saved pattern alone, in a loop.</source>
+        <translation>Plays the saved pattern alone, in a loop.</translation>
+    </message>
+    <message>
+        <source>Patt&amp;erns:</source>
+        <translation>Patt&amp;erns:</translation>
+    </message>
+    <message>
+        <source>%1 (built-in)</source>
+        <translation>%1 (built-in)</translation>
+    </message>
+    <message>
+        <source>A built-in effect: it cannot be changed; Copy makes one you can edit.</source>
+        <translation>A built-in effect: it cannot be changed; Copy makes one you can edit.</translation>
+    </message>
+    <message>
+        <source>There is no pattern "%1" any more; it may have been deleted elsewhere.</source>
+        <translation>There is no pattern "%1" any more; it may have been deleted elsewhere.</translation>
+    </message>
+    <message>
+        <source>%1: a built-in effect, read-only. Copy it to make one you can change.</source>
+        <translation>%1: a built-in effect, read-only. Copy it to make one you can change.</translation>
+    </message>
+    <message>
+        <source>%1: click a lamp or press Space to light or darken it; type a time in ms, or leave it empty for the delay.</source>
+        <translation>%1: click a lamp or press Space to light or darken it; type a time in ms, or leave it empty for the delay.</translation>
+    </message>
+    <message>
+        <source> (not saved)</source>
+        <translation> (not saved)</translation>
+    </message>
+    <message>
+        <source>"%1" is saved.</source>
+        <translation>"%1" is saved.</translation>
+    </message>
+    <message>
+        <source>Reload shows the stored steps and drops yours. Keep editing leaves yours here; Copy saves them under another name.</source>
+        <translation>Reload shows the stored steps and drops yours. Keep editing leaves yours here; Copy saves them under another name.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Keep editing</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>"%1" is now "%2".</source>
+        <translation>"%1" is now "%2".</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 copy</translation>
+    </message>
+    <message>
+        <source>"%1" is saved; edit it here.</source>
+        <translation>"%1" is saved; edit it here.</translation>
+    </message>
+    <message>
+        <source>New pattern</source>
+        <translation>New pattern</translation>
+    </message>
+    <message>
+        <source>Delete the pattern "%1"? This cannot be undone.</source>
+        <translation>Delete the pattern "%1"? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>"%1" is deleted.</source>
+        <translation>"%1" is deleted.</translation>
+    </message>
+    <message>
+        <source>The preview cannot play this: %1</source>
+        <translation>The preview cannot play this: %1</translation>
+    </message>
+    <message>
+        <source>The changes to "%1" are not saved.</source>
+        <translation>The changes to "%1" are not saved.</translation>
+    </message>
+    <message>
+        <source>Discard them, or cancel and save them first.</source>
+        <translation>Discard them, or cancel and save them first.</translation>
+    </message>
+    <message>
+        <source>Name, at most %1 characters:</source>
+        <translation>Name, at most %1 characters:</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteDialog</name>
+    <message>
+        <source>Remote</source>
+        <translation>Remote</translation>
+    </message>
+    <message>
+        <source>Scan the code with a phone, or open the address in a browser. Anyone with this address can control the lamps.</source>
+        <translation>Scan the code with a phone, or open the address in a browser. Anyone with this address can control the lamps.</translation>
+    </message>
+</context>
+<context>
+    <name>StepListModel</name>
+    <message>
+        <source>%1 in step %2</source>
+        <translation>%1 in step %2</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>delay</translation>
+    </message>
+    <message>
+        <source>%1 to %2 ms; empty: the player's delay</source>
+        <translation>%1 to %2 ms; empty: the player's delay</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>lit</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>dark</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
+        <translation>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</translation>
+    </message>
+    <message>
+        <source>Time of step %1</source>
+        <translation>Time of step %1</translation>
+    </message>
+    <message>
+        <source>Lamp %1</source>
+        <translation>Lamp %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Patterns…</source>
+        <translation>Patterns…</translation>
+    </message>
+    <message>
+        <source>Remote…</source>
+        <translation>Remote…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Lampotron (%1)</source>
+        <translation>Lampotron (%1)</translation>
+    </message>
+    <message>
+        <source>searching…</source>
+        <translation>searching…</translation>
+    </message>
+    <message>
+        <source>not found now</source>
+        <translation>not found now</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>порт</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>пуск</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>стор</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <source>пауза</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>Speed (ms)</source>
+        <translation>Speed (ms)</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>Selected effects:</source>
+        <translation>Selected effects:</translation>
+    </message>
+    <message>
+        <source>задержка:</source>
+        <translation>delay:</translation>
+    </message>
+    <message>
+        <source>схема</source>
+        <translation>scheme</translation>
+    </message>
+    <message>
+        <source>выход</source>
+        <translation>exit</translation>
+    </message>
+    <message>
+        <source>Эффект                Повтор</source>
+        <translation>Effect                Repeat</translation>
+    </message>
+    <message>
+        <source>установка</source>
+        <translation>setup</translation>
+    </message>
+    <message>
+        <source>скрыть</source>
+        <translation>hide</translation>
+    </message>
+</context>
+</TS>
