@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="ru">
 <context>
     <name>Effect</name>
@@ -399,7 +400,7 @@
         <translation>Ein eingebauter Effekt: er kann nicht geändert werden; Kopieren macht einen, den Sie bearbeiten können.</translation>
     </message>
     <message>
-        <source>There is no pattern "%1" any more; it may have been deleted elsewhere.</source>
+        <source>There is no pattern &quot;%1&quot; any more; it may have been deleted elsewhere.</source>
         <translation>Das Muster „%1“ gibt es nicht mehr; es wurde vielleicht anderswo gelöscht.</translation>
     </message>
     <message>
@@ -415,7 +416,7 @@
         <translation> (nicht gespeichert)</translation>
     </message>
     <message>
-        <source>"%1" is saved.</source>
+        <source>&quot;%1&quot; is saved.</source>
         <translation>„%1“ ist gespeichert.</translation>
     </message>
     <message>
@@ -435,7 +436,7 @@
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <source>"%1" is now "%2".</source>
+        <source>&quot;%1&quot; is now &quot;%2&quot;.</source>
         <translation>„%1“ heißt jetzt „%2“.</translation>
     </message>
     <message>
@@ -447,7 +448,7 @@
         <translation>%1 Kopie</translation>
     </message>
     <message>
-        <source>"%1" is saved; edit it here.</source>
+        <source>&quot;%1&quot; is saved; edit it here.</source>
         <translation>„%1“ ist gespeichert; bearbeiten Sie es hier.</translation>
     </message>
     <message>
@@ -455,11 +456,11 @@
         <translation>Neues Muster</translation>
     </message>
     <message>
-        <source>Delete the pattern "%1"? This cannot be undone.</source>
+        <source>Delete the pattern &quot;%1&quot;? This cannot be undone.</source>
         <translation>Das Muster „%1“ löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
-        <source>"%1" is deleted.</source>
+        <source>&quot;%1&quot; is deleted.</source>
         <translation>„%1“ ist gelöscht.</translation>
     </message>
     <message>
@@ -467,7 +468,7 @@
         <translation>Die Vorschau kann das nicht spielen: %1</translation>
     </message>
     <message>
-        <source>The changes to "%1" are not saved.</source>
+        <source>The changes to &quot;%1&quot; are not saved.</source>
         <translation>Die Änderungen an „%1“ sind nicht gespeichert.</translation>
     </message>
     <message>
@@ -489,6 +490,10 @@
         <source>Scan the code with a phone, or open the address in a browser. Anyone with this address can control the lamps.</source>
         <translation>Scannen Sie den Code mit einem Telefon oder öffnen Sie die Adresse in einem Browser. Jeder mit dieser Adresse kann die Lampen steuern.</translation>
     </message>
+    <message>
+        <source>If the phone cannot open it, try:</source>
+        <translation>Falls das Telefon sie nicht öffnen kann, versuchen Sie:</translation>
+    </message>
 </context>
 <context>
     <name>StepListModel</name>
@@ -501,7 +506,7 @@
         <translation>Intervall</translation>
     </message>
     <message>
-        <source>%1 to %2 ms; empty: the player's delay</source>
+        <source>%1 to %2 ms; empty: the player&apos;s delay</source>
         <translation>%1 bis %2 ms; leer: das Intervall des Players</translation>
     </message>
     <message>
@@ -517,7 +522,7 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
+        <source>&quot;%1&quot; is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
         <translation>„%1“ ist keine Schrittzeit: geben Sie %2 bis %3 ms ein oder lassen Sie sie leer für das Intervall.</translation>
     </message>
     <message>
@@ -558,6 +563,14 @@
     <message>
         <source>not found now</source>
         <translation>jetzt nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Remote: on</source>
+        <translation>Fernbedienung: an</translation>
+    </message>
+    <message>
+        <source>Remote: off</source>
+        <translation>Fernbedienung: aus</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
     <name>Effect</name>
@@ -399,8 +400,8 @@
         <translation>A built-in effect: it cannot be changed; Copy makes one you can edit.</translation>
     </message>
     <message>
-        <source>There is no pattern "%1" any more; it may have been deleted elsewhere.</source>
-        <translation>There is no pattern "%1" any more; it may have been deleted elsewhere.</translation>
+        <source>There is no pattern &quot;%1&quot; any more; it may have been deleted elsewhere.</source>
+        <translation>There is no pattern &quot;%1&quot; any more; it may have been deleted elsewhere.</translation>
     </message>
     <message>
         <source>%1: a built-in effect, read-only. Copy it to make one you can change.</source>
@@ -415,8 +416,8 @@
         <translation> (not saved)</translation>
     </message>
     <message>
-        <source>"%1" is saved.</source>
-        <translation>"%1" is saved.</translation>
+        <source>&quot;%1&quot; is saved.</source>
+        <translation>&quot;%1&quot; is saved.</translation>
     </message>
     <message>
         <source>Reload shows the stored steps and drops yours. Keep editing leaves yours here; Copy saves them under another name.</source>
@@ -435,8 +436,8 @@
         <translation>Rename</translation>
     </message>
     <message>
-        <source>"%1" is now "%2".</source>
-        <translation>"%1" is now "%2".</translation>
+        <source>&quot;%1&quot; is now &quot;%2&quot;.</source>
+        <translation>&quot;%1&quot; is now &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -447,28 +448,28 @@
         <translation>%1 copy</translation>
     </message>
     <message>
-        <source>"%1" is saved; edit it here.</source>
-        <translation>"%1" is saved; edit it here.</translation>
+        <source>&quot;%1&quot; is saved; edit it here.</source>
+        <translation>&quot;%1&quot; is saved; edit it here.</translation>
     </message>
     <message>
         <source>New pattern</source>
         <translation>New pattern</translation>
     </message>
     <message>
-        <source>Delete the pattern "%1"? This cannot be undone.</source>
-        <translation>Delete the pattern "%1"? This cannot be undone.</translation>
+        <source>Delete the pattern &quot;%1&quot;? This cannot be undone.</source>
+        <translation>Delete the pattern &quot;%1&quot;? This cannot be undone.</translation>
     </message>
     <message>
-        <source>"%1" is deleted.</source>
-        <translation>"%1" is deleted.</translation>
+        <source>&quot;%1&quot; is deleted.</source>
+        <translation>&quot;%1&quot; is deleted.</translation>
     </message>
     <message>
         <source>The preview cannot play this: %1</source>
         <translation>The preview cannot play this: %1</translation>
     </message>
     <message>
-        <source>The changes to "%1" are not saved.</source>
-        <translation>The changes to "%1" are not saved.</translation>
+        <source>The changes to &quot;%1&quot; are not saved.</source>
+        <translation>The changes to &quot;%1&quot; are not saved.</translation>
     </message>
     <message>
         <source>Discard them, or cancel and save them first.</source>
@@ -489,6 +490,10 @@
         <source>Scan the code with a phone, or open the address in a browser. Anyone with this address can control the lamps.</source>
         <translation>Scan the code with a phone, or open the address in a browser. Anyone with this address can control the lamps.</translation>
     </message>
+    <message>
+        <source>If the phone cannot open it, try:</source>
+        <translation>If the phone cannot open it, try:</translation>
+    </message>
 </context>
 <context>
     <name>StepListModel</name>
@@ -501,8 +506,8 @@
         <translation>delay</translation>
     </message>
     <message>
-        <source>%1 to %2 ms; empty: the player's delay</source>
-        <translation>%1 to %2 ms; empty: the player's delay</translation>
+        <source>%1 to %2 ms; empty: the player&apos;s delay</source>
+        <translation>%1 to %2 ms; empty: the player&apos;s delay</translation>
     </message>
     <message>
         <source>lit</source>
@@ -517,8 +522,8 @@
         <translation>ms</translation>
     </message>
     <message>
-        <source>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
-        <translation>"%1" is not a step time: type %2 to %3 ms, or leave it empty for the delay.</translation>
+        <source>&quot;%1&quot; is not a step time: type %2 to %3 ms, or leave it empty for the delay.</source>
+        <translation>&quot;%1&quot; is not a step time: type %2 to %3 ms, or leave it empty for the delay.</translation>
     </message>
     <message>
         <source>Time of step %1</source>
@@ -558,6 +563,14 @@
     <message>
         <source>not found now</source>
         <translation>not found now</translation>
+    </message>
+    <message>
+        <source>Remote: on</source>
+        <translation>Remote: on</translation>
+    </message>
+    <message>
+        <source>Remote: off</source>
+        <translation>Remote: off</translation>
     </message>
 </context>
 <context>
