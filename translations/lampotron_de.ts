@@ -301,6 +301,146 @@
         <source>Lampotron does not answer. Is it still running, and is this device on its network?</source>
         <translation>Lampotron antwortet nicht. Läuft es noch, und ist dieses Gerät in seinem Netz?</translation>
     </message>
+    <message>
+        <source>Switch at once (otherwise the new scheme takes over when the pass under way ends)</source>
+        <translation>Sofort umschalten (sonst übernimmt das neue Schema, wenn der laufende Durchgang endet)</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Add an entry</source>
+        <translation>Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>On at</source>
+        <translation>An um</translation>
+    </message>
+    <message>
+        <source>minutes later (− earlier)</source>
+        <translation>Minuten später (− früher)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Off at</source>
+        <translation>Aus um</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Plays</source>
+        <translation>Spielt</translation>
+    </message>
+    <message>
+        <source>At the off time, finish the scheme&apos;s pass first</source>
+        <translation>Zur Ausschaltzeit erst den Durchgang des Schemas beenden</translation>
+    </message>
+    <message>
+        <source>Sun times need the place: set it below (or use this phone&apos;s location), then save.</source>
+        <translation>Sonnenzeiten brauchen den Ort: unten eintragen (oder den Standort dieses Telefons nehmen), dann speichern.</translation>
+    </message>
+    <message>
+        <source>As written in the settings</source>
+        <translation>Wie in den Einstellungen geschrieben</translation>
+    </message>
+    <message>
+        <source>Save the entry</source>
+        <translation>Eintrag speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Place, for sunrise and sunset</source>
+        <translation>Ort, für Sonnenauf- und -untergang</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>Use this phone&apos;s location</source>
+        <translation>Standort dieses Telefons nehmen</translation>
+    </message>
+    <message>
+        <source>Save the place</source>
+        <translation>Ort speichern</translation>
+    </message>
+    <message>
+        <source>The days ahead</source>
+        <translation>Die nächsten Tage</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>No schedule: the show plays when it is started.</source>
+        <translation>Kein Zeitplan: die Show spielt, wenn sie gestartet wird.</translation>
+    </message>
+    <message>
+        <source>The schedule is off (Enabled=0 in the settings).</source>
+        <translation>Der Zeitplan ist aus (Enabled=0 in den Einstellungen).</translation>
+    </message>
+    <message>
+        <source>Asking the browser…</source>
+        <translation>Der Browser wird gefragt…</translation>
+    </message>
 </context>
 <context>
     <name>PatternEditor</name>

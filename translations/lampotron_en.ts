@@ -301,6 +301,146 @@
         <source>Lampotron does not answer. Is it still running, and is this device on its network?</source>
         <translation>Lampotron does not answer. Is it still running, and is this device on its network?</translation>
     </message>
+    <message>
+        <source>Switch at once (otherwise the new scheme takes over when the pass under way ends)</source>
+        <translation>Switch at once (otherwise the new scheme takes over when the pass under way ends)</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Add an entry</source>
+        <translation>Add an entry</translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation>New entry</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Switch on</translation>
+    </message>
+    <message>
+        <source>On at</source>
+        <translation>On at</translation>
+    </message>
+    <message>
+        <source>minutes later (− earlier)</source>
+        <translation>minutes later (− earlier)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Switch off</translation>
+    </message>
+    <message>
+        <source>Off at</source>
+        <translation>Off at</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Plays</source>
+        <translation>Plays</translation>
+    </message>
+    <message>
+        <source>At the off time, finish the scheme&apos;s pass first</source>
+        <translation>At the off time, finish the scheme&apos;s pass first</translation>
+    </message>
+    <message>
+        <source>Sun times need the place: set it below (or use this phone&apos;s location), then save.</source>
+        <translation>Sun times need the place: set it below (or use this phone&apos;s location), then save.</translation>
+    </message>
+    <message>
+        <source>As written in the settings</source>
+        <translation>As written in the settings</translation>
+    </message>
+    <message>
+        <source>Save the entry</source>
+        <translation>Save the entry</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Place, for sunrise and sunset</source>
+        <translation>Place, for sunrise and sunset</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Use this phone&apos;s location</source>
+        <translation>Use this phone&apos;s location</translation>
+    </message>
+    <message>
+        <source>Save the place</source>
+        <translation>Save the place</translation>
+    </message>
+    <message>
+        <source>The days ahead</source>
+        <translation>The days ahead</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>No schedule: the show plays when it is started.</source>
+        <translation>No schedule: the show plays when it is started.</translation>
+    </message>
+    <message>
+        <source>The schedule is off (Enabled=0 in the settings).</source>
+        <translation>The schedule is off (Enabled=0 in the settings).</translation>
+    </message>
+    <message>
+        <source>Asking the browser…</source>
+        <translation>Asking the browser…</translation>
+    </message>
 </context>
 <context>
     <name>PatternEditor</name>
