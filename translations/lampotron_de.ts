@@ -712,6 +712,10 @@
         <source>Remote: off</source>
         <translation>Fernbedienung: aus</translation>
     </message>
+    <message>
+        <source>Follow the schedule</source>
+        <translation>Dem Zeitplan folgen</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

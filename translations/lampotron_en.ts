@@ -712,6 +712,10 @@
         <source>Remote: off</source>
         <translation>Remote: off</translation>
     </message>
+    <message>
+        <source>Follow the schedule</source>
+        <translation>Follow the schedule</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

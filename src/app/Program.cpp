@@ -9,6 +9,7 @@
 #include "PlayerThread.h"
 #include "PortDiscovery.h"
 #include "ScheduleFollower.h"
+#include "WindowSchedule.h"
 #include "ScheduleListing.h"
 #include "ScheduleSettings.h"
 #include "ServiceNotifier.h"
@@ -172,6 +173,8 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     Player &player = rows.player();
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     PlayerCommands commands(player, settings, pattern::PatternLibrary::userFolder());
+    schedule::TimerfdWallClock wallClock;
+    std::optional<WindowSchedule> windowSchedule;
     // Attached once the window has started up; its menu switches the remote,
     // and may be opened during the start-up's messages.
     std::optional<FacesFromAfar> fromAfar;
@@ -180,13 +183,17 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
                       {.findPorts = findPorts,
                        .remoteAddress = [&] { return fromAfar ? fromAfar->remoteAddress() : notYet; },
                        .switchRemote = [&](bool on) { return fromAfar ? fromAfar->switchRemote(on) : notYet; },
-                       .remoteOn = [&] { return fromAfar && fromAfar->remoteOn(); }});
+                       .remoteOn = [&] { return fromAfar && fromAfar->remoteOn(); },
+                       .followSchedule = [&](bool on) { if (windowSchedule) windowSchedule->setFollowing(on); },
+                       .followingSchedule = settings.read(settings::FollowSchedule) == 1});
     // Logging out, shutting down or kill end the program as its exit button does.
     SignalWatcher endings({SIGTERM, SIGINT, SIGHUP});
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);
     if (!window.startUp(scheme.problems))
         return EXIT_FAILURE;
     fromAfar.emplace(commandLine, settings, player, commands);
+    windowSchedule.emplace(player, commands, settings, wallClock, [&window](const QString &next) { window.showScheduleNext(next); });
+    windowSchedule->start();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();

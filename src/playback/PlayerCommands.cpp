@@ -94,6 +94,11 @@ PlayerCommands::Failure PlayerCommands::chooseOutput(const QString &output)
     return std::nullopt;
 }
 
+void PlayerCommands::storeFollowSchedule(bool on)
+{
+    settingsWriter_->store({settings::FollowSchedule.section, settings::FollowSchedule.key, on ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
 void PlayerCommands::storeRemote(const QString &address, quint16 port)
 {
     settingsWriter_->store({settings::Remote.section, settings::Remote.key, address});

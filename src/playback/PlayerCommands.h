@@ -52,6 +52,8 @@ public:
     // Stores where the remote listens, ADDRESS:PORT or empty for off, and the
     // port it listens on when next switched on; the faces' owner starts or
     // stops it.
+    // Whether the window follows the schedule, for the next start too.
+    void storeFollowSchedule(bool on);
     void storeRemote(const QString &address, quint16 port);
     // For the window and the log: the headline and the reason apart.
     Player::OpenResult openPort();

@@ -42,6 +42,9 @@ inline const TextKey Remote{QStringLiteral("Setting"), QStringLiteral("Remote"),
 inline const TextKey RemoteCertificate{QStringLiteral("Setting"), QStringLiteral("RemoteCertificate"), QString()};
 inline const TextKey RemoteKey{QStringLiteral("Setting"), QStringLiteral("RemoteKey"), QString()};
 // The port "Remote: on" in the menus listens on, on every network.
+// Whether the window's playing state follows the schedule; the player
+// without a window always does.
+inline const IntKey FollowSchedule{QStringLiteral("Setting"), QStringLiteral("FollowSchedule"), 0, 0, 1};
 inline const IntKey RemotePort{QStringLiteral("Setting"), QStringLiteral("RemotePort"), 8080, 1, 65535};
 // MQTT is off until a broker is named, as host:port.
 inline const TextKey MqttBroker{QStringLiteral("Mqtt"), QStringLiteral("Broker"), QString()};

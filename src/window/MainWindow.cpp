@@ -73,6 +73,8 @@ void MainWindow::connectControls()
     connect(tray_, &TrayIcon::remoteRequested, this, &MainWindow::showRemote);
     connect(tray_, &TrayIcon::patternsRequested, this, &MainWindow::showPatterns);
     connect(tray_, &TrayIcon::remoteSwitched, this, &MainWindow::switchRemote);
+    connect(tray_, &TrayIcon::scheduleFollowingSwitched, this, [this](bool on) { options_.followSchedule(on); });
+    tray_->showFollowingSchedule(options_.followingSchedule);
     connect(tray_->menu(), &QMenu::aboutToShow, this, [this] { tray_->showRemoteOn(options_.remoteOn()); });
     // For desktops without a tray, the tray's menu on a right click in the window.
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -278,40 +280,24 @@ void MainWindow::showPlaybackStatus(const PlayerState &state)
         playbackStatus_ = name.isEmpty() ? tr("effects started") : tr("effect %1 started").arg(name);
         break;
     }
-    controls_.statusValue->setText(playbackStatus_);
+    showStatusLine();
 }
 
-void MainWindow::showRemote()
+void MainWindow::showStatusLine()
 {
-    showRemoteDialog(options_.remoteAddress());
+    controls_.statusValue->setText(scheduleNext_.isEmpty() ? playbackStatus_ : playbackStatus_ + QStringLiteral("; ") + scheduleNext_);
 }
 
-// Switched on, the address shows at once, for the phone to scan.
-void MainWindow::switchRemote(bool on)
+// Without a schedule the status line stays exactly as it was.
+void MainWindow::showScheduleNext(const QString &next)
 {
-    const RemoteAddress address = options_.switchRemote(on);
-    tray_->showRemoteOn(options_.remoteOn());
-    if (on)
-        showRemoteDialog(address);
-}
-
-void MainWindow::showRemoteDialog(const RemoteAddress &address)
-{
-    auto *dialog = new RemoteDialog(address, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-}
-
-// Not modal, so the window goes on working beside it.
-void MainWindow::showPatterns()
-{
-    if (!patterns_) {
-        patterns_ = new PatternsDialog(commands_, this);
-        patterns_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    patterns_->show();
-    patterns_->raise();
-    patterns_->activateWindow();
+    if (next == scheduleNext_)
+        return;
+    if (playbackStatus_.isEmpty())
+        playbackStatus_ = controls_.statusValue->text();
+    scheduleNext_ = next;
+    tray_->setNext(next);
+    showStatusLine();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -32,6 +32,9 @@ public:
         std::function<RemoteAddress(bool on)> switchRemote;
         // Whether the remote listens now.
         std::function<bool()> remoteOn;
+        // Follows the schedule, or stops following it; and whether it does at start.
+        std::function<void(bool on)> followSchedule;
+        bool followingSchedule = false;
     };
 
     MainWindow(Player &player, PlayerCommands &commands, const SettingsStore &settings, Options options,
@@ -42,6 +45,9 @@ public:
     // false, after saying why, when the scheme is unusable; the program must
     // then end with code 1.
     bool startUp(const QStringList &problems = {});
+    // What the schedule does next, in the status line and the tray's tip;
+    // "" without a schedule.
+    void showScheduleNext(const QString &next);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -68,6 +74,7 @@ private:
     void reportSettingsFailure(const QString &reason);
     void showStoredSelection();
     void showPlaybackStatus(const PlayerState &state);
+    void showStatusLine();
     void setClientHeightTwips(int height);
     void enableForPlayback();
     Selection currentSelection() const;
@@ -86,6 +93,7 @@ private:
     // What the status says of playback, shown again when an output it
     // spoke of is gone.
     QString playbackStatus_;
+    QString scheduleNext_;
     bool building_ = false;
     bool restoring_ = false;
     bool settingsFailureShown_ = false;

@@ -21,6 +21,10 @@ TrayIcon::TrayIcon(PortFinder findPorts, QWidget *window)
             [this] { listOutputs(search_.result()); });
     connect(menu_->addAction(tr("Patterns…")), &QAction::triggered, this, &TrayIcon::patternsRequested);
     connect(menu_->addAction(tr("Remote…")), &QAction::triggered, this, &TrayIcon::remoteRequested);
+    followSchedule_ = menu_->addAction(tr("Follow the schedule"));
+    followSchedule_->setObjectName(QStringLiteral("followSchedule"));
+    followSchedule_->setCheckable(true);
+    connect(followSchedule_, &QAction::triggered, this, &TrayIcon::scheduleFollowingSwitched);
     QAction *close = menu_->addAction(tr("Close"));
     menu_->setDefaultAction(close);
     connect(close, &QAction::triggered, this, &TrayIcon::closeRequested);
@@ -44,7 +48,19 @@ void TrayIcon::setOutput(const QString &output)
 {
     output_ = output;
     if (icon_)
-        icon_->setToolTip(tr("Lampotron (%1)").arg(output));
+        icon_->setToolTip(next_.isEmpty() ? tr("Lampotron (%1)").arg(output)
+                                          : tr("Lampotron (%1)").arg(output) + QLatin1Char('\n') + next_);
+}
+
+void TrayIcon::setNext(const QString &next)
+{
+    next_ = next;
+    setOutput(output_);
+}
+
+void TrayIcon::showFollowingSchedule(bool on)
+{
+    followSchedule_->setChecked(on);
 }
 
 void TrayIcon::showRemoteOn(bool on)
