@@ -7,47 +7,19 @@ import os
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 import urllib.request
 
-from selenium import webdriver
+from chromium import came_true, open_browser, step
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
 
 url, frames_file, shots, player, log_file = sys.argv[1:6]
 restart = sys.argv[6:]
-options = webdriver.ChromeOptions()
-for flag in ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
-             "--disable-component-update --disable-sync").split():
-    options.add_argument(flag)
-options.add_argument("--user-data-dir=" + tempfile.mkdtemp())
-browser = webdriver.Chrome(options=options)
-atexit.register(browser.quit)
-
-
-doing = "starting Chromium"
-
-
-def step(text):
-    global doing
-    doing = text
-    print("--", text, flush=True)
-
-
-def say_what_failed(kind, value, trace):
-    """An error that is not a check's own failure still says which step it broke."""
-    sys.__excepthook__(kind, value, trace)
-    print(f"FAIL: an error while {doing!r}", file=sys.stderr)
-
-
-sys.excepthook = say_what_failed
+browser = open_browser()
 
 
 def wait_for(what, condition, seconds=10):
-    try:
-        return WebDriverWait(browser, seconds, poll_frequency=0.05).until(lambda _: condition())
-    except Exception:
+    if not came_true(browser, condition, seconds):
         sys.exit(f"FAIL: {what}; the page said: {text('error')!r}, {text('playback')!r}, {text('link')!r}")
 
 

@@ -2,7 +2,6 @@
 real program, saves it, plays it alone and checks, in the DMX frames olad
 handed on, that its steps come in order with their own times.
   remote_patterns.py URL FRAMES_FILE SCREENSHOT_DIR"""
-import atexit
 import json
 import os
 import statistics
@@ -12,10 +11,9 @@ import time
 import urllib.parse
 import urllib.request
 
-from selenium import webdriver
+from chromium import came_true, open_browser, step
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
 url, frames_file, shots = sys.argv[1:4]
 base, key = url.split("#key=")
@@ -25,28 +23,7 @@ STEPS = [("10000001", 100), ("01100000", 300)]
 # absolute deadlines, so the middle of many runs stays close even when one is late.
 TOLERANCE_MS = 30
 
-options = webdriver.ChromeOptions()
-for flag in ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
-             "--disable-component-update --disable-sync").split():
-    options.add_argument(flag)
-options.add_argument("--user-data-dir=" + tempfile.mkdtemp())
-browser = webdriver.Chrome(options=options)
-atexit.register(browser.quit)
-doing = "starting Chromium"
-
-
-def step(text):
-    global doing
-    doing = text
-    print("--", text, flush=True)
-
-
-def say_what_failed(kind, value, trace):
-    sys.__excepthook__(kind, value, trace)
-    print(f"FAIL: an error while {doing!r}", file=sys.stderr)
-
-
-sys.excepthook = say_what_failed
+browser = open_browser()
 
 
 def text(element_id):
@@ -54,9 +31,7 @@ def text(element_id):
 
 
 def wait_for(what, condition, seconds=10):
-    try:
-        return WebDriverWait(browser, seconds, poll_frequency=0.05).until(lambda _: condition())
-    except Exception:
+    if not came_true(browser, condition, seconds):
         sys.exit(f"FAIL: {what}; the page said: {text('error')!r}, {text('editorProblem')!r}, {text('playback')!r}")
 
 

@@ -2,45 +2,21 @@
 headless Chromium at 360 px, as a first-time user would, with the place from
 the phone's location, and checks what the program then holds.
   remote_schedule.py URL SCREENSHOT_DIR"""
-import atexit
 import json
 import os
 import sys
-import tempfile
 import time
 import urllib.request
 
-from selenium import webdriver
+from chromium import came_true, open_browser, step
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import Select, WebDriverWait
+from selenium.webdriver.support.ui import Select
 
 url, shots = sys.argv[1:3]
 base, key = url.split("#key=")
 BERLIN = (52.52, 13.405)
 
-options = webdriver.ChromeOptions()
-for flag in ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
-             "--disable-component-update --disable-sync").split():
-    options.add_argument(flag)
-options.add_argument("--user-data-dir=" + tempfile.mkdtemp())
-options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-browser = webdriver.Chrome(options=options)
-atexit.register(browser.quit)
-doing = "starting Chromium"
-
-
-def step(text):
-    global doing
-    doing = text
-    print("--", text, flush=True)
-
-
-def say_what_failed(kind, value, trace):
-    sys.__excepthook__(kind, value, trace)
-    print(f"FAIL: an error while {doing!r}", file=sys.stderr)
-
-
-sys.excepthook = say_what_failed
+browser = open_browser(console=True)
 
 
 def text(element_id):
@@ -48,9 +24,7 @@ def text(element_id):
 
 
 def wait_for(what, condition, seconds=15):
-    try:
-        return WebDriverWait(browser, seconds, poll_frequency=0.05).until(lambda _: condition())
-    except Exception:
+    if not came_true(browser, condition, seconds):
         console = [entry["message"] for entry in browser.get_log("browser")]
         sys.exit(f"FAIL: {what}; the page said: {text('error')!r}, {text('scheduleNext')!r}, {text('placeNote')!r}; "
                  f"its console: {console}")
