@@ -8,17 +8,10 @@
 set -Eeuo pipefail
 lampotron=$1 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$work"' EXIT
+# shellcheck source=../../bench/ola/waiting.sh
+. "$(dirname "$0")/../../bench/ola/waiting.sh"
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$work"/*.log >&2 || true; exit 1; }
 trap 'fail "line $LINENO: \"$BASH_COMMAND\" ended with $?"' ERR
-# wait_for WHAT SECONDS COMMAND...: until the command succeeds, or fails the test.
-wait_for() {
-  local what=$1 deadline=$((SECONDS + $2))
-  shift 2
-  until "$@" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "waited in vain for $what"
-    sleep 0.2
-  done
-}
 for tool in dbus-daemon avahi-daemon avahi-browse; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed (scripts/setup.sh test)" >&2; exit 77; }
 done
@@ -30,12 +23,12 @@ fi
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/bus
 dbus-daemon --config-file=/usr/share/dbus-1/system.conf --address="$DBUS_SYSTEM_BUS_ADDRESS" --nofork --nopidfile \
   > "$work/dbus.log" 2>&1 &
-wait_for "the private system bus" 10 test -S "$work/bus"
+wait_for 10 "the private system bus" test -S "$work/bus"
 printf '[server]\nratelimit-burst=1000\n[publish]\npublish-workstation=no\n' > "$work/avahi.conf"
 start_avahi() {
   avahi-daemon --no-drop-root --no-chroot --no-rlimits -f "$work/avahi.conf" >> "$work/avahi.log" 2>&1 &
   avahi_pid=$!
-  wait_for "avahi-daemon to start" 30 grep -q "Server startup complete" "$work/avahi.log"
+  wait_for 30 "avahi-daemon to start" grep -q "Server startup complete" "$work/avahi.log"
 }
 start_avahi
 host=$(sed -n 's/.*Host name is \(.*\)\. Local.*/\1/p' "$work/avahi.log" | tail -n 1)
@@ -45,15 +38,15 @@ home=(env XDG_CONFIG_HOME="$work" XDG_DATA_HOME="$work" QT_QPA_PLATFORM=offscree
 "${home[@]}" "$lampotron" --remote "0.0.0.0:$port" > "$work/lampotron.log" 2>&1 &
 program=$!
 announced() { avahi-browse -rtp _http._tcp | grep -q "^=;.*;Lampotron\\\\032on\\\\032.*;$port;\"path=/\"$"; }
-wait_for "the service on port $port in avahi-browse" 30 announced
+wait_for 30 "the service on port $port in avahi-browse" announced
 first=$("${home[@]}" "$lampotron" --remote "0.0.0.0:$port" --remote-url | head -n 1)
 [[ $first == "http://$host:$port/#key="* ]] || fail "--remote-url gave $first first, not the name $host"
 
 kill "$avahi_pid"; wait "$avahi_pid" || true
 : > "$work/avahi.log"
 start_avahi
-wait_for "the service again after avahi-daemon restarted" 30 announced
+wait_for 30 "the service again after avahi-daemon restarted" announced
 
 kill "$program"; wait "$program" || true
-wait_for "the service to leave with the program" 30 bash -c "! avahi-browse -tp _http._tcp | grep -q ';$port;\\|Lampotron'"
+wait_for 30 "the service to leave with the program" bash -c "! avahi-browse -tp _http._tcp | grep -q ';$port;\\|Lampotron'"
 echo "announced as _http._tcp on port $port, named $host first, again after a restart, gone after the end"

@@ -13,15 +13,6 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 . "$3"
 fail() { echo "FAIL: $*" >&2; cat "$work/player.log" >&2 || true; exit 1; }
 trap 'fail "line $LINENO: \"$BASH_COMMAND\" ended with $?"' ERR
-# wait_for WHAT SECONDS COMMAND...: until the command succeeds, or fails the test.
-wait_for() {
-  local what=$1 deadline=$((SECONDS + $2))
-  shift 2
-  until "$@" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || fail "waited in vain for $what"
-    sleep 0.1
-  done
-}
 python=/usr/bin/python3
 "$python" -c 'import websockets' 2>/dev/null || { echo "SKIPPED: python3-websockets is not installed" >&2; exit 77; }
 port=$("$python" -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
@@ -34,7 +25,7 @@ listen heard
 "${run[@]}" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --speed 50 --remote "127.0.0.1:$port" \
   2> "$work/player.log" &
 player=$!
-wait_for "the remote to listen over HTTP" 30 grep -q "The remote is on at http:" "$work/player.log"
+wait_for 30 "the remote to listen over HTTP" grep -q "The remote is on at http:" "$work/player.log"
 key=$("${run[@]}" --remote-url --remote "127.0.0.1:$port" | sed -n 's/^http:.*#key=\([0-9a-f]\{32\}\)$/\1/p')
 [ -n "$key" ] || fail "--remote-url gave no key"
 auth=(-H "Authorization: Bearer $key")
@@ -121,7 +112,7 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -addext su
 printf '[Setting]\nRemoteCertificate=%s\nRemoteKey=%s\n' "$work/cert.pem" "$work/key.pem" > "$work/Lampotron/Lampotron.conf"
 "${run[@]}" --play --port "ola:$OLA_UNIVERSE" --scheme "$work/scheme.inf" --remote "127.0.0.1:$port" 2> "$work/player.log" &
 player=$!
-wait_for "the remote to listen over HTTPS" 30 grep -q "The remote is on at https:" "$work/player.log"
+wait_for 30 "the remote to listen over HTTPS" grep -q "The remote is on at https:" "$work/player.log"
 curl -sf --cacert "$work/cert.pem" "${auth[@]}" "https://127.0.0.1:$port/api/v1/state" | grep -q '"running":true' \
   || fail "the state did not come over HTTPS"
 kill -TERM "$player"
