@@ -11,9 +11,9 @@
 # the same seconds. Then "пауза" is ticked for 5 s. Prints both side by side
 # and judges the program against the sender.
 #
-#   STRESS_CPUS=2   keeps that many cores busy with stress-ng meanwhile, with
-#                   olad and the listeners at SCHED_FIFO 50, so that the
-#                   measuring path is not the limit on a busy machine;
+#   STRESS_CPUS=2   keeps that many cores busy with stress-ng meanwhile
+#                   (olad and the listeners run at SCHED_FIFO 50 always, so
+#                   that the measuring path is not the limit);
 #   PLAYER=1        times `lampotron --play` (the whole process at SCHED_FIFO
 #                   50, as the service runs it) instead of the window;
 #   PATTERN=1       with PLAYER=1: plays rows on their own times instead, 25 ms
@@ -99,12 +99,13 @@ if [ "$stress_cpus" -gt 0 ]; then
   command -v stress-ng >/dev/null || { echo "missing stress-ng: run scripts/setup.sh test" >&2; exit 1; }
   stress-ng --cpu "$stress_cpus" --quiet &
   pids+=($!)
-  chrt -f -p 50 "$OLAD_PID" >/dev/null
 fi
-# listen_at_priority NAME [UNIVERSE]: a listener, raised with olad under stress.
+# The measuring path, olad and the listeners, at real-time priority, so that
+# what it hears is the program's timing and not the machine's other work.
+chrt -f -p 50 "$OLAD_PID" >/dev/null
 listen_at_priority() {
   listen "$@"
-  if [ "$stress_cpus" -gt 0 ]; then chrt -f -p 50 "${listeners[-1]}" >/dev/null; fi
+  chrt -f -p 50 "${listeners[-1]}" >/dev/null
 }
 
 # Each share of a core is taken over the steady part of its interval.
