@@ -10,7 +10,7 @@ probe=$2 shots=$4 here=$(dirname "$0")
 . "$here/page_beside_player.sh" "$1" "$3" zbarimg script
 mkdir -p "$shots"
 
-[[ $url == http://127.0.0.1:8080/#key=* ]] || fail "--remote-url printed: $url"
+[[ $url == "http://127.0.0.1:$port/#key="* ]] || fail "--remote-url printed: $url"
 # In a terminal the QR code follows: half blocks back into modules, then an image.
 script -qec "env -u DISPLAY ${lampotron[*]} --remote-url" /dev/null > "$work/terminal.txt"
 /usr/bin/python3 - "$work/terminal.txt" "$work/code.pbm" <<'PY'
