@@ -7,7 +7,9 @@
 # the skew between the two followers, quiet and under stress-ng --cpu 2;
 # beside it the network's own share, olad A to olad B, first with
 # ola_streaming_client as the leader. Not a test: it prints figures.
-#   follow_latency.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE [SECONDS]
+#   [OLAD_FIFO=40] follow_latency.sh PATH_TO_LAMPOTRON PATH_TO_OLA_PROBE [SECONDS]
+# OLAD_FIFO runs both olads at that real-time priority: under load, olad at
+# its usual priority is what delays the rows, not the followers.
 set -euo pipefail
 lampotron=$1 probe=$2 seconds=${3:-30}
 # shellcheck source=../../tests/follow/two_boxes.sh

@@ -102,8 +102,9 @@ start_olad() {
   done
   printf 'enabled = true\nip = %s\n' "${address[$box]}" > "$config/ola-e131.conf"
   chown -R olad "$config"
-  # setpriv execs olad, so the PID is the daemon's own.
-  start_in_box "$box" /dev/null "$work/olad-$box.log" setpriv --reuid olad --regid olad --init-groups -- \
+  # setpriv execs olad, so the PID is the daemon's own. OLAD_FIFO=PRIORITY
+  # runs both olads at that real-time priority, as a box under load may.
+  start_in_box "$box" /dev/null "$work/olad-$box.log" ${OLAD_FIFO:+chrt -f "$OLAD_FIFO"} setpriv --reuid olad --regid olad --init-groups -- \
     olad --config-dir "$config" --no-http --no-register-with-dns-sd --log-level 3
   # OLA's tools start an olad of their own when none answers: ask only once
   # this one listens.
