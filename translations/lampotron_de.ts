@@ -98,6 +98,14 @@
         <source>effects started</source>
         <translation>Effekte gestartet</translation>
     </message>
+    <message>
+        <source>following %1</source>
+        <translation>folgt %1</translation>
+    </message>
+    <message>
+        <source>; no data since %1</source>
+        <translation>; keine Daten seit %1</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -618,6 +626,13 @@
     <message>
         <source>Name, at most %1 characters:</source>
         <translation>Name, höchstens %1 Zeichen:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cannot follow %1: %2</source>
+        <translation>Kann %1 nicht folgen: %2</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,14 @@
         <source>effects started</source>
         <translation>effects started</translation>
     </message>
+    <message>
+        <source>following %1</source>
+        <translation>following %1</translation>
+    </message>
+    <message>
+        <source>; no data since %1</source>
+        <translation>; no data since %1</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -618,6 +626,13 @@
     <message>
         <source>Name, at most %1 characters:</source>
         <translation>Name, at most %1 characters:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cannot follow %1: %2</source>
+        <translation>Cannot follow %1: %2</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 
@@ -191,6 +192,14 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     QObject::connect(&endings, &SignalWatcher::received, &window, &QWidget::close);
     if (!window.startUp(scheme.problems))
         return EXIT_FAILURE;
+    // Setting/Follow makes the window a follower too; its start follows.
+    const startup::FollowDecision follow = startup::followChoice(commandLine, settings);
+    if (follow.mistake)
+        return *follow.mistake;
+    if (const auto wanted = following(follow.target))
+        if (auto failure = commands.follow(wanted->target, wanted->makeSource(wanted->target.universe)))
+            QMessageBox::warning(&window, window.windowTitle(),
+                                 QObject::tr("Cannot follow %1: %2").arg(wanted->target.describe(), *failure));
     fromAfar.emplace(commandLine, settings, player, commands);
     windowSchedule.emplace(player, commands, settings, wallClock, [&window](const QString &next) { window.showScheduleNext(next); });
     windowSchedule->start();

@@ -144,7 +144,8 @@ void MainWindow::showState(const PlayerState &state)
     const bool stopped = state.playback == PlayerState::Playback::Stopped;
     if (wasStopped != stopped)
         controls_.buildButton->setEnabled(stopped && !building_);
-    if (state.playback != shown_.playback || state.effect != shown_.effect || state.pattern != shown_.pattern)
+    if (state.playback != shown_.playback || state.effect != shown_.effect || state.pattern != shown_.pattern
+        || state.following != shown_.following || state.noDataSince != shown_.noDataSince)
         showPlaybackStatus(state);
     if (state.playback != PlayerState::Playback::Stopped) {
         const QSignalBlocker quiet(controls_.pauseBox);
@@ -277,7 +278,11 @@ void MainWindow::showPlaybackStatus(const PlayerState &state)
     case PlayerState::Playback::Running:
         const pattern::Effect *alone = pattern::effect(state.effect);
         const QString name = alone ? pattern::label(*alone) : state.pattern;
-        playbackStatus_ = name.isEmpty() ? tr("effects started") : tr("effect %1 started").arg(name);
+        playbackStatus_ = !state.following.isEmpty() ? tr("following %1").arg(state.following)
+                          : name.isEmpty()           ? tr("effects started")
+                                                     : tr("effect %1 started").arg(name);
+        if (!state.noDataSince.isEmpty())
+            playbackStatus_ += tr("; no data since %1").arg(state.noDataSince);
         break;
     }
     showStatusLine();

@@ -1,3 +1,4 @@
+#include "ScriptedFrames.h"
 #include "WindowTest.h"
 
 // The status line and the controls follow the player, whoever moved it.
@@ -15,6 +16,7 @@ private slots:
         QTest::newRow("resumed") << QStringList{"Command4", "chkPause", "chkPause"} << "effects started";
         QTest::newRow("stopped") << QStringList{"Command4", "Command5"} << "effects stopped";
         QTest::newRow("one effect alone from afar") << QStringList{"alone 2"} << QString::fromUtf8("effect наполнение started");
+        QTest::newRow("following") << QStringList{"follow", "Command4", "frame"} << "following universe 1 from channel 9";
         QTest::newRow("a pattern alone from afar") << QStringList{"pattern Blink"} << "effect Blink started";
         QTest::newRow("output chosen before playing") << QStringList{"choose"} << "stopped";
         QTest::newRow("output chosen after opening one") << QStringList{"Command3", "choose"} << "stopped";
@@ -25,10 +27,17 @@ private slots:
     {
         QFETCH(QStringList, script);
         QFETCH(QString, status);
+        ScriptedFrames *frames = nullptr; // the player's, once it follows
         open();
         for (const QString &step : script) {
             if (step.startsWith("alone"))
                 commands->play(step.section(' ', 1).toInt());
+            else if (step == "follow") {
+                auto source = std::make_unique<ScriptedFrames>();
+                frames = source.get();
+                QVERIFY(!commands->follow(*parseFollow("ola:1@9").target, std::move(source)));
+            } else if (step == "frame")
+                frames->send(QByteArray(16, char(255)));
             else if (step.startsWith("pattern")) {
                 int version = 0;
                 QVERIFY(!commands->savePattern(step.section(' ', 1), {{0x81, 0}}, version));
