@@ -19,6 +19,9 @@
 
 namespace {
 
+// "Remote: on" serves every network, IPv4 and IPv6 alike.
+const QString EveryAddress = QStringLiteral("[::]:%1");
+
 // Every address a phone can open, with the key.
 RemoteAddress addressOf(const RemoteConfig &config, const SettingsStore &settings)
 {
@@ -97,13 +100,13 @@ RemoteAddress FacesFromAfar::switchRemote(bool on)
     }
     if (!remote_) {
         const RemoteChoice choice =
-            readRemote(QStringLiteral("0.0.0.0:%1").arg(port_), settings_.read(settings::RemoteCertificate).trimmed(),
+            readRemote(EveryAddress.arg(port_), settings_.read(settings::RemoteCertificate).trimmed(),
                        settings_.read(settings::RemoteKey).trimmed());
         if (!choice.config)
             return {{}, choice.problem, {}};
         if (auto problem = startRemote(*choice.config))
             return {{}, QStringLiteral("The remote could not be switched on: %1").arg(*problem), {}};
-        commands_.storeRemote(QStringLiteral("%1:%2").arg(running_->host).arg(running_->port), running_->port);
+        commands_.storeRemote(EveryAddress.arg(running_->port), running_->port);
     }
     return remoteAddress();
 }

@@ -19,6 +19,9 @@ RemoteChoice readRemote(const QString &address, const QString &certificate, cons
         config.host = config.host.mid(1, config.host.size() - 2);
     if (!config.address.setAddress(config.host))
         return unusable(QStringLiteral("\"%1\" is not an IP address").arg(config.host));
+    // As Linux binds "::" by default: IPv6 and IPv4 alike.
+    if (config.address == QHostAddress::AnyIPv6)
+        config.address = QHostAddress::Any;
     bool number = false;
     const uint port = address.mid(colon + 1).toUInt(&number);
     if (!number || port < 1 || port > 65535)

@@ -22,7 +22,8 @@ private slots:
         QTest::newRow("no Avahi: the first address") << "0.0.0.0:8080" << "" << lan << QStringList{"192.168.1.5"};
         QTest::newRow("Avahi answers for another name after a clash")
             << "0.0.0.0:8080" << "box-2.local" << lan << QStringList{"192.168.1.5"};
-        QTest::newRow("IPv6: no link-local, no IPv4") << "[::]:8080" << "" << lan << QStringList{"fd00::5"};
+        QTest::newRow("[::]: both families, no link-local") << "[::]:8080" << "" << lan
+                                                           << QStringList{"192.168.1.5", "fd00::5"};
         QTest::newRow("IPv4 link-local serves a phone on the same cable")
             << "0.0.0.0:8080" << "" << QStringList{"127.0.0.1", "169.254.7.8"} << QStringList{"169.254.7.8"};
         QTest::newRow("every address in the machine's order")
