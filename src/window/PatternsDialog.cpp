@@ -101,6 +101,13 @@ PatternsDialog::PatternsDialog(PlayerCommands &commands, QWidget *parent)
     open(listedName(list_->currentRow()));
 }
 
+// A built-in keeps its stable name, and shows its caption in the user's
+// language.
+QString PatternsDialog::shownName(const pattern::Pattern &shown)
+{
+    return shown.builtIn() ? QCoreApplication::translate("Effect", qPrintable(shown.name)) : shown.name;
+}
+
 // Lists what is stored now, since other faces change patterns too, and
 // chooses `chosen`, or the first when it is gone. The editor is left alone.
 void PatternsDialog::listPatterns(const QString &chosen)
@@ -108,8 +115,8 @@ void PatternsDialog::listPatterns(const QString &chosen)
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (const pattern::Pattern &listed : commands_.patterns()) {
-        auto *item = new QListWidgetItem(listed.builtIn() ? tr("%1 (built-in)").arg(QCoreApplication::translate("Effect", qPrintable(listed.name))) : listed.name,
-                                         list_);
+        auto *item =
+            new QListWidgetItem(listed.builtIn() ? tr("%1 (built-in)").arg(shownName(listed)) : listed.name, list_);
         item->setData(NameRole, listed.name);
         if (listed.builtIn())
             item->setToolTip(tr("A built-in effect: it cannot be changed; Copy makes one you can edit."));
@@ -161,7 +168,7 @@ void PatternsDialog::showTitle()
                         ? tr("%1: a built-in effect, read-only. Copy it to make one you can change.")
                         : tr("%1: click a lamp or press Space to light or darken it; type a time in "
                              "ms, or leave it empty for the delay.");
-    title = title.arg(shown_.name);
+    title = title.arg(shownName(shown_));
     if (editor_->isModified())
         title += tr(" (not saved)");
     title_->setText(title);

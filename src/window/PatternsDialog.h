@@ -47,6 +47,7 @@ private:
     bool accepted(const pattern::Outcome &outcome);
     void say(const QString &text);
     QString listedName(int row) const;
+    static QString shownName(const pattern::Pattern &shown);
 
     PlayerCommands &commands_;
     QListWidget *list_;

@@ -62,7 +62,7 @@ protected:
         commands = std::make_unique<PlayerCommands>(*player, *settings, folder->filePath("patterns"), 0ms);
         form = std::make_unique<MainWindow>(*player, *commands, *settings, MainWindow::Options{findPorts, 0ms, [this] { return remote; },
                                                                                             [this](bool on) { return switchRemote(on); },
-                                                                                            [this] { return remoteOn; }});
+                                                                                            [this] { return remoteOn; }, {}});
         if (load) {
             QVERIFY(form->startUp());
             form->show();

@@ -147,7 +147,7 @@ private slots:
     // The code is drawn in whole pixels per module, with no grey at the edges.
     void remoteAddressFromTheTrayMenu()
     {
-        remote = {"http://192.0.2.7:8080/#key=00112233445566778899aabbccddeeff", {}};
+        remote = {"http://192.0.2.7:8080/#key=00112233445566778899aabbccddeeff", {}, {}};
         open();
         const auto actions = form->findChild<QMenu *>()->actions();
         (*std::find_if(actions.begin(), actions.end(), [](QAction *a) { return a->text() == "Remote\u2026"; }))->trigger();
