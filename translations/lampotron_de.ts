@@ -747,7 +747,7 @@
     </message>
     <message>
         <source>at a clock time</source>
-        <translation>zu einer Uhrzeit</translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>the scheme</source>

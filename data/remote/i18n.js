@@ -18,9 +18,11 @@ function t(source, ...args) {
 
 function translateNode(node) {
   if (node.nodeType === Node.TEXT_NODE) {
-    const source = node.data.trim();
+    // index.html breaks long texts over lines; the sources have single spaces.
+    const [, before, text, after] = /^(\s*)([\s\S]*?)(\s*)$/.exec(node.data);
+    const source = text.replace(/\s+/g, ' ');
     const shown = Object.hasOwn(pageTexts, source) ? pageTexts[source] : undefined;
-    if (shown !== undefined && shown !== source) node.data = node.data.replace(source, shown);
+    if (shown !== undefined && shown !== text) node.data = before + shown + after;
     return;
   }
   if (node.nodeType !== Node.ELEMENT_NODE || node.closest('pre, code, .caption')) return;

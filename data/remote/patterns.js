@@ -35,18 +35,19 @@ function patternRow(pattern) {
   name.append(about);
   const actions = document.createElement('span');
   actions.className = 'pattern-actions';
-  const play = stepButton('▶', t('Play %1 alone', pattern.name));
+  const shownName = t(pattern.name);  // a built-in's name is among the page's texts
+  const play = stepButton('▶', t('Play %1 alone', shownName));
   play.classList.add('play');
   play.addEventListener('click', () => command('POST', patternPath(pattern.name, 'play')));
-  const open = pattern.builtIn ? stepButton(t('View'), t('View %1', pattern.name))
-    : stepButton(t('Edit'), t('Edit %1', pattern.name));
+  const open = pattern.builtIn ? stepButton(t('View'), t('View %1', shownName))
+    : stepButton(t('Edit'), t('Edit %1', shownName));
   open.classList.add('open');
   open.addEventListener('click', () => openPattern(pattern.name));
-  const copy = stepButton(t('Copy'), t('Copy %1 as a new pattern', pattern.name));
+  const copy = stepButton(t('Copy'), t('Copy %1 as a new pattern', shownName));
   copy.addEventListener('click', () => copyPatternNamed(pattern.name));
   actions.append(play, open, copy, fseqDownloadButton(pattern.name));
   if (!pattern.builtIn) {
-    const pick = stepButton(t('+ scheme'), t('Add %1 to the scheme', pattern.name));
+    const pick = stepButton(t('+ scheme'), t('Add %1 to the scheme', shownName));
     pick.classList.add('pick');
     pick.addEventListener('click', () => addPick(pattern.name));
     actions.append(pick);

@@ -1,7 +1,7 @@
 """The remote's page at 360 px in each language a phone may ask for: its
 headings, and the texts its scripts build (the ticked count, the playback
 line after Start, the schedule's next switch and entry), in that language,
-and nothing wider than the screen.
+as is a text index.html breaks over lines, and nothing wider than the screen.
   remote_languages.py URL SCREENSHOT_DIR"""
 import json
 import os
@@ -16,14 +16,14 @@ from chromium import came_true, open_browser, step
 url, shots = sys.argv[1:3]
 base, key = url.split("#key=")
 # Per language: the headings of the effects, the patterns and the schedule; then
-# what the ticked count, the playback line and the schedule say.
+# what the ticked count, the playback line, the schedule and the editor's note say.
 WANTED = {
     "en": {"headings": ["Effects", "Patterns", "Schedule"], "rows": "(1 ticked)",
            "playback": "playing: the scheme, 2 rows", "next": ["Next on: ", "(entry 1)"],
-           "entry": "on at 18:00, off at 23:00, on Mon-Fri, plays the scheme"},
+           "entry": "on at 18:00, off at 23:00, on Mon-Fri, plays the scheme", "note": "Tap a lamp"},
     "de": {"headings": ["Effekte", "Muster", "Zeitplan"], "rows": "(1 angekreuzt)",
            "playback": "spielt: das Schema, 2 Zeilen", "next": ["Nächstes An: ", "(Eintrag 1)"],
-           "entry": "an: 18:00, aus: 23:00, Tage: Mo-Fr, spielt das Schema"},
+           "entry": "an: 18:00, aus: 23:00, Tage: Mo-Fr, spielt das Schema", "note": "Tippen Sie"},
 }
 
 
@@ -67,6 +67,9 @@ for language, wanted in WANTED.items():
 
     wait_for(f"the headings are {headings()}, not {wanted['headings']}",
              lambda: all(title in headings() for title in wanted["headings"]))
+    note = browser.execute_script("return document.querySelector('#editor .note').textContent.trim()")
+    if not note.startswith(wanted["note"]):
+        sys.exit(f"FAIL: in {language} the editor's note is {note!r}")
     step(f"in {language}: tick one effect, and start")
     wait_for("no effects are listed", lambda: browser.find_elements(By.CSS_SELECTOR, "#effects input"))
     for tick in browser.find_elements(By.CSS_SELECTOR, "#effects input:checked"):
