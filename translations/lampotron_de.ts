@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>None: add one with “+ scheme” in the list of patterns.</source>
-        <translation>Keine: fügen Sie eines mit „+ scheme“ in der Musterliste hinzu.</translation>
+        <translation>Keine: fügen Sie eines mit „+ Schema“ in der Musterliste hinzu.</translation>
     </message>
     <message>
         <source>Build the scheme (установка)</source>
@@ -448,6 +448,346 @@
     <message>
         <source>Asking the browser…</source>
         <translation>Der Browser wird gefragt…</translation>
+    </message>
+    <message>
+        <source>The eight lamps: unknown, Lampotron does not answer</source>
+        <translation>Die acht Lampen: unbekannt, Lampotron antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Lampotron answered %1 %2.</source>
+        <translation>Lampotron antwortete %1 %2.</translation>
+    </message>
+    <message>
+        <source>Lamp %1: on</source>
+        <translation>Lampe %1: an</translation>
+    </message>
+    <message>
+        <source>Lamp %1: off</source>
+        <translation>Lampe %1: aus</translation>
+    </message>
+    <message>
+        <source>stopped; follows %1</source>
+        <translation>gestoppt; folgt %1</translation>
+    </message>
+    <message>
+        <source>following %1; no data since %2</source>
+        <translation>folgt %1; keine Daten seit %2</translation>
+    </message>
+    <message>
+        <source>following %1</source>
+        <translation>folgt %1</translation>
+    </message>
+    <message>
+        <source>stopped; the scheme has %1 rows</source>
+        <translation>gestoppt; das Schema hat %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>paused: “%1” alone</source>
+        <translation>pausiert: nur „%1“</translation>
+    </message>
+    <message>
+        <source>paused: the scheme, %1 rows</source>
+        <translation>pausiert: das Schema, %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>playing: “%1” alone</source>
+        <translation>spielt: nur „%1“</translation>
+    </message>
+    <message>
+        <source>playing: the scheme, %1 rows</source>
+        <translation>spielt: das Schema, %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 — not found now</source>
+        <translation>%1 — derzeit nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Fewer repeats of %1</source>
+        <translation>Weniger Wiederholungen von %1</translation>
+    </message>
+    <message>
+        <source>More repeats of %1</source>
+        <translation>Mehr Wiederholungen von %1</translation>
+    </message>
+    <message>
+        <source>Play %1 alone</source>
+        <translation>Nur %1 spielen</translation>
+    </message>
+    <message>
+        <source>(%1 ticked)</source>
+        <translation>(%1 angekreuzt)</translation>
+    </message>
+    <message>
+        <source>The key was refused.</source>
+        <translation>Der Schlüssel wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>offline, trying again in %1 s</source>
+        <translation>offline, neuer Versuch in %1 s</translation>
+    </message>
+    <message>
+        <source>These %1 steps take %2 bytes to send, more than the %3 the program takes at once; delete some steps, or leave the time empty on some.</source>
+        <translation>Diese %1 Schritte brauchen zum Senden %2 Bytes, mehr als die %3, die das Programm auf einmal annimmt; löschen Sie einige Schritte oder lassen Sie bei einigen die Zeit leer.</translation>
+    </message>
+    <message>
+        <source>“%1” (built-in, cannot be changed)</source>
+        <translation>„%1“ (eingebaut, nicht änderbar)</translation>
+    </message>
+    <message>
+        <source>Pattern “%1”</source>
+        <translation>Muster „%1“</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>Step %1, lamp %2</source>
+        <translation>Schritt %1, Lampe %2</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Step %1: time in ms, empty for the delay</source>
+        <translation>Schritt %1: Zeit in ms, leer für das Intervall</translation>
+    </message>
+    <message>
+        <source>Duplicate step %1</source>
+        <translation>Schritt %1 verdoppeln</translation>
+    </message>
+    <message>
+        <source>Dup</source>
+        <translation>Dopp.</translation>
+    </message>
+    <message>
+        <source>Move step %1 up</source>
+        <translation>Schritt %1 nach oben</translation>
+    </message>
+    <message>
+        <source>Move step %1 down</source>
+        <translation>Schritt %1 nach unten</translation>
+    </message>
+    <message>
+        <source>Delete step %1</source>
+        <translation>Schritt %1 löschen</translation>
+    </message>
+    <message>
+        <source>A step lasts %1 to %2 ms; leave the time empty for the delay.</source>
+        <translation>Ein Schritt dauert %1 bis %2 ms; lassen Sie die Zeit für das Intervall leer.</translation>
+    </message>
+    <message>
+        <source>Give the pattern a name first.</source>
+        <translation>Geben Sie dem Muster zuerst einen Namen.</translation>
+    </message>
+    <message>
+        <source>Rename “%1” to:</source>
+        <translation>„%1“ umbenennen in:</translation>
+    </message>
+    <message>
+        <source>Delete the pattern “%1”? This cannot be undone.</source>
+        <translation>Das Muster „%1“ löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Download %1 as an FSEQ sequence</source>
+        <translation>%1 als FSEQ-Sequenz herunterladen</translation>
+    </message>
+    <message>
+        <source>Lampotron answered %1.</source>
+        <translation>Lampotron antwortete %1.</translation>
+    </message>
+    <message>
+        <source>Sending… %1 %</source>
+        <translation>Wird gesendet… %1 %</translation>
+    </message>
+    <message>
+        <source>The file is over %1 MiB, more than Lampotron takes.</source>
+        <translation>Die Datei ist größer als %1 MiB, mehr als Lampotron annimmt.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2 steps from %3 frames of %4 ms.</source>
+        <translation>„%1“: %2 Schritte aus %3 Frames zu je %4 ms.</translation>
+    </message>
+    <message>
+        <source>built-in, %1 steps</source>
+        <translation>eingebaut, %1 Schritte</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>View %1</source>
+        <translation>%1 ansehen</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy %1 as a new pattern</source>
+        <translation>%1 als neues Muster kopieren</translation>
+    </message>
+    <message>
+        <source>+ scheme</source>
+        <translation>+ Schema</translation>
+    </message>
+    <message>
+        <source>Add %1 to the scheme</source>
+        <translation>%1 zum Schema hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy “%1” as:</source>
+        <translation>„%1“ kopieren als:</translation>
+    </message>
+    <message>
+        <source>A scheme holds at most %1 patterns.</source>
+        <translation>Ein Schema fasst höchstens %1 Muster.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of the scheme</source>
+        <translation>%1 aus dem Schema nehmen</translation>
+    </message>
+    <message>
+        <source>none in the year ahead</source>
+        <translation>keins im kommenden Jahr</translation>
+    </message>
+    <message>
+        <source>today at %1 (entry %2)</source>
+        <translation>heute um %1 (Eintrag %2)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 (entry %3)</source>
+        <translation>%1 um %2 (Eintrag %3)</translation>
+    </message>
+    <message>
+        <source>on at %1</source>
+        <translation>an: %1</translation>
+    </message>
+    <message>
+        <source>off at %1</source>
+        <translation>aus: %1</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>Tage: %1</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>jeden Tag</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>ends after the last row</source>
+        <translation>endet nach der letzten Zeile</translation>
+    </message>
+    <message>
+        <source>plays %1</source>
+        <translation>spielt %1</translation>
+    </message>
+    <message>
+        <source>plays the scheme</source>
+        <translation>spielt das Schema</translation>
+    </message>
+    <message>
+        <source>Next on: %1. Next off: %2.</source>
+        <translation>Nächstes An: %1. Nächstes Aus: %2.</translation>
+    </message>
+    <message>
+        <source>On now. %1</source>
+        <translation>Jetzt an. %1</translation>
+    </message>
+    <message>
+        <source>Change entry %1</source>
+        <translation>Eintrag %1 ändern</translation>
+    </message>
+    <message>
+        <source>Delete entry %1</source>
+        <translation>Eintrag %1 löschen</translation>
+    </message>
+    <message>
+        <source>Delete entry %1: %2?</source>
+        <translation>Eintrag %1 löschen: %2?</translation>
+    </message>
+    <message>
+        <source>%1–%2 next day (entry %3)</source>
+        <translation>%1–%2 am Folgetag (Eintrag %3)</translation>
+    </message>
+    <message>
+        <source>%1–%2 (entry %3)</source>
+        <translation>%1–%2 (Eintrag %3)</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>at sunset</source>
+        <translation>bei Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>at sunrise</source>
+        <translation>bei Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>at dusk</source>
+        <translation>in der Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>at dawn</source>
+        <translation>in der Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>at a clock time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>the scheme</source>
+        <translation>das Schema</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>This browser gives the location only to a page over HTTPS. Type the latitude and longitude instead: a map app shows them when you touch your place.</source>
+        <translation>Dieser Browser gibt den Standort nur an eine Seite über HTTPS. Geben Sie stattdessen Breiten- und Längengrad ein: eine Karten-App zeigt sie, wenn Sie Ihren Ort antippen.</translation>
+    </message>
+    <message>
+        <source>Found; save the place to use it.</source>
+        <translation>Gefunden; speichern Sie den Ort, um ihn zu nutzen.</translation>
+    </message>
+    <message>
+        <source>No location: %1. Type it instead.</source>
+        <translation>Kein Standort: %1. Geben Sie ihn stattdessen ein.</translation>
+    </message>
+    <message>
+        <source>the browser refused</source>
+        <translation>der Browser hat abgelehnt</translation>
+    </message>
+    <message>
+        <source>sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>dusk</source>
+        <translation>Abenddämmerung</translation>
+    </message>
+    <message>
+        <source>dawn</source>
+        <translation>Morgendämmerung</translation>
     </message>
 </context>
 <context>

@@ -449,6 +449,346 @@
         <source>Asking the browser…</source>
         <translation>Asking the browser…</translation>
     </message>
+    <message>
+        <source>The eight lamps: unknown, Lampotron does not answer</source>
+        <translation>The eight lamps: unknown, Lampotron does not answer</translation>
+    </message>
+    <message>
+        <source>Lampotron answered %1 %2.</source>
+        <translation>Lampotron answered %1 %2.</translation>
+    </message>
+    <message>
+        <source>Lamp %1: on</source>
+        <translation>Lamp %1: on</translation>
+    </message>
+    <message>
+        <source>Lamp %1: off</source>
+        <translation>Lamp %1: off</translation>
+    </message>
+    <message>
+        <source>stopped; follows %1</source>
+        <translation>stopped; follows %1</translation>
+    </message>
+    <message>
+        <source>following %1; no data since %2</source>
+        <translation>following %1; no data since %2</translation>
+    </message>
+    <message>
+        <source>following %1</source>
+        <translation>following %1</translation>
+    </message>
+    <message>
+        <source>stopped; the scheme has %1 rows</source>
+        <translation>stopped; the scheme has %1 rows</translation>
+    </message>
+    <message>
+        <source>paused: “%1” alone</source>
+        <translation>paused: “%1” alone</translation>
+    </message>
+    <message>
+        <source>paused: the scheme, %1 rows</source>
+        <translation>paused: the scheme, %1 rows</translation>
+    </message>
+    <message>
+        <source>playing: “%1” alone</source>
+        <translation>playing: “%1” alone</translation>
+    </message>
+    <message>
+        <source>playing: the scheme, %1 rows</source>
+        <translation>playing: the scheme, %1 rows</translation>
+    </message>
+    <message>
+        <source>%1 — not found now</source>
+        <translation>%1 — not found now</translation>
+    </message>
+    <message>
+        <source>Fewer repeats of %1</source>
+        <translation>Fewer repeats of %1</translation>
+    </message>
+    <message>
+        <source>More repeats of %1</source>
+        <translation>More repeats of %1</translation>
+    </message>
+    <message>
+        <source>Play %1 alone</source>
+        <translation>Play %1 alone</translation>
+    </message>
+    <message>
+        <source>(%1 ticked)</source>
+        <translation>(%1 ticked)</translation>
+    </message>
+    <message>
+        <source>The key was refused.</source>
+        <translation>The key was refused.</translation>
+    </message>
+    <message>
+        <source>offline, trying again in %1 s</source>
+        <translation>offline, trying again in %1 s</translation>
+    </message>
+    <message>
+        <source>These %1 steps take %2 bytes to send, more than the %3 the program takes at once; delete some steps, or leave the time empty on some.</source>
+        <translation>These %1 steps take %2 bytes to send, more than the %3 the program takes at once; delete some steps, or leave the time empty on some.</translation>
+    </message>
+    <message>
+        <source>“%1” (built-in, cannot be changed)</source>
+        <translation>“%1” (built-in, cannot be changed)</translation>
+    </message>
+    <message>
+        <source>Pattern “%1”</source>
+        <translation>Pattern “%1”</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message>
+        <source>Step %1, lamp %2</source>
+        <translation>Step %1, lamp %2</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>delay</translation>
+    </message>
+    <message>
+        <source>Step %1: time in ms, empty for the delay</source>
+        <translation>Step %1: time in ms, empty for the delay</translation>
+    </message>
+    <message>
+        <source>Duplicate step %1</source>
+        <translation>Duplicate step %1</translation>
+    </message>
+    <message>
+        <source>Dup</source>
+        <translation>Dup</translation>
+    </message>
+    <message>
+        <source>Move step %1 up</source>
+        <translation>Move step %1 up</translation>
+    </message>
+    <message>
+        <source>Move step %1 down</source>
+        <translation>Move step %1 down</translation>
+    </message>
+    <message>
+        <source>Delete step %1</source>
+        <translation>Delete step %1</translation>
+    </message>
+    <message>
+        <source>A step lasts %1 to %2 ms; leave the time empty for the delay.</source>
+        <translation>A step lasts %1 to %2 ms; leave the time empty for the delay.</translation>
+    </message>
+    <message>
+        <source>Give the pattern a name first.</source>
+        <translation>Give the pattern a name first.</translation>
+    </message>
+    <message>
+        <source>Rename “%1” to:</source>
+        <translation>Rename “%1” to:</translation>
+    </message>
+    <message>
+        <source>Delete the pattern “%1”? This cannot be undone.</source>
+        <translation>Delete the pattern “%1”? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Download %1 as an FSEQ sequence</source>
+        <translation>Download %1 as an FSEQ sequence</translation>
+    </message>
+    <message>
+        <source>Lampotron answered %1.</source>
+        <translation>Lampotron answered %1.</translation>
+    </message>
+    <message>
+        <source>Sending… %1 %</source>
+        <translation>Sending… %1 %</translation>
+    </message>
+    <message>
+        <source>The file is over %1 MiB, more than Lampotron takes.</source>
+        <translation>The file is over %1 MiB, more than Lampotron takes.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2 steps from %3 frames of %4 ms.</source>
+        <translation>“%1”: %2 steps from %3 frames of %4 ms.</translation>
+    </message>
+    <message>
+        <source>built-in, %1 steps</source>
+        <translation>built-in, %1 steps</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 steps</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>View %1</source>
+        <translation>View %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Copy %1 as a new pattern</source>
+        <translation>Copy %1 as a new pattern</translation>
+    </message>
+    <message>
+        <source>+ scheme</source>
+        <translation>+ scheme</translation>
+    </message>
+    <message>
+        <source>Add %1 to the scheme</source>
+        <translation>Add %1 to the scheme</translation>
+    </message>
+    <message>
+        <source>Copy “%1” as:</source>
+        <translation>Copy “%1” as:</translation>
+    </message>
+    <message>
+        <source>A scheme holds at most %1 patterns.</source>
+        <translation>A scheme holds at most %1 patterns.</translation>
+    </message>
+    <message>
+        <source>Take %1 out of the scheme</source>
+        <translation>Take %1 out of the scheme</translation>
+    </message>
+    <message>
+        <source>none in the year ahead</source>
+        <translation>none in the year ahead</translation>
+    </message>
+    <message>
+        <source>today at %1 (entry %2)</source>
+        <translation>today at %1 (entry %2)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 (entry %3)</source>
+        <translation>%1 at %2 (entry %3)</translation>
+    </message>
+    <message>
+        <source>on at %1</source>
+        <translation>on at %1</translation>
+    </message>
+    <message>
+        <source>off at %1</source>
+        <translation>off at %1</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>on %1</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>every day</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>ends after the last row</source>
+        <translation>ends after the last row</translation>
+    </message>
+    <message>
+        <source>plays %1</source>
+        <translation>plays %1</translation>
+    </message>
+    <message>
+        <source>plays the scheme</source>
+        <translation>plays the scheme</translation>
+    </message>
+    <message>
+        <source>Next on: %1. Next off: %2.</source>
+        <translation>Next on: %1. Next off: %2.</translation>
+    </message>
+    <message>
+        <source>On now. %1</source>
+        <translation>On now. %1</translation>
+    </message>
+    <message>
+        <source>Change entry %1</source>
+        <translation>Change entry %1</translation>
+    </message>
+    <message>
+        <source>Delete entry %1</source>
+        <translation>Delete entry %1</translation>
+    </message>
+    <message>
+        <source>Delete entry %1: %2?</source>
+        <translation>Delete entry %1: %2?</translation>
+    </message>
+    <message>
+        <source>%1–%2 next day (entry %3)</source>
+        <translation>%1–%2 next day (entry %3)</translation>
+    </message>
+    <message>
+        <source>%1–%2 (entry %3)</source>
+        <translation>%1–%2 (entry %3)</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>at sunset</source>
+        <translation>at sunset</translation>
+    </message>
+    <message>
+        <source>at sunrise</source>
+        <translation>at sunrise</translation>
+    </message>
+    <message>
+        <source>at dusk</source>
+        <translation>at dusk</translation>
+    </message>
+    <message>
+        <source>at dawn</source>
+        <translation>at dawn</translation>
+    </message>
+    <message>
+        <source>at a clock time</source>
+        <translation>at a clock time</translation>
+    </message>
+    <message>
+        <source>the scheme</source>
+        <translation>the scheme</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>Entry %1</translation>
+    </message>
+    <message>
+        <source>This browser gives the location only to a page over HTTPS. Type the latitude and longitude instead: a map app shows them when you touch your place.</source>
+        <translation>This browser gives the location only to a page over HTTPS. Type the latitude and longitude instead: a map app shows them when you touch your place.</translation>
+    </message>
+    <message>
+        <source>Found; save the place to use it.</source>
+        <translation>Found; save the place to use it.</translation>
+    </message>
+    <message>
+        <source>No location: %1. Type it instead.</source>
+        <translation>No location: %1. Type it instead.</translation>
+    </message>
+    <message>
+        <source>the browser refused</source>
+        <translation>the browser refused</translation>
+    </message>
+    <message>
+        <source>sunset</source>
+        <translation>sunset</translation>
+    </message>
+    <message>
+        <source>sunrise</source>
+        <translation>sunrise</translation>
+    </message>
+    <message>
+        <source>dusk</source>
+        <translation>dusk</translation>
+    </message>
+    <message>
+        <source>dawn</source>
+        <translation>dawn</translation>
+    </message>
 </context>
 <context>
     <name>PatternEditor</name>

@@ -36,7 +36,7 @@ function forgetKey(reason) {
   if (live) live.close();
   byId('remote').hidden = true;
   byId('nokey').hidden = false;
-  setLink('no key');
+  setLink(t('no key'));
   if (reason) showError(reason);
 }
 
@@ -50,7 +50,7 @@ function showError(text) {
 // with the first state it sends.
 function showOffline(offline) {
   document.body.classList.toggle('offline', offline);
-  byId('lamps').setAttribute('aria-label', offline ? 'The eight lamps: unknown, Lampotron does not answer' : 'The eight lamps');
+  byId('lamps').setAttribute('aria-label', offline ? t('The eight lamps: unknown, Lampotron does not answer') : t('The eight lamps'));
   for (const control of byId('remote').querySelectorAll('button, input, select')) control.disabled = offline;
   if (!offline && shown) showState(shown);
 }
@@ -77,12 +77,12 @@ async function api(method, path, body) {
     response = await fetch('/api/v1/' + path, options);
   } catch (unreachable) {
     showOffline(true);
-    throw new Error('Lampotron does not answer. Is it still running, and is this device on its network?');
+    throw new Error(t('Lampotron does not answer. Is it still running, and is this device on its network?'));
   }
   const reply = await response.json().catch(() => ({}));
   if (response.status === 401) forgetKey();
   if (!response.ok) {
-    const refused = new Error(reply.error || `Lampotron answered ${response.status} ${response.statusText}.`);
+    const refused = new Error(reply.error || t('Lampotron answered %1 %2.', response.status, response.statusText));
     refused.status = response.status;
     throw refused;
   }
@@ -107,19 +107,20 @@ function showLamps(row) {
   [...lamps.children].forEach((lamp, i) => {
     const on = row[i] === '1';
     lamp.classList.toggle('on', on);
-    lamp.setAttribute('aria-label', `Lamp ${i + 1}: ${on ? 'on' : 'off'}`);
+    lamp.setAttribute('aria-label', on ? t('Lamp %1: on', i + 1) : t('Lamp %1: off', i + 1));
   });
 }
 
 function describePlayback(state) {
   if (state.following) {
-    const since = state.noDataSince ? `; no data since ${state.noDataSince}` : '';
-    return state.running ? `following ${state.following}${since}` : `stopped; follows ${state.following}`;
+    if (!state.running) return t('stopped; follows %1', state.following);
+    return state.noDataSince ? t('following %1; no data since %2', state.following, state.noDataSince)
+      : t('following %1', state.following);
   }
-  if (!state.running) return `stopped; the scheme has ${state.rows} rows`;
-  const alone = state.effect || state.pattern;
-  const what = alone ? `“${alone}” alone` : `the scheme, ${state.rows} rows`;
-  return `${state.paused ? 'paused' : 'playing'}: ${what}`;
+  if (!state.running) return t('stopped; the scheme has %1 rows', state.rows);
+  const alone = state.effect ? t(state.effect) : state.pattern;
+  if (state.paused) return alone ? t('paused: “%1” alone', alone) : t('paused: the scheme, %1 rows', state.rows);
+  return alone ? t('playing: “%1” alone', alone) : t('playing: the scheme, %1 rows', state.rows);
 }
 
 function showState(state) {
@@ -185,7 +186,7 @@ function describeChosenOutput() {
 function chooseShownOutput(output) {
   const list = byId('outputs');
   if (![...list.options].some((option) => option.value === output)) {
-    list.prepend(new Option(`${output} — not found now`, output));
+    list.prepend(new Option(t('%1 — not found now', output), output));
   }
   list.value = output;
   describeChosenOutput();
@@ -199,10 +200,11 @@ function effectRow(effect, index) {
   name.append(tick, effect.name);
   const repeats = document.createElement('span');
   repeats.className = 'repeats';
-  const fewer = stepButton('−', `Fewer repeats of ${effect.name}`);
-  const more = stepButton('+', `More repeats of ${effect.name}`);
+  const shownName = t(effect.name);  // the page's texts hold each effect's name too
+  const fewer = stepButton('−', t('Fewer repeats of %1', shownName));
+  const more = stepButton('+', t('More repeats of %1', shownName));
   repeats.append(fewer, document.createElement('output'), more);
-  const alone = stepButton('▶', `Play ${effect.name} alone`);
+  const alone = stepButton('▶', t('Play %1 alone', shownName));
   row.append(name, repeats, alone);
 
   // Ticking starts the count again at one, as in the window.
@@ -259,7 +261,7 @@ function showSelection() {
     more.disabled = !ticked || repeats >= 10;
   });
   const ticked = selection.filter((effect) => effect.ticked).length;
-  byId('rows').textContent = ticked ? `(${ticked} ticked)` : '(tick at least one to build)';
+  byId('rows').textContent = ticked ? t('(%1 ticked)', ticked) : t('(tick at least one to build)');
   byId('build').disabled = !ticked && !picks.length;
   showPicks();
 }
@@ -272,6 +274,7 @@ function buildScheme() {
 
 // Everything the page shows, asked afresh: at start and after each reconnection.
 async function refresh() {
+  await textsLoaded(key);
   try {
     showState(await api('GET', 'state'));
     clearError();
@@ -295,14 +298,14 @@ function connectLive() {
   live = socket;
   socket.addEventListener('open', () => {
     socket.send(JSON.stringify({ key }));
-    setLink('live', true);
+    setLink(t('live'), true);
     refresh();
   });
   const waitForWord = () => {
     clearTimeout(silence);
     silence = setTimeout(() => {
       showOffline(true);
-      setLink('offline, trying again');
+      setLink(t('offline, trying again'));
       connectLive();
     }, silentMs);
   };
@@ -319,10 +322,10 @@ function connectLive() {
     clearTimeout(silence);
     showOffline(true);
     if (event.code === 4401) {
-      forgetKey(event.reason || 'The key was refused.');
+      forgetKey(event.reason || t('The key was refused.'));
       return;
     }
-    setLink(`offline, trying again in ${retryMs / 1000} s`);
+    setLink(t('offline, trying again in %1 s', retryMs / 1000));
     retry = setTimeout(connectLive, retryMs);
     retryMs = Math.min(retryMs * 2, 30000);
   });
@@ -358,13 +361,15 @@ function wireControls() {
 }
 
 // On opening, and when an address with a new key is opened over this page.
-function begin() {
+// The texts come first, so that the page is drawn once, in its language.
+async function begin() {
   takeKey();
   if (!key) {
     forgetKey();
     return;
   }
   clearError();
+  await textsLoaded(key);
   byId('nokey').hidden = true;
   byId('remote').hidden = false;
   connectLive();

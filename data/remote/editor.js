@@ -27,8 +27,8 @@ function stepsBody(extra) {
   const body = { steps: editing.steps.map(({ lamps, ms }) => (ms ? { lamps, ms } : { lamps })), ...extra };
   const bytes = new Blob([JSON.stringify(body)]).size;
   if (bytes <= maxBodyBytes) return body;
-  showEditorProblem(`These ${editing.steps.length} steps take ${bytes} bytes to send, more than the ${maxBodyBytes} `
-    + 'the program takes at once; delete some steps, or leave the time empty on some.');
+  showEditorProblem(t('These %1 steps take %2 bytes to send, more than the %3 the program takes at once; '
+    + 'delete some steps, or leave the time empty on some.', editing.steps.length, bytes, maxBodyBytes));
   return false;
 }
 
@@ -52,8 +52,8 @@ function startEditing(pattern) {
   undoSteps = [];
   showEditorProblem();
   byId('editor').hidden = false;
-  byId('editorTitle').textContent = pattern.builtIn ? `“${pattern.name}” (built-in, cannot be changed)`
-    : pattern.version ? `Pattern “${pattern.name}”` : 'New pattern';
+  byId('editorTitle').textContent = pattern.builtIn ? t('“%1” (built-in, cannot be changed)', t(pattern.name))
+    : pattern.version ? t('Pattern “%1”', pattern.name) : t('New pattern');
   byId('patternName').value = pattern.name;
   byId('patternName').readOnly = pattern.version > 0 || pattern.builtIn;
   for (const id of ['addStep', 'undo', 'savePattern']) byId(id).hidden = pattern.builtIn;
@@ -75,7 +75,7 @@ function stepRow(step, i) {
   const row = document.createElement('div');
   row.className = 'step';
   row.setAttribute('role', 'group');
-  row.setAttribute('aria-label', `Step ${i + 1}`);
+  row.setAttribute('aria-label', t('Step %1', i + 1));
   const cells = document.createElement('div');
   cells.className = 'cells';
   for (let k = 0; k < 8; k++) {
@@ -85,7 +85,7 @@ function stepRow(step, i) {
     cell.dataset.step = i;
     cell.dataset.lamp = k;
     cell.setAttribute('aria-pressed', String(step.lamps[k] === '1'));
-    cell.setAttribute('aria-label', `Step ${i + 1}, lamp ${k + 1}`);
+    cell.setAttribute('aria-label', t('Step %1, lamp %2', i + 1, k + 1));
     cell.disabled = editing.builtIn;
     cell.addEventListener('click', () => edit(() => {
       const lamps = [...editing.steps[i].lamps];
@@ -104,20 +104,20 @@ function stepRow(step, i) {
   time.inputMode = 'numeric';
   time.min = minStepMs;
   time.max = maxStepMs;
-  time.placeholder = 'delay';
+  time.placeholder = t('delay');
   time.value = step.ms || '';
   time.className = 'time';
-  time.setAttribute('aria-label', `Step ${i + 1}: time in ms, empty for the delay`);
+  time.setAttribute('aria-label', t('Step %1: time in ms, empty for the delay', i + 1));
   time.readOnly = editing.builtIn;
   time.addEventListener('change', () => setTime(i, time));
   const unit = document.createElement('span');
   unit.className = 'note';
   unit.textContent = 'ms';
   const last = editing.steps.length - 1;
-  const duplicate = stepButtonFor(`Duplicate step ${i + 1}`, 'Dup', () => edit(() => editing.steps.splice(i, 0, { ...step })));
-  const up = stepButtonFor(`Move step ${i + 1} up`, '↑', () => edit(() => swapSteps(i, i - 1)));
-  const down = stepButtonFor(`Move step ${i + 1} down`, '↓', () => edit(() => swapSteps(i, i + 1)));
-  const remove = stepButtonFor(`Delete step ${i + 1}`, '✕', () => edit(() => {
+  const duplicate = stepButtonFor(t('Duplicate step %1', i + 1), t('Dup'), () => edit(() => editing.steps.splice(i, 0, { ...step })));
+  const up = stepButtonFor(t('Move step %1 up', i + 1), '↑', () => edit(() => swapSteps(i, i - 1)));
+  const down = stepButtonFor(t('Move step %1 down', i + 1), '↓', () => edit(() => swapSteps(i, i + 1)));
+  const remove = stepButtonFor(t('Delete step %1', i + 1), '✕', () => edit(() => {
     if (editing.steps.length > 1) editing.steps.splice(i, 1);
   }));
   up.disabled ||= i === 0;
@@ -139,7 +139,7 @@ function setTime(i, input) {
   const text = input.value.trim();
   const ms = text === '' ? 0 : Number(text);
   if (ms !== 0 && !(Number.isInteger(ms) && ms >= minStepMs && ms <= maxStepMs)) {
-    showEditorProblem(`A step lasts ${minStepMs} to ${maxStepMs} ms; leave the time empty for the delay.`);
+    showEditorProblem(t('A step lasts %1 to %2 ms; leave the time empty for the delay.', minStepMs, maxStepMs));
     input.value = editing.steps[i].ms || '';
     return;
   }
@@ -193,7 +193,7 @@ async function save() {
   const name = editedName();
   const body = stepsBody({ version: editing.version });
   if (!name) {
-    showEditorProblem('Give the pattern a name first.');
+    showEditorProblem(t('Give the pattern a name first.'));
     return;
   }
   if (!body) return;
@@ -216,7 +216,7 @@ function startEditingSaved(name, version) {
 }
 
 async function rename() {
-  const to = askNewName(`Rename “${editing.name}” to:`, editing.name);
+  const to = askNewName(t('Rename “%1” to:', editing.name), editing.name);
   if (!to || to === editing.name) return;
   try {
     const renamed = await api('POST', patternPath(editing.name, 'rename'), { to, version: editing.version });
@@ -228,7 +228,7 @@ async function rename() {
 }
 
 async function remove() {
-  if (!confirm(`Delete the pattern “${editing.name}”? This cannot be undone.`)) return;
+  if (!confirm(t('Delete the pattern “%1”? This cannot be undone.', editing.name))) return;
   try {
     await api('DELETE', patternPath(editing.name), { version: editing.version });
   } catch (failure) {

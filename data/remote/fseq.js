@@ -6,7 +6,7 @@
 const maxUploadBytes = 64 * 1024 * 1024; // as the program takes
 
 function fseqDownloadButton(name) {
-  const button = stepButton('FSEQ', `Download ${name} as an FSEQ sequence`);
+  const button = stepButton('FSEQ', t('Download %1 as an FSEQ sequence', name));
   button.addEventListener('click', () => downloadSequence(name));
   return button;
 }
@@ -16,12 +16,12 @@ async function downloadSequence(name) {
   try {
     response = await fetch('/api/v1/' + patternPath(name) + '.fseq', { headers: { Authorization: 'Bearer ' + key } });
   } catch (unreachable) {
-    showError('Lampotron does not answer. Is it still running, and is this device on its network?');
+    showError(t('Lampotron does not answer. Is it still running, and is this device on its network?'));
     return;
   }
   if (!response.ok) {
     const reply = await response.json().catch(() => ({}));
-    showError(reply.error || `Lampotron answered ${response.status}.`);
+    showError(reply.error || t('Lampotron answered %1.', response.status));
     return;
   }
   const link = document.createElement('a');
@@ -41,15 +41,15 @@ function uploadSequence(file, query) {
     request.setRequestHeader('Content-Type', 'application/octet-stream');
     request.upload.onprogress = (progress) => {
       if (progress.lengthComputable)
-        byId('importProgress').textContent = `Sending… ${Math.round(100 * progress.loaded / progress.total)} %`;
+        byId('importProgress').textContent = t('Sending… %1 %', Math.round(100 * progress.loaded / progress.total));
     };
     request.onload = () => {
       let reply = {};
       try { reply = JSON.parse(request.responseText); } catch (notJson) { /* the status says enough */ }
       if (request.status === 200) resolve(reply);
-      else reject(new Error(reply.error || `Lampotron answered ${request.status}.`));
+      else reject(new Error(reply.error || t('Lampotron answered %1.', request.status)));
     };
-    request.onerror = () => reject(new Error('Lampotron does not answer. Is it still running, and is this device on its network?'));
+    request.onerror = () => reject(new Error(t('Lampotron does not answer. Is it still running, and is this device on its network?')));
     request.send(file);
   });
 }
@@ -60,7 +60,7 @@ byId('importForm').addEventListener('submit', async (event) => {
   const progress = byId('importProgress');
   if (!file) return;
   if (file.size > maxUploadBytes) {
-    progress.textContent = `The file is over ${maxUploadBytes / 1024 / 1024} MiB, more than Lampotron takes.`;
+    progress.textContent = t('The file is over %1 MiB, more than Lampotron takes.', maxUploadBytes / 1024 / 1024);
     return;
   }
   const query = new URLSearchParams({
@@ -70,7 +70,7 @@ byId('importForm').addEventListener('submit', async (event) => {
   });
   try {
     const made = await uploadSequence(file, query.toString());
-    progress.textContent = `“${made.name}”: ${made.steps} steps from ${made.frames} frames of ${made.frameMs} ms.`;
+    progress.textContent = t('“%1”: %2 steps from %3 frames of %4 ms.', made.name, made.steps, made.frames, made.frameMs);
     clearError();
     await loadPatterns();
   } catch (failure) {

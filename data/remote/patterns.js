@@ -31,21 +31,23 @@ function patternRow(pattern) {
   name.textContent = pattern.name;
   const about = document.createElement('span');
   about.className = 'note';
-  about.textContent = pattern.builtIn ? ` built-in, ${pattern.steps} steps` : ` ${pattern.steps} steps`;
+  about.textContent = ' ' + (pattern.builtIn ? t('built-in, %1 steps', pattern.steps) : t('%1 steps', pattern.steps));
   name.append(about);
   const actions = document.createElement('span');
   actions.className = 'pattern-actions';
-  const play = stepButton('▶', `Play ${pattern.name} alone`);
+  const shownName = t(pattern.name);  // a built-in's name is among the page's texts
+  const play = stepButton('▶', t('Play %1 alone', shownName));
   play.classList.add('play');
   play.addEventListener('click', () => command('POST', patternPath(pattern.name, 'play')));
-  const open = stepButton(pattern.builtIn ? 'View' : 'Edit', `${pattern.builtIn ? 'View' : 'Edit'} ${pattern.name}`);
+  const open = pattern.builtIn ? stepButton(t('View'), t('View %1', shownName))
+    : stepButton(t('Edit'), t('Edit %1', shownName));
   open.classList.add('open');
   open.addEventListener('click', () => openPattern(pattern.name));
-  const copy = stepButton('Copy', `Copy ${pattern.name} as a new pattern`);
+  const copy = stepButton(t('Copy'), t('Copy %1 as a new pattern', shownName));
   copy.addEventListener('click', () => copyPatternNamed(pattern.name));
   actions.append(play, open, copy, fseqDownloadButton(pattern.name));
   if (!pattern.builtIn) {
-    const pick = stepButton('+ scheme', `Add ${pattern.name} to the scheme`);
+    const pick = stepButton(t('+ scheme'), t('Add %1 to the scheme', shownName));
     pick.classList.add('pick');
     pick.addEventListener('click', () => addPick(pattern.name));
     actions.append(pick);
@@ -63,7 +65,7 @@ function askNewName(question, from) {
 }
 
 async function copyPatternNamed(name) {
-  const to = askNewName(`Copy “${name}” as:`, name);
+  const to = askNewName(t('Copy “%1” as:', name), name);
   if (!to) return;
   try {
     await api('POST', patternPath(name, 'copy'), { to });
@@ -78,7 +80,7 @@ async function copyPatternNamed(name) {
 
 function addPick(name) {
   if (picks.length >= maxPicks) {
-    showError(`A scheme holds at most ${maxPicks} patterns.`);
+    showError(t('A scheme holds at most %1 patterns.', maxPicks));
     return;
   }
   picks.push({ name, repeats: 1 });
@@ -96,12 +98,12 @@ function showPicks() {
     name.textContent = pick.name;
     const repeats = document.createElement('span');
     repeats.className = 'repeats';
-    const fewer = stepButton('−', `Fewer repeats of ${pick.name}`);
-    const more = stepButton('+', `More repeats of ${pick.name}`);
+    const fewer = stepButton('−', t('Fewer repeats of %1', pick.name));
+    const more = stepButton('+', t('More repeats of %1', pick.name));
     const count = document.createElement('output');
     count.textContent = pick.repeats;
     repeats.append(fewer, count, more);
-    const remove = stepButton('✕', `Take ${pick.name} out of the scheme`);
+    const remove = stepButton('✕', t('Take %1 out of the scheme', pick.name));
     fewer.disabled = pick.repeats <= 1;
     more.disabled = pick.repeats >= maxPickRepeats;
     const change = (by) => {

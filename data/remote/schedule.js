@@ -18,9 +18,18 @@ async function loadSchedule() {
 }
 
 function switchText(at) {
-  if (!at) return 'none in the year ahead';
+  if (!at) return t('none in the year ahead');
   const today = new Date().toISOString().slice(0, 10);
-  return `${at.date === today ? 'today' : at.date} at ${at.time} (entry ${at.entry})`;
+  return at.date === today ? t('today at %1 (entry %2)', at.time, at.entry) : t('%1 at %2 (entry %3)', at.date, at.time, at.entry);
+}
+
+// The day and sun words of the settings in the page's language: "Mon-Fri", "sunset-15".
+function settingWords(text) {
+  const words = [...weekdays, ...sunEvents];
+  return text.replace(/[a-z]+/gi, (word) => {
+    const known = words.find((name) => name.toLowerCase() === word.toLowerCase());
+    return known ? t(known) : word;
+  });
 }
 
 // "on=sunset-15 off=23:00 days=Mon-Fri play=Wave" in words.
@@ -28,20 +37,25 @@ function entryWords(text) {
   const field = (name) => (new RegExp(`(?:^|\\s)${name}=(\\S+)`).exec(text) || [])[1];
   const play = /(?:^|\s)play=(.*)$/.exec(text);
   const days = field('days');
-  const parts = [`on at ${field('on') || '?'}`, `off at ${field('off') || '?'}`, days ? `on ${days}` : 'every day'];
-  if (field('dates')) parts.push(`from ${field('dates').replace('..', ' to ')}`);
-  if (field('end') === 'pass') parts.push('ends after the last row');
-  parts.push(play ? `plays ${play[1]}` : 'plays the scheme');
+  const parts = [t('on at %1', settingWords(field('on') || '?')), t('off at %1', settingWords(field('off') || '?')),
+    days ? t('on %1', settingWords(days)) : t('every day')];
+  if (field('dates')) {
+    const [first, last] = field('dates').split('..');
+    parts.push(t('from %1 to %2', first, last || '?'));
+  }
+  if (field('end') === 'pass') parts.push(t('ends after the last row'));
+  parts.push(play ? t('plays %1', t(play[1])) : t('plays the scheme'));
   return parts.join(', ');
 }
 
 function showSchedule(reply) {
   plan = reply;
   const next = reply.next;
+  const nextSwitches = t('Next on: %1. Next off: %2.', switchText(next.on), switchText(next.off));
   byId('scheduleNext').textContent = reply.entries.length === 0
-    ? 'No schedule: the show plays when it is started.'
-    : !reply.enabled ? 'The schedule is off (Enabled=0 in the settings).'
-      : `${next.playing ? 'On now. ' : ''}Next on: ${switchText(next.on)}. Next off: ${switchText(next.off)}.`;
+    ? t('No schedule: the show plays when it is started.')
+    : !reply.enabled ? t('The schedule is off (Enabled=0 in the settings).')
+      : next.playing ? t('On now. %1', nextSwitches) : nextSwitches;
   byId('scheduleProblems').replaceChildren(...reply.problems.map((line) => {
     const item = document.createElement('li');
     item.textContent = line;
@@ -61,11 +75,11 @@ function entryRow(text, index) {
   words.textContent = `${index + 1}. ${entryWords(text)}`;
   const actions = document.createElement('span');
   actions.className = 'pattern-actions';
-  const change = stepButton('Change', `Change entry ${index + 1}`);
+  const change = stepButton(t('Change'), t('Change entry %1', index + 1));
   change.addEventListener('click', () => openEntry(index));
-  const remove = stepButton('Delete', `Delete entry ${index + 1}`);
+  const remove = stepButton(t('Delete'), t('Delete entry %1', index + 1));
   remove.addEventListener('click', () => {
-    if (confirm(`Delete entry ${index + 1}: ${entryWords(text)}?`))
+    if (confirm(t('Delete entry %1: %2?', index + 1, entryWords(text))))
       saveSchedule(plan.entries.filter((_, i) => i !== index), plan.place);
   });
   actions.append(change, remove);
@@ -75,8 +89,9 @@ function entryRow(text, index) {
 
 function dayRow(day) {
   const row = document.createElement('li');
-  const windows = day.windows.map((w) => `${w.on}–${w.off}${w.offNextDay ? ' next day' : ''} (entry ${w.entry})`);
-  row.textContent = `${day.date}: ${windows.length ? windows.join(', ') : 'off'}`;
+  const windows = day.windows.map((w) => (w.offNextDay ? t('%1–%2 next day (entry %3)', w.on, w.off, w.entry)
+    : t('%1–%2 (entry %3)', w.on, w.off, w.entry)));
+  row.textContent = `${day.date}: ${windows.length ? windows.join(', ') : t('off')}`;
   for (const note of day.notes) {
     const line = document.createElement('div');
     line.className = 'note';
@@ -154,8 +169,19 @@ function formChanged() {
   byId('entryNeedsPlace').hidden = !sunWithoutPlace;
 }
 
+// Drawn when the form opens, once the page's texts are in; each written
+// whole, as languages put them differently.
+function showTimeChoices() {
+  const sunChoices = [t('at sunset'), t('at sunrise'), t('at dusk'), t('at dawn')];
+  for (const side of ['on', 'off']) {
+    byId(side + 'Kind').replaceChildren(new Option(t('at a clock time'), 'clock'),
+      ...sunEvents.map((event, i) => new Option(sunChoices[i], event)));
+  }
+}
+
 function openEntry(index) {
   editingEntry = index;
+  showTimeChoices();
   const text = index < plan.entries.length ? plan.entries[index] : 'on=sunset off=23:00';
   const field = (name) => (new RegExp(`(?:^|\\s)${name}=(\\S+)`).exec(text) || [])[1];
   showTime('on', field('on'));
@@ -165,12 +191,12 @@ function openEntry(index) {
   byId('entryEnd').checked = field('end') === 'pass';
   const play = /(?:^|\s)play=(.*)$/.exec(text);
   const choices = byId('entryPlay');
-  choices.replaceChildren(new Option('the scheme', ''), ...patternList.map((p) => new Option(p.name, p.name)));
+  choices.replaceChildren(new Option(t('the scheme'), ''), ...patternList.map((p) => new Option(t(p.name), p.name)));
   choices.value = play ? play[1] : '';
   byId('entryText').value = text;
   formChanged();
   byId('entryText').value = text;
-  byId('entryTitle').textContent = index < plan.entries.length ? `Entry ${index + 1}` : 'New entry';
+  byId('entryTitle').textContent = index < plan.entries.length ? t('Entry %1', index + 1) : t('New entry');
   byId('entryForm').hidden = false;
   byId('entryForm').scrollIntoView({ block: 'nearest' });
 }
@@ -193,24 +219,22 @@ function readPlace() {
 function useThisLocation() {
   const said = byId('placeNote');
   if (!navigator.geolocation || !window.isSecureContext) {
-    said.textContent = 'This browser gives the location only to a page over HTTPS. Type the latitude and '
-      + 'longitude instead: a map app shows them when you touch your place.';
+    said.textContent = t('This browser gives the location only to a page over HTTPS. Type the latitude and '
+      + 'longitude instead: a map app shows them when you touch your place.');
     return;
   }
-  said.textContent = 'Asking the browser…';
+  said.textContent = t('Asking the browser…');
   navigator.geolocation.getCurrentPosition((found) => {
     byId('latitude').value = found.coords.latitude.toFixed(4);
     byId('longitude').value = found.coords.longitude.toFixed(4);
-    said.textContent = 'Found; save the place to use it.';
+    said.textContent = t('Found; save the place to use it.');
   }, (refused) => {
-    said.textContent = `No location: ${refused.message || 'the browser refused'}. Type it instead.`;
+    said.textContent = t('No location: %1. Type it instead.', refused.message || t('the browser refused'));
   }, { maximumAge: 600000, timeout: 20000 });
 }
 
 function wireSchedule() {
   for (const side of ['on', 'off']) {
-    const kind = byId(side + 'Kind');
-    kind.replaceChildren(new Option('at a clock time', 'clock'), ...sunEvents.map((event) => new Option(`at ${event}`, event)));
     for (const id of [side + 'Kind', side + 'Clock', side + 'Offset']) byId(id).addEventListener('input', formChanged);
   }
   const days = byId('entryDays');
