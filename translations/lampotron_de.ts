@@ -53,6 +53,156 @@
     </message>
 </context>
 <context>
+    <name>FseqExport</name>
+    <message>
+        <source>Frames of %1 ms cannot be written; pick 25 or 50 ms.</source>
+        <translation>Frames von %1 ms lassen sich nicht schreiben; wählen Sie 25 oder 50 ms.</translation>
+    </message>
+    <message>
+        <source>A step without a time of its own lasts the delay, which is %1 ms; set a delay of at least 1 ms.</source>
+        <translation>Ein Schritt ohne eigene Zeit dauert ein Intervall, und das ist %1 ms; stellen Sie ein Intervall von mindestens 1 ms ein.</translation>
+    </message>
+    <message>
+        <source>These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. Pick 50 ms frames or shorten the steps.</source>
+        <translation>Diese Schritte ergeben %1 Frames, eine Datei von %2 MB; eine Sequenzdatei hat höchstens %3 MB. Wählen Sie Frames von 50 ms oder kürzen Sie die Schritte.</translation>
+    </message>
+</context>
+<context>
+    <name>FseqImport</name>
+    <message>
+        <source>The file could not be read; it may have changed meanwhile. Try again.</source>
+        <translation>Die Datei konnte nicht gelesen werden; vielleicht hat sie sich inzwischen geändert. Versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The zstd decompressor could not be set up; there may be too little memory.</source>
+        <translation>Der zstd-Dekompressor ließ sich nicht einrichten; vielleicht ist zu wenig Speicher frei.</translation>
+    </message>
+    <message>
+        <source>Compression block %1 is damaged (zstd: %2). Export the sequence again.</source>
+        <translation>Kompressionsblock %1 ist beschädigt (zstd: %2). Exportieren Sie die Sequenz noch einmal.</translation>
+    </message>
+    <message>
+        <source>Compression block %1 expands past the %2 bytes its frames take: the file is damaged or hostile. Export the sequence again.</source>
+        <translation>Kompressionsblock %1 entpackt sich über die %2 Bytes seiner Frames hinaus: die Datei ist beschädigt oder bösartig. Exportieren Sie die Sequenz noch einmal.</translation>
+    </message>
+    <message>
+        <source>Compression block %1 gives %2 bytes of frames instead of %3: it was cut short or damaged. Export the sequence again.</source>
+        <translation>Kompressionsblock %1 ergibt %2 Bytes an Frames statt %3: er wurde abgeschnitten oder beschädigt. Exportieren Sie die Sequenz noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header, after %1 bytes: it was cut short. Copy or export it again.</source>
+        <translation>Die Datei endet mitten im Kopf, nach %1 Bytes: sie wurde abgeschnitten. Kopieren oder exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file says it is compressed but lists no compression blocks. Export it again.</source>
+        <translation>Die Datei gibt an, komprimiert zu sein, nennt aber keine Kompressionsblöcke. Exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The sequence would expand to more than %1 GB (%2 frames of %3 channels); export a shorter sequence or fewer channels.</source>
+        <translation>Die Sequenz würde entpackt mehr als %1 GB belegen (%2 Frames mit %3 Kanälen); exportieren Sie eine kürzere Sequenz oder weniger Kanäle.</translation>
+    </message>
+    <message>
+        <source>The compression block table is damaged: block %1 starts at frame %2 in a sequence of %3 frames. Export the sequence again.</source>
+        <translation>Die Tabelle der Kompressionsblöcke ist beschädigt: Block %1 beginnt bei Frame %2 in einer Sequenz von %3 Frames. Exportieren Sie die Sequenz noch einmal.</translation>
+    </message>
+    <message>
+        <source>The compression blocks take %1 bytes but the file holds only %2 after its header: it was cut short. Copy or export it again.</source>
+        <translation>Die Kompressionsblöcke belegen %1 Bytes, die Datei enthält nach ihrem Kopf aber nur %2: sie wurde abgeschnitten. Kopieren oder exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>A sparse range of the file holds no channels: the file is damaged. Export it again.</source>
+        <translation>Ein Teilbereich (sparse range) der Datei enthält keine Kanäle: die Datei ist beschädigt. Exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The sparse ranges hold %1 channels but the header says each frame has %2: the file is damaged. Export it again.</source>
+        <translation>Die Teilbereiche (sparse ranges) enthalten %1 Kanäle, laut Kopf hat jeder Frame aber %2: die Datei ist beschädigt. Exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>This is not an FSEQ sequence: it does not start with &quot;PSEQ&quot;. Pick a sequence exported as FSEQ.</source>
+        <translation>Das ist keine FSEQ-Sequenz: sie beginnt nicht mit „PSEQ“. Wählen Sie eine als FSEQ exportierte Sequenz.</translation>
+    </message>
+    <message>
+        <source>This is an FSEQ sequence of version %1, which cannot be read; export it as version 2 or 1.</source>
+        <translation>Das ist eine FSEQ-Sequenz der Version %1, die sich nicht lesen lässt; exportieren Sie sie als Version 2 oder 1.</translation>
+    </message>
+    <message>
+        <source>The sequence&apos;s frames last %1 ms; a step lasts at least %2 ms. Export it at 25 or 50 ms per frame.</source>
+        <translation>Die Frames der Sequenz dauern %1 ms; ein Schritt dauert mindestens %2 ms. Exportieren Sie sie mit 25 oder 50 ms pro Frame.</translation>
+    </message>
+    <message>
+        <source>The sequence has %1 channels and %2 frames: there is nothing to light.</source>
+        <translation>Die Sequenz hat %1 Kanäle und %2 Frames: es gibt nichts zu beleuchten.</translation>
+    </message>
+    <message>
+        <source>The sequence is compressed with zlib, which cannot be read; export it uncompressed or with zstd.</source>
+        <translation>Die Sequenz ist mit zlib komprimiert, das sich nicht lesen lässt; exportieren Sie sie unkomprimiert oder mit zstd.</translation>
+    </message>
+    <message>
+        <source>The sequence uses an unknown compression (type %1); export it uncompressed or with zstd.</source>
+        <translation>Die Sequenz verwendet eine unbekannte Kompression (Typ %1); exportieren Sie sie unkomprimiert oder mit zstd.</translation>
+    </message>
+    <message>
+        <source>The header says the frames start at byte %1, past the end of the file (%2 bytes): it was cut short. Copy or export it again.</source>
+        <translation>Laut Kopf beginnen die Frames bei Byte %1, hinter dem Ende der Datei (%2 Bytes): sie wurde abgeschnitten. Kopieren oder exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The header says the frames start at byte %1, inside the header, which takes %2 bytes: the file is damaged. Export it again.</source>
+        <translation>Laut Kopf beginnen die Frames bei Byte %1, mitten im Kopf, der %2 Bytes belegt: die Datei ist beschädigt. Exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The frames are cut short: the header says %1 frames of %2 channels, but the file holds only %3 bytes of them. Copy or export it again.</source>
+        <translation>Die Frames sind abgeschnitten: laut Kopf sind es %1 Frames mit %2 Kanälen, die Datei enthält davon aber nur %3 Bytes. Kopieren oder exportieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The first channel is %1; channels are numbered from 1.</source>
+        <translation>Der erste Kanal ist %1; Kanäle werden ab 1 gezählt.</translation>
+    </message>
+    <message>
+        <source>The threshold is %1; it is a channel value from 1 to 255.</source>
+        <translation>Die Schwelle ist %1; sie ist ein Kanalwert von 1 bis 255.</translation>
+    </message>
+    <message>
+        <source>Pick a first channel from 1 to %1.</source>
+        <translation>Wählen Sie einen ersten Kanal von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>Eight lamps need eight channels.</source>
+        <translation>Acht Lampen brauchen acht Kanäle.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is past the end of this sequence, which has %2 channels. %3</source>
+        <translation>Kanal %1 liegt hinter dem Ende dieser Sequenz, die %2 Kanäle hat. %3</translation>
+    </message>
+    <message>
+        <source>Channels %1 to %2 run past the end of this sequence, which has %3 channels. %4</source>
+        <translation>Die Kanäle %1 bis %2 reichen über das Ende dieser Sequenz hinaus, die %3 Kanäle hat. %4</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not stored in this sequence, which holds only channels %2. Pick a first channel so that all eight lie among them.</source>
+        <translation>Kanal %1 ist in dieser Sequenz nicht gespeichert; sie enthält nur die Kanäle %2. Wählen Sie den ersten Kanal so, dass alle acht darunter liegen.</translation>
+    </message>
+    <message>
+        <source>These channels change so often that they make more than %1 steps, more than a pattern holds. Import a shorter part of the sequence.</source>
+        <translation>Diese Kanäle wechseln so oft, dass sie mehr als %1 Schritte ergeben, mehr als ein Muster fasst. Importieren Sie einen kürzeren Teil der Sequenz.</translation>
+    </message>
+    <message>
+        <source>The file has %1 MB; a sequence file may have at most %2 MB.</source>
+        <translation>Die Datei hat %1 MB; eine Sequenzdatei darf höchstens %2 MB haben.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1. Check its name and that it may be read.</source>
+        <translation>Die Datei lässt sich nicht öffnen: %1. Prüfen Sie ihren Namen und ob sie gelesen werden darf.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1. Try again.</source>
+        <translation>Die Datei lässt sich nicht lesen: %1. Versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file; pick a sequence file.</source>
+        <translation>Das ist keine gewöhnliche Datei; wählen Sie eine Sequenzdatei.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Port not presents</source>
@@ -791,6 +941,37 @@
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>A pattern needs a name.</source>
+        <translation>Ein Muster braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A pattern&apos;s name may not start or end with a space.</source>
+        <translation>Der Name eines Musters darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>A pattern&apos;s name has at most %1 characters.</source>
+        <translation>Der Name eines Musters hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A pattern&apos;s name may not hold control characters.</source>
+        <translation>Der Name eines Musters darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A pattern needs at least one step.</source>
+        <translation>Ein Muster braucht mindestens einen Schritt.</translation>
+    </message>
+    <message>
+        <source>A pattern has at most %1 steps, not %2.</source>
+        <translation>Ein Muster hat höchstens %1 Schritte, nicht %2.</translation>
+    </message>
+    <message>
+        <source>Step %1 lasts %2 ms; a step lasts %3 to %4 ms, or the delay when it has no time.</source>
+        <translation>Schritt %1 dauert %2 ms; ein Schritt dauert %3 bis %4 ms, oder ein Intervall, wenn er keine Zeit hat.</translation>
+    </message>
+</context>
+<context>
     <name>PatternEditor</name>
     <message>
         <source>&amp;Add step</source>
@@ -835,6 +1016,103 @@
     <message>
         <source>Delete steps</source>
         <translation>Schritte löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PatternLibrary</name>
+    <message>
+        <source>&quot;%1&quot; was copied to &quot;%2&quot;, but the old file could not be removed; delete &quot;%1&quot; by hand.</source>
+        <translation>„%1“ wurde nach „%2“ kopiert, aber die alte Datei ließ sich nicht entfernen; löschen Sie „%1“ von Hand.</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;.</source>
+        <translation>Es gibt kein Muster „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed; check that the folder is writable.</source>
+        <translation>%1 ließ sich nicht entfernen; prüfen Sie, ob der Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in effect; choose another name.</source>
+        <translation>„%1“ ist ein eingebauter Effekt; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A pattern named &quot;%1&quot; exists; choose another name.</source>
+        <translation>Ein Muster namens „%1“ gibt es schon; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in effect and cannot be changed; copy it to edit it.</source>
+        <translation>„%1“ ist ein eingebauter Effekt und lässt sich nicht ändern; kopieren Sie ihn, um ihn zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;; it may have been deleted meanwhile.</source>
+        <translation>Es gibt kein Muster „%1“; es wurde vielleicht inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere (version %2, this edit started from %3); load it again and redo the change.</source>
+        <translation>„%1“ wurde anderswo geändert (Version %2, diese Bearbeitung ging von %3 aus); laden Sie es neu und nehmen Sie die Änderung noch einmal vor.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made; check its parent&apos;s permissions.</source>
+        <translation>Der Ordner %1 lässt sich nicht anlegen; prüfen Sie die Rechte des übergeordneten Ordners.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved but may not survive a power cut: %2</source>
+        <translation>%1 ist gespeichert, übersteht aber einen Stromausfall vielleicht nicht: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PatternLoader</name>
+    <message>
+        <source>the pattern file is missing</source>
+        <translation>die Musterdatei fehlt</translation>
+    </message>
+    <message>
+        <source>the pattern file cannot be read</source>
+        <translation>die Musterdatei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the pattern file is not a plain file (a folder, device or pipe is in its place)</source>
+        <translation>die Musterdatei ist keine gewöhnliche Datei (an ihrer Stelle steht ein Ordner, ein Gerät oder eine Pipe)</translation>
+    </message>
+    <message>
+        <source>the pattern file is at least %1 bytes, more than the %2 bytes that %3 rows can take</source>
+        <translation>die Musterdatei hat mindestens %1 Bytes, mehr als die %2 Bytes, die %3 Zeilen belegen können</translation>
+    </message>
+    <message>
+        <source>the pattern file has no rows</source>
+        <translation>die Musterdatei hat keine Zeilen</translation>
+    </message>
+    <message>
+        <source>the pattern file has more than %1 lines</source>
+        <translation>die Musterdatei hat mehr als %1 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>PatternText</name>
+    <message>
+        <source>The pattern file is over %1 bytes.</source>
+        <translation>Die Musterdatei ist größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>Line %1: the version is not a whole number.</source>
+        <translation>Zeile %1: die Version ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>The pattern has more than %1 steps.</source>
+        <translation>Das Muster hat mehr als %1 Schritte.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a step: a step is eight characters 0 or 1, then its time in ms if it has one.</source>
+        <translation>Zeile %1 ist kein Schritt: ein Schritt besteht aus acht Zeichen 0 oder 1, danach seiner Zeit in ms, falls er eine hat.</translation>
+    </message>
+    <message>
+        <source>The pattern file has no &quot;name:&quot; line.</source>
+        <translation>Die Musterdatei hat keine Zeile „name:“.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1247,13 @@
     </message>
 </context>
 <context>
+    <name>PrintableText</name>
+    <message>
+        <source>… (%1 characters)</source>
+        <translation>… (%1 Zeichen)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cannot follow %1: %2</source>
@@ -988,6 +1273,249 @@
     <message>
         <source>If the phone cannot open it, try:</source>
         <translation>Falls das Telefon sie nicht öffnen kann, versuchen Sie:</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>[Schedule] Entry%1 is ignored: %2 needs the place in [Schedule], such as Latitude=52.52 and Longitude=13.40 (degrees north and east).</source>
+        <translation>[Schedule] Entry%1 wird übergangen: %2 braucht den Ort in [Schedule], etwa Latitude=52.52 und Longitude=13.40 (Grad Nord und Ost).</translation>
+    </message>
+    <message>
+        <source>[Schedule] Entry%1 is ignored: at %2 it never runs, as on=%3 does not come before off=%4 on any day of the year.</source>
+        <translation>[Schedule] Entry%1 wird übergangen: bei %2 läuft er nie, denn on=%3 liegt an keinem Tag des Jahres vor off=%4.</translation>
+    </message>
+    <message>
+        <source>[Schedule] Entry%1 names no days, so it never runs.</source>
+        <translation>[Schedule] Entry%1 nennt keine Tage und läuft daher nie.</translation>
+    </message>
+    <message>
+        <source>there is no %1 on %2 at %3</source>
+        <translation>am %2 gibt es bei %3 kein %1</translation>
+    </message>
+    <message>
+        <source>it would start at %1, after its end at %2</source>
+        <translation>er würde um %1 beginnen, nach seinem Ende um %2</translation>
+    </message>
+    <message>
+        <source>entry %1 does not run on %2: %3</source>
+        <translation>Eintrag %1 läuft am %2 nicht: %3</translation>
+    </message>
+    <message>
+        <source>on all the time: no schedule</source>
+        <translation>immer an: kein Zeitplan</translation>
+    </message>
+    <message>
+        <source>on, with no end in the next %1 days (entry %2)</source>
+        <translation>an, ohne Ende in den nächsten %1 Tagen (Eintrag %2)</translation>
+    </message>
+    <message>
+        <source>off at %1 (entry %2%3%4)</source>
+        <translation>aus um %1 (Eintrag %2%3%4)</translation>
+    </message>
+    <message>
+        <source>, at the end of the pass</source>
+        <translation>, am Ende des Durchgangs</translation>
+    </message>
+    <message>
+        <source>off: [Schedule] has no entry that can be used</source>
+        <translation>aus: [Schedule] hat keinen brauchbaren Eintrag</translation>
+    </message>
+    <message>
+        <source>off: no entry starts in the year ahead</source>
+        <translation>aus: im kommenden Jahr beginnt kein Eintrag</translation>
+    </message>
+    <message>
+        <source>on at %1 (entry %2%3)</source>
+        <translation>an um %1 (Eintrag %2%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEdit</name>
+    <message>
+        <source>There are %1 entries, and a schedule holds at most %2. Join windows that follow each other into one entry, or use days= and dates= to cover more days.</source>
+        <translation>Es sind %1 Einträge, und ein Zeitplan fasst höchstens %2. Fassen Sie aufeinanderfolgende Zeitfenster zu einem Eintrag zusammen oder decken Sie mit days= und dates= mehr Tage ab.</translation>
+    </message>
+    <message>
+        <source>The place is at latitude %1, longitude %2; latitude goes from -90 to 90 and longitude from -180 to 180 degrees (north and east are positive).</source>
+        <translation>Der Ort liegt bei Breite %1, Länge %2; die Breite reicht von -90 bis 90 und die Länge von -180 bis 180 Grad (Nord und Ost sind positiv).</translation>
+    </message>
+    <message>
+        <source>Entry %1 cannot be used: %2.</source>
+        <translation>Eintrag %1 ist nicht brauchbar: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEntry</name>
+    <message>
+        <source>%1 %2%3 min</source>
+        <translation>%1 %2%3 min</translation>
+    </message>
+    <message>
+        <source>%1= comes after play=; write play= last, as the name it takes may hold spaces</source>
+        <translation>%1= steht nach play=; schreiben Sie play= zuletzt, denn der Name dahinter darf Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as play=наполнение</source>
+        <translation>play=%1 nennt nichts zum Abspielen: %2 Schreiben Sie den Namen eines Effekts oder Musters, etwa play=наполнение</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of days; write days such as Mon-Fri or Sat,Sun (Mon, Tue, Wed, Thu, Fri, Sat, Sun)</source>
+        <translation>„%1“ ist keine Liste von Tagen; schreiben Sie Tage wie Mon-Fri oder Sat,Sun (Mon, Tue, Wed, Thu, Fri, Sat, Sun)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range of dates; write it as month-day..month-day, such as 12-01..01-06</source>
+        <translation>„%1“ ist kein Datumsbereich; schreiben Sie ihn als Monat-Tag..Monat-Tag, etwa 12-01..01-06</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time; write a clock time such as 23:00, or sunrise, sunset, dawn or dusk, moved by up to %2 minutes as in sunset-15</source>
+        <translation>„%1“ ist keine Zeit; schreiben Sie eine Uhrzeit wie 23:00 oder sunrise, sunset, dawn oder dusk, um bis zu %2 Minuten verschoben wie in sunset-15</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a way to end; write end=now (stop at once) or end=pass (stop after the scheme&apos;s last row)</source>
+        <translation>„%1“ ist keine Art zu enden; schreiben Sie end=now (sofort anhalten) oder end=pass (nach der letzten Zeile des Schemas anhalten)</translation>
+    </message>
+    <message>
+        <source>it is %1 characters long, and an entry has at most %2; write one window per entry, such as on=sunset off=23:00</source>
+        <translation>er ist %1 Zeichen lang, und ein Eintrag hat höchstens %2; schreiben Sie ein Zeitfenster pro Eintrag, etwa on=sunset off=23:00</translation>
+    </message>
+    <message>
+        <source>it holds a control character, &quot;%1&quot; at character %2; write it as plain text on one line</source>
+        <translation>er enthält ein Steuerzeichen, „%1“ an Stelle %2; schreiben Sie ihn als einfachen Text in einer Zeile</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of days=, dates=, on=, off=, end= and play=</source>
+        <translation>„%1“ ist keines von days=, dates=, on=, off=, end= und play=</translation>
+    </message>
+    <message>
+        <source>%1= is given twice</source>
+        <translation>%1= ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>it needs a start and an end, such as on=sunset off=23:00</source>
+        <translation>er braucht einen Anfang und ein Ende, etwa on=sunset off=23:00</translation>
+    </message>
+    <message>
+        <source>it would never run: %1 comes before %2 every day</source>
+        <translation>er würde nie laufen: %1 liegt an jedem Tag vor %2</translation>
+    </message>
+    <message>
+        <source>it would end at %1, before it starts at %2; a window runs past midnight only from the afternoon (12:00 or later, sunset, dusk) into the morning (before 12:00, sunrise, dawn)</source>
+        <translation>er würde um %1 enden, bevor er um %2 beginnt; ein Zeitfenster reicht nur vom Nachmittag (12:00 oder später, sunset, dusk) in den Morgen (vor 12:00, sunrise, dawn) über Mitternacht hinaus</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleListing</name>
+    <message>
+        <source>%1  on %2  off %3  entry %4: on=%5 off=%6%7%8</source>
+        <extracomment>on=%5 off=%6 repeat the entry as written in the settings, so they stay as they are.</extracomment>
+        <translation>%1  an %2  aus %3  Eintrag %4: on=%5 off=%6%7%8</translation>
+    </message>
+    <message>
+        <source>No schedule: [Schedule] in the settings has no entries, or Enabled=0. The show plays all the time.
+</source>
+        <translation>Kein Zeitplan: [Schedule] in den Einstellungen hat keine Einträge, oder Enabled=0. Die Show spielt die ganze Zeit.
+</translation>
+    </message>
+    <message>
+        <source>On and off times of the %1 days from %2, in %3:</source>
+        <translation>Ein- und Ausschaltzeiten der %1 Tage ab %2, in %3:</translation>
+    </message>
+    <message>
+        <source>entry %1 runs on none of these days; its next day is %2</source>
+        <translation>Eintrag %1 läuft an keinem dieser Tage; sein nächster Tag ist %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleSettings</name>
+    <message>
+        <source>[Schedule] %1=%2 is not usable: write degrees from -%3 to %3 with a decimal point, such as %1=%4.</source>
+        <translation>[Schedule] %1=%2 ist nicht brauchbar: schreiben Sie Grad von -%3 bis %3 mit einem Dezimalpunkt, etwa %1=%4.</translation>
+    </message>
+    <message>
+        <source>[Schedule] %1 is ignored: the keys there are Enabled, Latitude, Longitude and Entry1, Entry2 and so on.</source>
+        <translation>[Schedule] %1 wird übergangen: die Schlüssel dort sind Enabled, Latitude, Longitude und Entry1, Entry2 und so weiter.</translation>
+    </message>
+    <message>
+        <source>[Schedule] %1 more keys are ignored.</source>
+        <translation>[Schedule] %1 weitere Schlüssel werden übergangen.</translation>
+    </message>
+    <message>
+        <source>[Schedule] has %1 entries; only the first %2, up to Entry%3, are used. Join windows that follow each other into one entry, or use days= and dates= to cover more days.</source>
+        <translation>[Schedule] hat %1 Einträge; nur die ersten %2, bis Entry%3, werden verwendet. Fassen Sie aufeinanderfolgende Zeitfenster zu einem Eintrag zusammen oder decken Sie mit days= und dates= mehr Tage ab.</translation>
+    </message>
+    <message>
+        <source>[Schedule] Entry%1 is ignored: %2.</source>
+        <translation>[Schedule] Entry%1 wird übergangen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeDraft</name>
+    <message>
+        <source>Cannot create a new scheme file in %1: %2</source>
+        <translation>In %1 lässt sich keine neue Schemadatei anlegen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2</source>
+        <translation>%1 lässt sich nicht sperren: %2</translation>
+    </message>
+    <message>
+        <source>A pattern must be written at least once, not %1 times.</source>
+        <translation>Ein Muster muss mindestens einmal geschrieben werden, nicht %1-mal.</translation>
+    </message>
+    <message>
+        <source>There is no effect number %1.</source>
+        <translation>Es gibt keinen Effekt Nummer %1.</translation>
+    </message>
+    <message>
+        <source>An effect must be written at least once, not %1 times.</source>
+        <translation>Ein Effekt muss mindestens einmal geschrieben werden, nicht %1-mal.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>In %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>The new scheme file %1 was removed while it was written; build the scheme again.</source>
+        <translation>Die neue Schemadatei %1 wurde entfernt, während sie geschrieben wurde; bauen Sie das Schema noch einmal auf.</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>%1 lässt sich nicht ersetzen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 lässt sich nicht sichern: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeLocation</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeTransaction</name>
+    <message>
+        <source>The scheme could not be built. The previous scheme is kept.</source>
+        <translation>Das Schema konnte nicht aufgebaut werden. Das bisherige Schema bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The scheme was built, but the disk reported an error: it may be lost if the power fails now.</source>
+        <translation>Das Schema wurde aufgebaut, aber der Datenträger meldete einen Fehler: es kann verloren gehen, wenn jetzt der Strom ausfällt.</translation>
+    </message>
+    <message>
+        <source>The scheme was built, but the selection could not be saved.</source>
+        <translation>Das Schema wurde aufgebaut, aber die Auswahl konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,156 @@
     </message>
 </context>
 <context>
+    <name>FseqExport</name>
+    <message>
+        <source>Frames of %1 ms cannot be written; pick 25 or 50 ms.</source>
+        <translation>Frames of %1 ms cannot be written; pick 25 or 50 ms.</translation>
+    </message>
+    <message>
+        <source>A step without a time of its own lasts the delay, which is %1 ms; set a delay of at least 1 ms.</source>
+        <translation>A step without a time of its own lasts the delay, which is %1 ms; set a delay of at least 1 ms.</translation>
+    </message>
+    <message>
+        <source>These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. Pick 50 ms frames or shorten the steps.</source>
+        <translation>These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. Pick 50 ms frames or shorten the steps.</translation>
+    </message>
+</context>
+<context>
+    <name>FseqImport</name>
+    <message>
+        <source>The file could not be read; it may have changed meanwhile. Try again.</source>
+        <translation>The file could not be read; it may have changed meanwhile. Try again.</translation>
+    </message>
+    <message>
+        <source>The zstd decompressor could not be set up; there may be too little memory.</source>
+        <translation>The zstd decompressor could not be set up; there may be too little memory.</translation>
+    </message>
+    <message>
+        <source>Compression block %1 is damaged (zstd: %2). Export the sequence again.</source>
+        <translation>Compression block %1 is damaged (zstd: %2). Export the sequence again.</translation>
+    </message>
+    <message>
+        <source>Compression block %1 expands past the %2 bytes its frames take: the file is damaged or hostile. Export the sequence again.</source>
+        <translation>Compression block %1 expands past the %2 bytes its frames take: the file is damaged or hostile. Export the sequence again.</translation>
+    </message>
+    <message>
+        <source>Compression block %1 gives %2 bytes of frames instead of %3: it was cut short or damaged. Export the sequence again.</source>
+        <translation>Compression block %1 gives %2 bytes of frames instead of %3: it was cut short or damaged. Export the sequence again.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its header, after %1 bytes: it was cut short. Copy or export it again.</source>
+        <translation>The file ends inside its header, after %1 bytes: it was cut short. Copy or export it again.</translation>
+    </message>
+    <message>
+        <source>The file says it is compressed but lists no compression blocks. Export it again.</source>
+        <translation>The file says it is compressed but lists no compression blocks. Export it again.</translation>
+    </message>
+    <message>
+        <source>The sequence would expand to more than %1 GB (%2 frames of %3 channels); export a shorter sequence or fewer channels.</source>
+        <translation>The sequence would expand to more than %1 GB (%2 frames of %3 channels); export a shorter sequence or fewer channels.</translation>
+    </message>
+    <message>
+        <source>The compression block table is damaged: block %1 starts at frame %2 in a sequence of %3 frames. Export the sequence again.</source>
+        <translation>The compression block table is damaged: block %1 starts at frame %2 in a sequence of %3 frames. Export the sequence again.</translation>
+    </message>
+    <message>
+        <source>The compression blocks take %1 bytes but the file holds only %2 after its header: it was cut short. Copy or export it again.</source>
+        <translation>The compression blocks take %1 bytes but the file holds only %2 after its header: it was cut short. Copy or export it again.</translation>
+    </message>
+    <message>
+        <source>A sparse range of the file holds no channels: the file is damaged. Export it again.</source>
+        <translation>A sparse range of the file holds no channels: the file is damaged. Export it again.</translation>
+    </message>
+    <message>
+        <source>The sparse ranges hold %1 channels but the header says each frame has %2: the file is damaged. Export it again.</source>
+        <translation>The sparse ranges hold %1 channels but the header says each frame has %2: the file is damaged. Export it again.</translation>
+    </message>
+    <message>
+        <source>This is not an FSEQ sequence: it does not start with &quot;PSEQ&quot;. Pick a sequence exported as FSEQ.</source>
+        <translation>This is not an FSEQ sequence: it does not start with &quot;PSEQ&quot;. Pick a sequence exported as FSEQ.</translation>
+    </message>
+    <message>
+        <source>This is an FSEQ sequence of version %1, which cannot be read; export it as version 2 or 1.</source>
+        <translation>This is an FSEQ sequence of version %1, which cannot be read; export it as version 2 or 1.</translation>
+    </message>
+    <message>
+        <source>The sequence&apos;s frames last %1 ms; a step lasts at least %2 ms. Export it at 25 or 50 ms per frame.</source>
+        <translation>The sequence&apos;s frames last %1 ms; a step lasts at least %2 ms. Export it at 25 or 50 ms per frame.</translation>
+    </message>
+    <message>
+        <source>The sequence has %1 channels and %2 frames: there is nothing to light.</source>
+        <translation>The sequence has %1 channels and %2 frames: there is nothing to light.</translation>
+    </message>
+    <message>
+        <source>The sequence is compressed with zlib, which cannot be read; export it uncompressed or with zstd.</source>
+        <translation>The sequence is compressed with zlib, which cannot be read; export it uncompressed or with zstd.</translation>
+    </message>
+    <message>
+        <source>The sequence uses an unknown compression (type %1); export it uncompressed or with zstd.</source>
+        <translation>The sequence uses an unknown compression (type %1); export it uncompressed or with zstd.</translation>
+    </message>
+    <message>
+        <source>The header says the frames start at byte %1, past the end of the file (%2 bytes): it was cut short. Copy or export it again.</source>
+        <translation>The header says the frames start at byte %1, past the end of the file (%2 bytes): it was cut short. Copy or export it again.</translation>
+    </message>
+    <message>
+        <source>The header says the frames start at byte %1, inside the header, which takes %2 bytes: the file is damaged. Export it again.</source>
+        <translation>The header says the frames start at byte %1, inside the header, which takes %2 bytes: the file is damaged. Export it again.</translation>
+    </message>
+    <message>
+        <source>The frames are cut short: the header says %1 frames of %2 channels, but the file holds only %3 bytes of them. Copy or export it again.</source>
+        <translation>The frames are cut short: the header says %1 frames of %2 channels, but the file holds only %3 bytes of them. Copy or export it again.</translation>
+    </message>
+    <message>
+        <source>The first channel is %1; channels are numbered from 1.</source>
+        <translation>The first channel is %1; channels are numbered from 1.</translation>
+    </message>
+    <message>
+        <source>The threshold is %1; it is a channel value from 1 to 255.</source>
+        <translation>The threshold is %1; it is a channel value from 1 to 255.</translation>
+    </message>
+    <message>
+        <source>Pick a first channel from 1 to %1.</source>
+        <translation>Pick a first channel from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Eight lamps need eight channels.</source>
+        <translation>Eight lamps need eight channels.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is past the end of this sequence, which has %2 channels. %3</source>
+        <translation>Channel %1 is past the end of this sequence, which has %2 channels. %3</translation>
+    </message>
+    <message>
+        <source>Channels %1 to %2 run past the end of this sequence, which has %3 channels. %4</source>
+        <translation>Channels %1 to %2 run past the end of this sequence, which has %3 channels. %4</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not stored in this sequence, which holds only channels %2. Pick a first channel so that all eight lie among them.</source>
+        <translation>Channel %1 is not stored in this sequence, which holds only channels %2. Pick a first channel so that all eight lie among them.</translation>
+    </message>
+    <message>
+        <source>These channels change so often that they make more than %1 steps, more than a pattern holds. Import a shorter part of the sequence.</source>
+        <translation>These channels change so often that they make more than %1 steps, more than a pattern holds. Import a shorter part of the sequence.</translation>
+    </message>
+    <message>
+        <source>The file has %1 MB; a sequence file may have at most %2 MB.</source>
+        <translation>The file has %1 MB; a sequence file may have at most %2 MB.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1. Check its name and that it may be read.</source>
+        <translation>The file cannot be opened: %1. Check its name and that it may be read.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1. Try again.</source>
+        <translation>The file cannot be read: %1. Try again.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file; pick a sequence file.</source>
+        <translation>This is not a regular file; pick a sequence file.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Port not presents</source>
@@ -791,6 +941,37 @@
     </message>
 </context>
 <context>
+    <name>Pattern</name>
+    <message>
+        <source>A pattern needs a name.</source>
+        <translation>A pattern needs a name.</translation>
+    </message>
+    <message>
+        <source>A pattern&apos;s name may not start or end with a space.</source>
+        <translation>A pattern&apos;s name may not start or end with a space.</translation>
+    </message>
+    <message>
+        <source>A pattern&apos;s name has at most %1 characters.</source>
+        <translation>A pattern&apos;s name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>A pattern&apos;s name may not hold control characters.</source>
+        <translation>A pattern&apos;s name may not hold control characters.</translation>
+    </message>
+    <message>
+        <source>A pattern needs at least one step.</source>
+        <translation>A pattern needs at least one step.</translation>
+    </message>
+    <message>
+        <source>A pattern has at most %1 steps, not %2.</source>
+        <translation>A pattern has at most %1 steps, not %2.</translation>
+    </message>
+    <message>
+        <source>Step %1 lasts %2 ms; a step lasts %3 to %4 ms, or the delay when it has no time.</source>
+        <translation>Step %1 lasts %2 ms; a step lasts %3 to %4 ms, or the delay when it has no time.</translation>
+    </message>
+</context>
+<context>
     <name>PatternEditor</name>
     <message>
         <source>&amp;Add step</source>
@@ -835,6 +1016,103 @@
     <message>
         <source>Delete steps</source>
         <translation>Delete steps</translation>
+    </message>
+</context>
+<context>
+    <name>PatternLibrary</name>
+    <message>
+        <source>&quot;%1&quot; was copied to &quot;%2&quot;, but the old file could not be removed; delete &quot;%1&quot; by hand.</source>
+        <translation>&quot;%1&quot; was copied to &quot;%2&quot;, but the old file could not be removed; delete &quot;%1&quot; by hand.</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;.</source>
+        <translation>There is no pattern &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed; check that the folder is writable.</source>
+        <translation>%1 could not be removed; check that the folder is writable.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in effect; choose another name.</source>
+        <translation>&quot;%1&quot; is a built-in effect; choose another name.</translation>
+    </message>
+    <message>
+        <source>A pattern named &quot;%1&quot; exists; choose another name.</source>
+        <translation>A pattern named &quot;%1&quot; exists; choose another name.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a built-in effect and cannot be changed; copy it to edit it.</source>
+        <translation>&quot;%1&quot; is a built-in effect and cannot be changed; copy it to edit it.</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;; it may have been deleted meanwhile.</source>
+        <translation>There is no pattern &quot;%1&quot;; it may have been deleted meanwhile.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed elsewhere (version %2, this edit started from %3); load it again and redo the change.</source>
+        <translation>&quot;%1&quot; was changed elsewhere (version %2, this edit started from %3); load it again and redo the change.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made; check its parent&apos;s permissions.</source>
+        <translation>The folder %1 cannot be made; check its parent&apos;s permissions.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 is saved but may not survive a power cut: %2</source>
+        <translation>%1 is saved but may not survive a power cut: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PatternLoader</name>
+    <message>
+        <source>the pattern file is missing</source>
+        <translation>the pattern file is missing</translation>
+    </message>
+    <message>
+        <source>the pattern file cannot be read</source>
+        <translation>the pattern file cannot be read</translation>
+    </message>
+    <message>
+        <source>the pattern file is not a plain file (a folder, device or pipe is in its place)</source>
+        <translation>the pattern file is not a plain file (a folder, device or pipe is in its place)</translation>
+    </message>
+    <message>
+        <source>the pattern file is at least %1 bytes, more than the %2 bytes that %3 rows can take</source>
+        <translation>the pattern file is at least %1 bytes, more than the %2 bytes that %3 rows can take</translation>
+    </message>
+    <message>
+        <source>the pattern file has no rows</source>
+        <translation>the pattern file has no rows</translation>
+    </message>
+    <message>
+        <source>the pattern file has more than %1 lines</source>
+        <translation>the pattern file has more than %1 lines</translation>
+    </message>
+</context>
+<context>
+    <name>PatternText</name>
+    <message>
+        <source>The pattern file is over %1 bytes.</source>
+        <translation>The pattern file is over %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Line %1: the version is not a whole number.</source>
+        <translation>Line %1: the version is not a whole number.</translation>
+    </message>
+    <message>
+        <source>The pattern has more than %1 steps.</source>
+        <translation>The pattern has more than %1 steps.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a step: a step is eight characters 0 or 1, then its time in ms if it has one.</source>
+        <translation>Line %1 is not a step: a step is eight characters 0 or 1, then its time in ms if it has one.</translation>
+    </message>
+    <message>
+        <source>The pattern file has no &quot;name:&quot; line.</source>
+        <translation>The pattern file has no &quot;name:&quot; line.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1247,13 @@
     </message>
 </context>
 <context>
+    <name>PrintableText</name>
+    <message>
+        <source>… (%1 characters)</source>
+        <translation>… (%1 characters)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cannot follow %1: %2</source>
@@ -988,6 +1273,249 @@
     <message>
         <source>If the phone cannot open it, try:</source>
         <translation>If the phone cannot open it, try:</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule</name>
+    <message>
+        <source>[Schedule] Entry%1 is ignored: %2 needs the place in [Schedule], such as Latitude=52.52 and Longitude=13.40 (degrees north and east).</source>
+        <translation>[Schedule] Entry%1 is ignored: %2 needs the place in [Schedule], such as Latitude=52.52 and Longitude=13.40 (degrees north and east).</translation>
+    </message>
+    <message>
+        <source>[Schedule] Entry%1 is ignored: at %2 it never runs, as on=%3 does not come before off=%4 on any day of the year.</source>
+        <translation>[Schedule] Entry%1 is ignored: at %2 it never runs, as on=%3 does not come before off=%4 on any day of the year.</translation>
+    </message>
+    <message>
+        <source>[Schedule] Entry%1 names no days, so it never runs.</source>
+        <translation>[Schedule] Entry%1 names no days, so it never runs.</translation>
+    </message>
+    <message>
+        <source>there is no %1 on %2 at %3</source>
+        <translation>there is no %1 on %2 at %3</translation>
+    </message>
+    <message>
+        <source>it would start at %1, after its end at %2</source>
+        <translation>it would start at %1, after its end at %2</translation>
+    </message>
+    <message>
+        <source>entry %1 does not run on %2: %3</source>
+        <translation>entry %1 does not run on %2: %3</translation>
+    </message>
+    <message>
+        <source>on all the time: no schedule</source>
+        <translation>on all the time: no schedule</translation>
+    </message>
+    <message>
+        <source>on, with no end in the next %1 days (entry %2)</source>
+        <translation>on, with no end in the next %1 days (entry %2)</translation>
+    </message>
+    <message>
+        <source>off at %1 (entry %2%3%4)</source>
+        <translation>off at %1 (entry %2%3%4)</translation>
+    </message>
+    <message>
+        <source>, at the end of the pass</source>
+        <translation>, at the end of the pass</translation>
+    </message>
+    <message>
+        <source>off: [Schedule] has no entry that can be used</source>
+        <translation>off: [Schedule] has no entry that can be used</translation>
+    </message>
+    <message>
+        <source>off: no entry starts in the year ahead</source>
+        <translation>off: no entry starts in the year ahead</translation>
+    </message>
+    <message>
+        <source>on at %1 (entry %2%3)</source>
+        <translation>on at %1 (entry %2%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEdit</name>
+    <message>
+        <source>There are %1 entries, and a schedule holds at most %2. Join windows that follow each other into one entry, or use days= and dates= to cover more days.</source>
+        <translation>There are %1 entries, and a schedule holds at most %2. Join windows that follow each other into one entry, or use days= and dates= to cover more days.</translation>
+    </message>
+    <message>
+        <source>The place is at latitude %1, longitude %2; latitude goes from -90 to 90 and longitude from -180 to 180 degrees (north and east are positive).</source>
+        <translation>The place is at latitude %1, longitude %2; latitude goes from -90 to 90 and longitude from -180 to 180 degrees (north and east are positive).</translation>
+    </message>
+    <message>
+        <source>Entry %1 cannot be used: %2.</source>
+        <translation>Entry %1 cannot be used: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEntry</name>
+    <message>
+        <source>%1 %2%3 min</source>
+        <translation>%1 %2%3 min</translation>
+    </message>
+    <message>
+        <source>%1= comes after play=; write play= last, as the name it takes may hold spaces</source>
+        <translation>%1= comes after play=; write play= last, as the name it takes may hold spaces</translation>
+    </message>
+    <message>
+        <source>play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as play=наполнение</source>
+        <translation>play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as play=наполнение</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of days; write days such as Mon-Fri or Sat,Sun (Mon, Tue, Wed, Thu, Fri, Sat, Sun)</source>
+        <translation>&quot;%1&quot; is not a list of days; write days such as Mon-Fri or Sat,Sun (Mon, Tue, Wed, Thu, Fri, Sat, Sun)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range of dates; write it as month-day..month-day, such as 12-01..01-06</source>
+        <translation>&quot;%1&quot; is not a range of dates; write it as month-day..month-day, such as 12-01..01-06</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time; write a clock time such as 23:00, or sunrise, sunset, dawn or dusk, moved by up to %2 minutes as in sunset-15</source>
+        <translation>&quot;%1&quot; is not a time; write a clock time such as 23:00, or sunrise, sunset, dawn or dusk, moved by up to %2 minutes as in sunset-15</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a way to end; write end=now (stop at once) or end=pass (stop after the scheme&apos;s last row)</source>
+        <translation>&quot;%1&quot; is not a way to end; write end=now (stop at once) or end=pass (stop after the scheme&apos;s last row)</translation>
+    </message>
+    <message>
+        <source>it is %1 characters long, and an entry has at most %2; write one window per entry, such as on=sunset off=23:00</source>
+        <translation>it is %1 characters long, and an entry has at most %2; write one window per entry, such as on=sunset off=23:00</translation>
+    </message>
+    <message>
+        <source>it holds a control character, &quot;%1&quot; at character %2; write it as plain text on one line</source>
+        <translation>it holds a control character, &quot;%1&quot; at character %2; write it as plain text on one line</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of days=, dates=, on=, off=, end= and play=</source>
+        <translation>&quot;%1&quot; is none of days=, dates=, on=, off=, end= and play=</translation>
+    </message>
+    <message>
+        <source>%1= is given twice</source>
+        <translation>%1= is given twice</translation>
+    </message>
+    <message>
+        <source>it needs a start and an end, such as on=sunset off=23:00</source>
+        <translation>it needs a start and an end, such as on=sunset off=23:00</translation>
+    </message>
+    <message>
+        <source>it would never run: %1 comes before %2 every day</source>
+        <translation>it would never run: %1 comes before %2 every day</translation>
+    </message>
+    <message>
+        <source>it would end at %1, before it starts at %2; a window runs past midnight only from the afternoon (12:00 or later, sunset, dusk) into the morning (before 12:00, sunrise, dawn)</source>
+        <translation>it would end at %1, before it starts at %2; a window runs past midnight only from the afternoon (12:00 or later, sunset, dusk) into the morning (before 12:00, sunrise, dawn)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleListing</name>
+    <message>
+        <source>%1  on %2  off %3  entry %4: on=%5 off=%6%7%8</source>
+        <extracomment>on=%5 off=%6 repeat the entry as written in the settings, so they stay as they are.</extracomment>
+        <translation>%1  on %2  off %3  entry %4: on=%5 off=%6%7%8</translation>
+    </message>
+    <message>
+        <source>No schedule: [Schedule] in the settings has no entries, or Enabled=0. The show plays all the time.
+</source>
+        <translation>No schedule: [Schedule] in the settings has no entries, or Enabled=0. The show plays all the time.
+</translation>
+    </message>
+    <message>
+        <source>On and off times of the %1 days from %2, in %3:</source>
+        <translation>On and off times of the %1 days from %2, in %3:</translation>
+    </message>
+    <message>
+        <source>entry %1 runs on none of these days; its next day is %2</source>
+        <translation>entry %1 runs on none of these days; its next day is %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleSettings</name>
+    <message>
+        <source>[Schedule] %1=%2 is not usable: write degrees from -%3 to %3 with a decimal point, such as %1=%4.</source>
+        <translation>[Schedule] %1=%2 is not usable: write degrees from -%3 to %3 with a decimal point, such as %1=%4.</translation>
+    </message>
+    <message>
+        <source>[Schedule] %1 is ignored: the keys there are Enabled, Latitude, Longitude and Entry1, Entry2 and so on.</source>
+        <translation>[Schedule] %1 is ignored: the keys there are Enabled, Latitude, Longitude and Entry1, Entry2 and so on.</translation>
+    </message>
+    <message>
+        <source>[Schedule] %1 more keys are ignored.</source>
+        <translation>[Schedule] %1 more keys are ignored.</translation>
+    </message>
+    <message>
+        <source>[Schedule] has %1 entries; only the first %2, up to Entry%3, are used. Join windows that follow each other into one entry, or use days= and dates= to cover more days.</source>
+        <translation>[Schedule] has %1 entries; only the first %2, up to Entry%3, are used. Join windows that follow each other into one entry, or use days= and dates= to cover more days.</translation>
+    </message>
+    <message>
+        <source>[Schedule] Entry%1 is ignored: %2.</source>
+        <translation>[Schedule] Entry%1 is ignored: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeDraft</name>
+    <message>
+        <source>Cannot create a new scheme file in %1: %2</source>
+        <translation>Cannot create a new scheme file in %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2</source>
+        <translation>Cannot lock %1: %2</translation>
+    </message>
+    <message>
+        <source>A pattern must be written at least once, not %1 times.</source>
+        <translation>A pattern must be written at least once, not %1 times.</translation>
+    </message>
+    <message>
+        <source>There is no effect number %1.</source>
+        <translation>There is no effect number %1.</translation>
+    </message>
+    <message>
+        <source>An effect must be written at least once, not %1 times.</source>
+        <translation>An effect must be written at least once, not %1 times.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>Cannot write to %1: %2</translation>
+    </message>
+    <message>
+        <source>The new scheme file %1 was removed while it was written; build the scheme again.</source>
+        <translation>The new scheme file %1 was removed while it was written; build the scheme again.</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>Cannot replace %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeLocation</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>the folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeTransaction</name>
+    <message>
+        <source>The scheme could not be built. The previous scheme is kept.</source>
+        <translation>The scheme could not be built. The previous scheme is kept.</translation>
+    </message>
+    <message>
+        <source>The scheme was built, but the disk reported an error: it may be lost if the power fails now.</source>
+        <translation>The scheme was built, but the disk reported an error: it may be lost if the power fails now.</translation>
+    </message>
+    <message>
+        <source>The scheme was built, but the selection could not be saved.</source>
+        <translation>The scheme was built, but the selection could not be saved.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ChannelData.h"
 
+#include <QCoreApplication>
 #include <zstd.h>
 
 #include <memory>
@@ -14,7 +15,7 @@ constexpr int MaxWindowLog = 25;
 
 QString unreadable()
 {
-    return QStringLiteral("The file could not be read; it may have changed meanwhile. Try again.");
+    return QCoreApplication::translate("FseqImport", "The file could not be read; it may have changed meanwhile. Try again.");
 }
 
 QString readUncompressed(ByteSource &source, const FseqHeader &header, const ChannelDataSink &sink)
@@ -51,7 +52,8 @@ public:
     {
         if (!context || ZSTD_isError(ZSTD_DCtx_reset(context.get(), ZSTD_reset_session_and_parameters))
             || ZSTD_isError(ZSTD_DCtx_setParameter(context.get(), ZSTD_d_windowLogMax, MaxWindowLog)))
-            return QStringLiteral("The zstd decompressor could not be set up; there may be too little memory.");
+            return QCoreApplication::translate("FseqImport",
+                                               "The zstd decompressor could not be set up; there may be too little memory.");
         qint64 produced = 0;
         size_t pending = 1; // not 0: the block's last frame is not complete yet
         ZSTD_inBuffer in{input.constData(), 0, 0};
@@ -68,13 +70,15 @@ public:
             ZSTD_outBuffer out{output.data(), static_cast<size_t>(output.size()), 0};
             pending = ZSTD_decompressStream(context.get(), &out, &in);
             if (ZSTD_isError(pending))
-                return QStringLiteral("Compression block %1 is damaged (zstd: %2). Export the sequence again.")
+                return QCoreApplication::translate("FseqImport",
+                                                   "Compression block %1 is damaged (zstd: %2). Export the sequence again.")
                     .arg(number)
                     .arg(QString::fromLatin1(ZSTD_getErrorName(pending)));
             produced += static_cast<qint64>(out.pos);
             if (produced > expected)
-                return QStringLiteral("Compression block %1 expands past the %2 bytes its frames take: "
-                                      "the file is damaged or hostile. Export the sequence again.")
+                return QCoreApplication::translate("FseqImport",
+                                                   "Compression block %1 expands past the %2 bytes its frames take: "
+                                                   "the file is damaged or hostile. Export the sequence again.")
                     .arg(number)
                     .arg(expected);
             if (out.pos > 0 && !sink(output.constData(), static_cast<qint64>(out.pos))) {
@@ -84,8 +88,8 @@ public:
             outputFull = out.pos == out.size;
         }
         if (pending != 0 || produced != expected)
-            return QStringLiteral("Compression block %1 gives %2 bytes of frames instead of %3: "
-                                  "it was cut short or damaged. Export the sequence again.")
+            return QCoreApplication::translate("FseqImport", "Compression block %1 gives %2 bytes of frames instead of %3: "
+                                                             "it was cut short or damaged. Export the sequence again.")
                 .arg(number)
                 .arg(produced)
                 .arg(expected);

@@ -1,5 +1,6 @@
 #include "Fseq.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QtEndian>
 
@@ -29,24 +30,28 @@ qint64 framesOf(int ms, int frameMs)
 ExportResult exportSteps(const std::vector<pattern::Step> &steps, int frameMs, int delayMs)
 {
     if (!isExportFrameMs(frameMs))
-        return {{}, QStringLiteral("Frames of %1 ms cannot be written; pick 25 or 50 ms.").arg(frameMs)};
+        return {{},
+                QCoreApplication::translate("FseqExport", "Frames of %1 ms cannot be written; pick 25 or 50 ms.").arg(frameMs)};
     if (QString problem = pattern::stepsProblem(steps); !problem.isEmpty())
         return {{}, problem};
     qint64 frames = 0;
     for (const pattern::Step &step : steps) {
         if (step.ms == 0 && delayMs < 1)
-            return {{}, QStringLiteral("A step without a time of its own lasts the delay, which is %1 ms; "
-                                       "set a delay of at least 1 ms.")
-                            .arg(delayMs)};
+            return {{},
+                    QCoreApplication::translate("FseqExport", "A step without a time of its own lasts the delay, which is %1 ms; "
+                                                              "set a delay of at least 1 ms.")
+                        .arg(delayMs)};
         frames += framesOf(step.ms == 0 ? delayMs : step.ms, frameMs);
     }
     const qint64 bytes = HeaderBytes + frames * LampCount;
     if (bytes > MaxFileBytes)
-        return {{}, QStringLiteral("These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. "
-                                   "Pick 50 ms frames or shorten the steps.")
-                        .arg(frames)
-                        .arg(bytes >> 20)
-                        .arg(MaxFileBytes >> 20)};
+        return {{},
+                QCoreApplication::translate("FseqExport",
+                                            "These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. "
+                                            "Pick 50 ms frames or shorten the steps.")
+                    .arg(frames)
+                    .arg(bytes >> 20)
+                    .arg(MaxFileBytes >> 20)};
 
     QByteArray file(bytes, '\0');
     auto *header = reinterpret_cast<uchar *>(file.data());

@@ -2,6 +2,7 @@
 
 #include "Fseq.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <array>
@@ -22,7 +23,8 @@ qint64 readU24(const uchar *at) { return at[0] | (at[1] << 8) | (qint64(at[2]) <
 
 QString cutShort(qint64 size)
 {
-    return QStringLiteral("The file ends inside its header, after %1 bytes: it was cut short. Copy or export it again.")
+    return QCoreApplication::translate(
+               "FseqImport", "The file ends inside its header, after %1 bytes: it was cut short. Copy or export it again.")
         .arg(size);
 }
 
@@ -33,10 +35,12 @@ QString checkBlocks(FseqHeader &header, qint64 dataBytes)
     while (!header.blocks.empty() && header.blocks.back().bytes == 0)
         header.blocks.pop_back();
     if (header.blocks.empty())
-        return QStringLiteral("The file says it is compressed but lists no compression blocks. Export it again.");
+        return QCoreApplication::translate("FseqImport",
+                                           "The file says it is compressed but lists no compression blocks. Export it again.");
     if (header.channelsPerFrame > MaxChannelDataBytes / header.frames)
-        return QStringLiteral("The sequence would expand to more than %1 GB (%2 frames of %3 channels); "
-                              "export a shorter sequence or fewer channels.")
+        return QCoreApplication::translate("FseqImport",
+                                           "The sequence would expand to more than %1 GB (%2 frames of %3 channels); "
+                                           "export a shorter sequence or fewer channels.")
             .arg(MaxChannelDataBytes >> 30)
             .arg(header.frames)
             .arg(header.channelsPerFrame);
@@ -46,16 +50,18 @@ QString checkBlocks(FseqHeader &header, qint64 dataBytes)
         const qint64 previous = i == 0 ? -1 : header.blocks[i - 1].firstFrame;
         if ((i == 0 && block.firstFrame != 0) || (i > 0 && block.firstFrame <= previous)
             || block.firstFrame >= header.frames || block.bytes == 0)
-            return QStringLiteral("The compression block table is damaged: block %1 starts at frame %2 "
-                                  "in a sequence of %3 frames. Export the sequence again.")
+            return QCoreApplication::translate("FseqImport",
+                                               "The compression block table is damaged: block %1 starts at frame %2 "
+                                               "in a sequence of %3 frames. Export the sequence again.")
                 .arg(i + 1)
                 .arg(block.firstFrame)
                 .arg(header.frames);
         stored += block.bytes;
     }
     if (stored > dataBytes)
-        return QStringLiteral("The compression blocks take %1 bytes but the file holds only %2 after its header: "
-                              "it was cut short. Copy or export it again.")
+        return QCoreApplication::translate("FseqImport",
+                                           "The compression blocks take %1 bytes but the file holds only %2 after its header: "
+                                           "it was cut short. Copy or export it again.")
             .arg(stored)
             .arg(dataBytes);
     return {};
@@ -66,12 +72,14 @@ QString checkRanges(const FseqHeader &header)
     qint64 sum = 0;
     for (const SparseRange &range : header.ranges) {
         if (range.count == 0)
-            return QStringLiteral("A sparse range of the file holds no channels: the file is damaged. Export it again.");
+            return QCoreApplication::translate(
+                "FseqImport", "A sparse range of the file holds no channels: the file is damaged. Export it again.");
         sum += range.count;
     }
     if (!header.ranges.empty() && sum != header.channelsPerFrame)
-        return QStringLiteral("The sparse ranges hold %1 channels but the header says each frame has %2: "
-                              "the file is damaged. Export it again.")
+        return QCoreApplication::translate("FseqImport",
+                                           "The sparse ranges hold %1 channels but the header says each frame has %2: "
+                                           "the file is damaged. Export it again.")
             .arg(sum)
             .arg(header.channelsPerFrame);
     return {};
@@ -108,13 +116,14 @@ QString readHeader(ByteSource &source, FseqHeader &header)
     std::array<uchar, V2HeaderBytes> fixed{};
     const qint64 fixedBytes = std::min<qint64>(size, V2HeaderBytes);
     if (!source.readAt(0, reinterpret_cast<char *>(fixed.data()), fixedBytes))
-        return QStringLiteral("The file could not be read; it may have changed meanwhile. Try again.");
+        return QCoreApplication::translate("FseqImport", "The file could not be read; it may have changed meanwhile. Try again.");
     if (size < 8 || QByteArrayView(fixed.data(), 4) != "PSEQ")
-        return QStringLiteral("This is not an FSEQ sequence: it does not start with \"PSEQ\". "
-                              "Pick a sequence exported as FSEQ.");
+        return QCoreApplication::translate("FseqImport", "This is not an FSEQ sequence: it does not start with \"PSEQ\". "
+                                                         "Pick a sequence exported as FSEQ.");
     header.version = fixed[7];
     if (header.version != 1 && header.version != 2)
-        return QStringLiteral("This is an FSEQ sequence of version %1, which cannot be read; export it as version 2 or 1.")
+        return QCoreApplication::translate(
+                   "FseqImport", "This is an FSEQ sequence of version %1, which cannot be read; export it as version 2 or 1.")
             .arg(header.version);
     const int headerBytes = header.version == 1 ? V1HeaderBytes : V2HeaderBytes;
     if (size < headerBytes)
@@ -125,12 +134,12 @@ QString readHeader(ByteSource &source, FseqHeader &header)
     header.frames = readU32(&fixed[14]);
     header.frameMs = fixed[18];
     if (header.frameMs < pattern::MinStepMs)
-        return QStringLiteral("The sequence's frames last %1 ms; a step lasts at least %2 ms. "
-                              "Export it at 25 or 50 ms per frame.")
+        return QCoreApplication::translate("FseqImport", "The sequence's frames last %1 ms; a step lasts at least %2 ms. "
+                                                         "Export it at 25 or 50 ms per frame.")
             .arg(header.frameMs)
             .arg(pattern::MinStepMs);
     if (header.channelsPerFrame == 0 || header.frames == 0)
-        return QStringLiteral("The sequence has %1 channels and %2 frames: there is nothing to light.")
+        return QCoreApplication::translate("FseqImport", "The sequence has %1 channels and %2 frames: there is nothing to light.")
             .arg(header.channelsPerFrame)
             .arg(header.frames);
 
@@ -141,11 +150,11 @@ QString readHeader(ByteSource &source, FseqHeader &header)
         // block count past 255.
         const int compression = fixed[20] & 0x0F;
         if (compression == 2)
-            return QStringLiteral("The sequence is compressed with zlib, which cannot be read; "
-                                  "export it uncompressed or with zstd.");
+            return QCoreApplication::translate("FseqImport", "The sequence is compressed with zlib, which cannot be read; "
+                                                             "export it uncompressed or with zstd.");
         if (compression > 2)
-            return QStringLiteral("The sequence uses an unknown compression (type %1); "
-                                  "export it uncompressed or with zstd.")
+            return QCoreApplication::translate("FseqImport", "The sequence uses an unknown compression (type %1); "
+                                                             "export it uncompressed or with zstd.")
                 .arg(compression);
         header.zstd = compression == 1;
         blockCount = fixed[21] | ((fixed[20] & 0xF0) << 4);
@@ -153,19 +162,21 @@ QString readHeader(ByteSource &source, FseqHeader &header)
     }
     const qint64 tablesEnd = headerBytes + blockCount * BlockEntryBytes + rangeCount * RangeEntryBytes;
     if (header.dataOffset > size)
-        return QStringLiteral("The header says the frames start at byte %1, past the end of the file (%2 bytes): "
-                              "it was cut short. Copy or export it again.")
+        return QCoreApplication::translate("FseqImport",
+                                           "The header says the frames start at byte %1, past the end of the file (%2 bytes): "
+                                           "it was cut short. Copy or export it again.")
             .arg(header.dataOffset)
             .arg(size);
     if (header.dataOffset < tablesEnd)
-        return QStringLiteral("The header says the frames start at byte %1, inside the header, which takes %2 bytes: "
-                              "the file is damaged. Export it again.")
+        return QCoreApplication::translate(
+                   "FseqImport", "The header says the frames start at byte %1, inside the header, which takes %2 bytes: "
+                                 "the file is damaged. Export it again.")
             .arg(header.dataOffset)
             .arg(tablesEnd);
 
     QByteArray tables(tablesEnd - headerBytes, Qt::Uninitialized);
     if (!source.readAt(headerBytes, tables.data(), tables.size()))
-        return QStringLiteral("The file could not be read; it may have changed meanwhile. Try again.");
+        return QCoreApplication::translate("FseqImport", "The file could not be read; it may have changed meanwhile. Try again.");
     const auto *entry = reinterpret_cast<const uchar *>(tables.constData());
     for (qint64 i = 0; i < blockCount; ++i, entry += BlockEntryBytes)
         if (header.zstd)
@@ -179,8 +190,8 @@ QString readHeader(ByteSource &source, FseqHeader &header)
     if (header.zstd)
         return checkBlocks(header, dataBytes);
     if (header.channelsPerFrame > dataBytes / header.frames)
-        return QStringLiteral("The frames are cut short: the header says %1 frames of %2 channels, "
-                              "but the file holds only %3 bytes of them. Copy or export it again.")
+        return QCoreApplication::translate("FseqImport", "The frames are cut short: the header says %1 frames of %2 channels, "
+                                                         "but the file holds only %3 bytes of them. Copy or export it again.")
             .arg(header.frames)
             .arg(header.channelsPerFrame)
             .arg(dataBytes);

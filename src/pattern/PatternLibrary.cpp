@@ -147,8 +147,8 @@ Outcome PatternLibrary::rename(const QString &from, const QString &to, int baseV
     if (auto failed = write(renamed))
         return failed;
     if (!QFile::remove(folder_ + QLatin1Char('/') + fileNameFor(from)))
-        return refusal(Refusal::Kind::Disk, QStringLiteral("\"%1\" was copied to \"%2\", but the old file could not be "
-                                                           "removed; delete \"%1\" by hand.")
+        return refusal(Refusal::Kind::Disk, tr("\"%1\" was copied to \"%2\", but the old file could not be "
+                                               "removed; delete \"%1\" by hand.")
                                                 .arg(from, to));
     return std::nullopt;
 }
@@ -157,7 +157,7 @@ Outcome PatternLibrary::copy(const QString &from, const QString &to)
 {
     const std::optional<Pattern> source = find(from);
     if (!source)
-        return refusal(Refusal::Kind::NotFound, QStringLiteral("There is no pattern \"%1\".").arg(from));
+        return refusal(Refusal::Kind::NotFound, tr("There is no pattern \"%1\".").arg(from));
     int version = 0;
     return save(to, source->steps, version);
 }
@@ -169,16 +169,16 @@ Outcome PatternLibrary::remove(const QString &name, int baseVersion)
         return problem;
     const QString path = folder_ + QLatin1Char('/') + fileNameFor(name);
     if (!QFile::remove(path))
-        return refusal(Refusal::Kind::Disk, QStringLiteral("%1 could not be removed; check that the folder is writable.").arg(path));
+        return refusal(Refusal::Kind::Disk, tr("%1 could not be removed; check that the folder is writable.").arg(path));
     return std::nullopt;
 }
 
 Outcome PatternLibrary::checkNewName(const QString &name) const
 {
     if (findBuiltIn(name))
-        return refusal(Refusal::Kind::Taken, QStringLiteral("\"%1\" is a built-in effect; choose another name.").arg(name));
+        return refusal(Refusal::Kind::Taken, tr("\"%1\" is a built-in effect; choose another name.").arg(name));
     if (QFile::exists(folder_ + QLatin1Char('/') + fileNameFor(name)))
-        return refusal(Refusal::Kind::Taken, QStringLiteral("A pattern named \"%1\" exists; choose another name.").arg(name));
+        return refusal(Refusal::Kind::Taken, tr("A pattern named \"%1\" exists; choose another name.").arg(name));
     return std::nullopt;
 }
 
@@ -186,14 +186,14 @@ Outcome PatternLibrary::checkEditable(const QString &name, int baseVersion, std:
 {
     if (findBuiltIn(name))
         return refusal(Refusal::Kind::BuiltIn,
-                       QStringLiteral("\"%1\" is a built-in effect and cannot be changed; copy it to edit it.").arg(name));
+                       tr("\"%1\" is a built-in effect and cannot be changed; copy it to edit it.").arg(name));
     found = readUserPattern(name);
     if (!found)
         return refusal(baseVersion == 0 ? Refusal::Kind::NotFound : Refusal::Kind::Stale,
-                       QStringLiteral("There is no pattern \"%1\"; it may have been deleted meanwhile.").arg(name));
+                       tr("There is no pattern \"%1\"; it may have been deleted meanwhile.").arg(name));
     if (found->version != baseVersion)
-        return refusal(Refusal::Kind::Stale, QStringLiteral("\"%1\" was changed elsewhere (version %2, this edit started "
-                                                            "from %3); load it again and redo the change.")
+        return refusal(Refusal::Kind::Stale, tr("\"%1\" was changed elsewhere (version %2, this edit started "
+                                                "from %3); load it again and redo the change.")
                                                  .arg(name)
                                                  .arg(found->version)
                                                  .arg(baseVersion));
@@ -204,25 +204,25 @@ Outcome PatternLibrary::write(const Pattern &pattern)
 {
     const auto failed = [](const QString &reason) { return refusal(Refusal::Kind::Disk, reason); };
     if (!QDir().mkpath(folder_))
-        return failed(QStringLiteral("The folder %1 cannot be made; check its parent's permissions.").arg(folder_));
+        return failed(tr("The folder %1 cannot be made; check its parent's permissions.").arg(folder_));
     const QString path = folder_ + QLatin1Char('/') + fileNameFor(pattern.name);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        return failed(tr("%1 cannot be written: %2").arg(path, file.errorString()));
     const QByteArray text = writePatternText(pattern);
     if (file.write(text) != text.size() || !file.flush())
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        return failed(tr("%1 cannot be written: %2").arg(path, file.errorString()));
     if (auto error = sync_(file.handle(), path))
         return failed(*error);
     if (!file.commit())
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        return failed(tr("%1 cannot be written: %2").arg(path, file.errorString()));
     const int folderFd = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0)
         return std::nullopt;
     auto error = sync_(folderFd, folder_);
     ::close(folderFd);
     if (error)
-        return failed(QStringLiteral("%1 is saved but may not survive a power cut: %2").arg(pattern.name, *error));
+        return failed(tr("%1 is saved but may not survive a power cut: %2").arg(pattern.name, *error));
     return std::nullopt;
 }
 

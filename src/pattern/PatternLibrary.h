@@ -3,6 +3,7 @@
 #include "DiskSync.h"
 #include "Pattern.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -31,6 +32,8 @@ using Outcome = std::optional<Refusal>;
 // written beside its place and renamed into it once it is on disk, so a
 // pattern is either the old one or the new one, never half of each.
 class PatternLibrary {
+    Q_DECLARE_TR_FUNCTIONS(PatternLibrary)
+
 public:
     explicit PatternLibrary(QString folder, DiskSync sync = syncToDisk);
 

@@ -1,5 +1,6 @@
 #include "PatternLoader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -114,20 +115,22 @@ QString describe(const LoadResult &result)
 {
     switch (result.failure.value_or(LoadFailure::Unreadable)) {
     case LoadFailure::Missing:
-        return QStringLiteral("the pattern file is missing");
+        return QCoreApplication::translate("PatternLoader", "the pattern file is missing");
     case LoadFailure::Unreadable:
-        return QStringLiteral("the pattern file cannot be read");
+        return QCoreApplication::translate("PatternLoader", "the pattern file cannot be read");
     case LoadFailure::NotAFile:
-        return QStringLiteral("the pattern file is not a plain file (a folder, device or pipe is in its place)");
+        return QCoreApplication::translate("PatternLoader",
+                                           "the pattern file is not a plain file (a folder, device or pipe is in its place)");
     case LoadFailure::TooLarge:
-        return QStringLiteral("the pattern file is at least %1 bytes, more than the %2 bytes that %3 rows can take")
+        return QCoreApplication::translate("PatternLoader",
+                                           "the pattern file is at least %1 bytes, more than the %2 bytes that %3 rows can take")
             .arg(result.fileSize)
             .arg(MaxSchemeBytes)
             .arg(PatternTable::MaxRows);
     case LoadFailure::Empty:
-        return QStringLiteral("the pattern file has no rows");
+        return QCoreApplication::translate("PatternLoader", "the pattern file has no rows");
     case LoadFailure::TooManyLines:
-        return QStringLiteral("the pattern file has more than %1 lines").arg(PatternTable::MaxRows);
+        return QCoreApplication::translate("PatternLoader", "the pattern file has more than %1 lines").arg(PatternTable::MaxRows);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "PatternText.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace pattern {
@@ -53,7 +54,8 @@ ParsedPattern readPatternText(QByteArrayView text)
 {
     ParsedPattern parsed;
     if (text.size() > MaxPatternTextBytes) {
-        parsed.problem = QStringLiteral("The pattern file is over %1 bytes.").arg(MaxPatternTextBytes);
+        parsed.problem =
+            QCoreApplication::translate("PatternText", "The pattern file is over %1 bytes.").arg(MaxPatternTextBytes);
         return parsed;
     }
     bool named = false;
@@ -74,24 +76,26 @@ ParsedPattern readPatternText(QByteArrayView text)
             bool ok = false;
             parsed.pattern.version = line.sliced(VersionField.size()).trimmed().toInt(&ok);
             if (!ok || parsed.pattern.version < 0) {
-                parsed.problem = QStringLiteral("Line %1: the version is not a whole number.").arg(lineNumber);
+                parsed.problem =
+                    QCoreApplication::translate("PatternText", "Line %1: the version is not a whole number.").arg(lineNumber);
                 return parsed;
             }
         } else if (const auto step = parseStep(line)) {
             if (parsed.pattern.steps.size() >= static_cast<std::size_t>(MaxSteps)) {
-                parsed.problem = QStringLiteral("The pattern has more than %1 steps.").arg(MaxSteps);
+                parsed.problem = QCoreApplication::translate("PatternText", "The pattern has more than %1 steps.").arg(MaxSteps);
                 return parsed;
             }
             parsed.pattern.steps.push_back(*step);
         } else {
-            parsed.problem = QStringLiteral("Line %1 is not a step: a step is eight characters 0 or 1, then "
-                                            "its time in ms if it has one.")
-                                 .arg(lineNumber);
+            parsed.problem =
+                QCoreApplication::translate("PatternText", "Line %1 is not a step: a step is eight characters 0 or 1, then "
+                                                           "its time in ms if it has one.")
+                    .arg(lineNumber);
             return parsed;
         }
     }
     if (!named)
-        parsed.problem = QStringLiteral("The pattern file has no \"name:\" line.");
+        parsed.problem = QCoreApplication::translate("PatternText", "The pattern file has no \"name:\" line.");
     else if (QString problem = nameProblem(parsed.pattern.name); !problem.isEmpty())
         parsed.problem = problem;
     else

@@ -1,5 +1,7 @@
 #include "Entry.h"
 
+#include <QCoreApplication>
+
 namespace schedule {
 
 QString sunEventName(SunEvent event)
@@ -40,7 +42,7 @@ QString SwitchTime::sunText() const
     if (offsetMinutes == 0)
         return sunEventName(*sun);
     const QString sign = offsetMinutes > 0 ? QStringLiteral("+") : QStringLiteral("\u2212");
-    return QStringLiteral("%1 %2%3 min").arg(sunEventName(*sun), sign).arg(std::abs(offsetMinutes));
+    return QCoreApplication::translate("ScheduleEntry", "%1 %2%3 min").arg(sunEventName(*sun), sign).arg(std::abs(offsetMinutes));
 }
 
 bool DateRange::contains(QDate day) const

@@ -3,6 +3,7 @@
 #include "Pattern.h"
 #include "PrintableText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
@@ -138,11 +139,14 @@ QString readPlay(Entry &entry, const QString &name)
 {
     static const QRegularExpression anotherField(QStringLiteral("\\s(days|dates|on|off|end|play)="), QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch match = anotherField.match(name); match.hasMatch())
-        return QStringLiteral("%1= comes after play=; write play= last, as the name it takes may hold spaces")
+        return QCoreApplication::translate("ScheduleEntry",
+                                           "%1= comes after play=; write play= last, as the name it takes may hold spaces")
             .arg(match.captured(1).toLower());
     if (const QString problem = pattern::nameProblem(name); !problem.isEmpty())
-        return QStringLiteral("play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as "
-                              "play=наполнение").arg(printable(name), problem);
+        return QCoreApplication::translate("ScheduleEntry",
+                                           "play=%1 names nothing to play: %2 Write the name of an effect or a pattern, such as "
+                                           "play=наполнение")
+            .arg(printable(name), problem);
     entry.pattern = name;
     return {};
 }
@@ -153,27 +157,35 @@ QString readField(Entry &entry, const QString &name, const QString &value)
         const std::optional<std::bitset<7>> days = parseDays(value);
         entry.days = days.value_or(std::bitset<7>());
         return days ? QString()
-                    : QStringLiteral("\"%1\" is not a list of days; write days such as Mon-Fri or Sat,Sun "
-                                     "(Mon, Tue, Wed, Thu, Fri, Sat, Sun)").arg(printable(value));
+                    : QCoreApplication::translate("ScheduleEntry",
+                                                  "\"%1\" is not a list of days; write days such as Mon-Fri or Sat,Sun "
+                                                  "(Mon, Tue, Wed, Thu, Fri, Sat, Sun)")
+                          .arg(printable(value));
     }
     if (name == QLatin1String("dates")) {
         entry.dates = parseDates(value);
         return entry.dates ? QString()
-                           : QStringLiteral("\"%1\" is not a range of dates; write it as month-day..month-day, "
-                                            "such as 12-01..01-06").arg(printable(value));
+                           : QCoreApplication::translate("ScheduleEntry",
+                                                         "\"%1\" is not a range of dates; write it as month-day..month-day, "
+                                                         "such as 12-01..01-06")
+                                 .arg(printable(value));
     }
     if (name == QLatin1String("on") || name == QLatin1String("off")) {
         const std::optional<SwitchTime> time = parseSwitchTime(value);
         (name == QLatin1String("on") ? entry.on : entry.off) = time.value_or(SwitchTime());
         return time ? QString()
-                    : QStringLiteral("\"%1\" is not a time; write a clock time such as 23:00, or sunrise, sunset, "
-                                     "dawn or dusk, moved by up to %2 minutes as in sunset-15").arg(printable(value), QString::number(MaxOffsetMinutes));
+                    : QCoreApplication::translate("ScheduleEntry",
+                                                  "\"%1\" is not a time; write a clock time such as 23:00, or sunrise, sunset, "
+                                                  "dawn or dusk, moved by up to %2 minutes as in sunset-15")
+                          .arg(printable(value), QString::number(MaxOffsetMinutes));
     }
     if (value.compare(QLatin1String("pass"), Qt::CaseInsensitive) == 0)
         entry.end = EndOfShow::AfterPass;
     else if (value.compare(QLatin1String("now"), Qt::CaseInsensitive) != 0)
-        return QStringLiteral("\"%1\" is not a way to end; write end=now (stop at once) or end=pass "
-                              "(stop after the scheme's last row)").arg(printable(value));
+        return QCoreApplication::translate("ScheduleEntry",
+                                           "\"%1\" is not a way to end; write end=now (stop at once) or end=pass "
+                                           "(stop after the scheme's last row)")
+            .arg(printable(value));
     return {};
 }
 
@@ -184,11 +196,16 @@ std::variant<Entry, QString> parseEntry(int number, const QString &text)
     static const QStringList names{QStringLiteral("days"), QStringLiteral("dates"), QStringLiteral("on"),
                                    QStringLiteral("off"), QStringLiteral("end")};
     if (text.size() > MaxEntryLength)
-        return QStringLiteral("it is %1 characters long, and an entry has at most %2; write one window per entry, "
-                              "such as on=sunset off=23:00").arg(text.size()).arg(MaxEntryLength);
+        return QCoreApplication::translate("ScheduleEntry",
+                                           "it is %1 characters long, and an entry has at most %2; write one window per entry, "
+                                           "such as on=sunset off=23:00")
+            .arg(text.size())
+            .arg(MaxEntryLength);
     if (const qsizetype control = firstControl(text); control >= 0)
-        return QStringLiteral("it holds a control character, \"%1\" at character %2; write it as plain text on one line")
-            .arg(printable(text.mid(control, 1))).arg(control + 1);
+        return QCoreApplication::translate(
+                   "ScheduleEntry", "it holds a control character, \"%1\" at character %2; write it as plain text on one line")
+            .arg(printable(text.mid(control, 1)))
+            .arg(control + 1);
     Entry entry;
     entry.number = number;
     entry.days.set();
@@ -206,21 +223,25 @@ std::variant<Entry, QString> parseEntry(int number, const QString &text)
         const qsizetype equals = field.indexOf(QLatin1Char('='));
         const QString name = field.left(equals).toLower();
         if (equals < 0 || !names.contains(name))
-            return QStringLiteral("\"%1\" is none of days=, dates=, on=, off=, end= and play=").arg(printable(field));
+            return QCoreApplication::translate("ScheduleEntry", "\"%1\" is none of days=, dates=, on=, off=, end= and play=")
+                .arg(printable(field));
         if (seen.contains(name))
-            return QStringLiteral("%1= is given twice").arg(name);
+            return QCoreApplication::translate("ScheduleEntry", "%1= is given twice").arg(name);
         seen.insert(name);
         if (const QString problem = readField(entry, name, field.mid(equals + 1)); !problem.isEmpty())
             return problem;
     }
     if (!seen.contains(QStringLiteral("on")) || !seen.contains(QStringLiteral("off")))
-        return QStringLiteral("it needs a start and an end, such as on=sunset off=23:00");
+        return QCoreApplication::translate("ScheduleEntry", "it needs a start and an end, such as on=sunset off=23:00");
     if (closesBeforeOpening(entry) && entry.on.sun && entry.on.sun != entry.off.sun)
-        return QStringLiteral("it would never run: %1 comes before %2 every day").arg(entry.off.text(), entry.on.text());
+        return QCoreApplication::translate("ScheduleEntry", "it would never run: %1 comes before %2 every day")
+            .arg(entry.off.text(), entry.on.text());
     if (closesBeforeOpening(entry)) {
-        return QStringLiteral("it would end at %1, before it starts at %2; a window runs past midnight only from "
-                              "the afternoon (12:00 or later, sunset, dusk) into the morning (before 12:00, "
-                              "sunrise, dawn)").arg(entry.off.text(), entry.on.text());
+        return QCoreApplication::translate("ScheduleEntry",
+                                           "it would end at %1, before it starts at %2; a window runs past midnight only from "
+                                           "the afternoon (12:00 or later, sunset, dusk) into the morning (before 12:00, "
+                                           "sunrise, dawn)")
+            .arg(entry.off.text(), entry.on.text());
     }
     return entry;
 }

@@ -1,5 +1,7 @@
 #include "PrintableText.h"
 
+#include <QCoreApplication>
+
 namespace schedule {
 
 namespace {
@@ -31,7 +33,7 @@ QString printable(const QString &text)
             shown += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
     }
     if (text.size() > MostCharactersShown)
-        shown += QStringLiteral("\u2026 (%1 characters)").arg(text.size());
+        shown += QCoreApplication::translate("PrintableText", "… (%1 characters)").arg(text.size());
     return shown;
 }
 

@@ -74,19 +74,20 @@ Schedule::Schedule(QList<Entry> entries, std::optional<Place> place, QTimeZone z
     for (const Entry &entry : entries) {
         if (entry.usesSun() && !moments_->knowsTheSun()) {
             const SwitchTime &sunTime = entry.on.sun ? entry.on : entry.off;
-            problems_ << QStringLiteral("[Schedule] Entry%1 is ignored: %2 needs the place in [Schedule], "
-                                        "such as Latitude=52.52 and Longitude=13.40 (degrees north and east).")
-                             .arg(entry.number).arg(sunEventName(*sunTime.sun));
+            problems_ << tr("[Schedule] Entry%1 is ignored: %2 needs the place in [Schedule], "
+                            "such as Latitude=52.52 and Longitude=13.40 (degrees north and east).")
+                             .arg(entry.number)
+                             .arg(sunEventName(*sunTime.sun));
             continue;
         }
         if (entry.usesSun() && !opensInSomeYear(entry)) {
-            problems_ << QStringLiteral("[Schedule] Entry%1 is ignored: at %2 it never runs, as on=%3 does not come "
-                                        "before off=%4 on any day of the year.")
+            problems_ << tr("[Schedule] Entry%1 is ignored: at %2 it never runs, as on=%3 does not come "
+                            "before off=%4 on any day of the year.")
                              .arg(QString::number(entry.number), moments_->latitudeText(), entry.on.text(), entry.off.text());
             continue;
         }
         if (entry.days.none())
-            problems_ << QStringLiteral("[Schedule] Entry%1 names no days, so it never runs.").arg(entry.number);
+            problems_ << tr("[Schedule] Entry%1 names no days, so it never runs.").arg(entry.number);
         entries_ << entry;
     }
 }
@@ -128,15 +129,15 @@ std::optional<Window> Schedule::windowOf(const Entry &entry, QDate day, QStringL
     if (notes) {
         QString why;
         if (!start || !end) {
-            why = QStringLiteral("there is no %1 on %2 at %3")
-                      .arg(sunEventName(start ? *entry.off.sun : *entry.on.sun),
-                           (start ? endDay : day).toString(Qt::ISODate), moments_->latitudeText());
+            why = tr("there is no %1 on %2 at %3")
+                      .arg(sunEventName(start ? *entry.off.sun : *entry.on.sun), (start ? endDay : day).toString(Qt::ISODate),
+                           moments_->latitudeText());
         } else {
-            why = QStringLiteral("it would start at %1, after its end at %2")
+            why = tr("it would start at %1, after its end at %2")
                       .arg(utcMoment(*start).toTimeZone(zone_).toString(QStringLiteral("HH:mm")),
                            utcMoment(*end).toTimeZone(zone_).toString(QStringLiteral("HH:mm")));
         }
-        *notes << QStringLiteral("entry %1 does not run on %2: %3").arg(entry.number).arg(day.toString(Qt::ISODate), why);
+        *notes << tr("entry %1 does not run on %2: %3").arg(entry.number).arg(day.toString(Qt::ISODate), why);
     }
     return std::nullopt;
 }
@@ -164,7 +165,7 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
 {
     Verdict verdict;
     if (!inUse_) {
-        verdict.status = QStringLiteral("on all the time: no schedule");
+        verdict.status = tr("on all the time: no schedule");
         return verdict;
     }
     const QDate today = at.toTimeZone(zone_).date();
@@ -187,7 +188,7 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
             const QDate dayAfterEnd = current->end.toTimeZone(zone_).date().addDays(1);
             if (dayAfterEnd > today.addDays(DaysCarried)) {
                 verdict.entry = current->entry;
-                verdict.status = QStringLiteral("on, with no end in the next %1 days (entry %2)").arg(DaysCarried).arg(current->entry);
+                verdict.status = tr("on, with no end in the next %1 days (entry %2)").arg(DaysCarried).arg(current->entry);
                 return verdict;
             }
             ahead.gatherThrough(dayAfterEnd);
@@ -204,11 +205,11 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
         verdict.entry = current->entry;
         verdict.endOfShow = current->endOfShow;
         verdict.nextChange = current->end;
-        verdict.status = QStringLiteral("off at %1 (entry %2%3%4)")
+        verdict.status = tr("off at %1 (entry %2%3%4)")
                              .arg(localText(current->end, at))
                              .arg(current->entry)
                              .arg(sunPart(current->off),
-                                  current->endOfShow == EndOfShow::AfterPass ? QStringLiteral(", at the end of the pass") : QString());
+                                  current->endOfShow == EndOfShow::AfterPass ? tr(", at the end of the pass") : QString());
         return verdict;
     }
 
@@ -229,13 +230,13 @@ Verdict Schedule::shouldPlay(const QDateTime &at) const
         ahead.gatherMore();
     }
     if (!first) {
-        verdict.status = entries_.isEmpty() ? QStringLiteral("off: [Schedule] has no entry that can be used")
-                                            : QStringLiteral("off: no entry starts in the year ahead");
+        verdict.status = entries_.isEmpty() ? tr("off: [Schedule] has no entry that can be used")
+                                            : tr("off: no entry starts in the year ahead");
         return verdict;
     }
     verdict.entry = first->entry;
     verdict.nextChange = first->start;
-    verdict.status = QStringLiteral("on at %1 (entry %2%3)").arg(localText(first->start, at)).arg(first->entry).arg(sunPart(first->on));
+    verdict.status = tr("on at %1 (entry %2%3)").arg(localText(first->start, at)).arg(first->entry).arg(sunPart(first->on));
     return verdict;
 }
 

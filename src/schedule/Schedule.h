@@ -3,6 +3,7 @@
 #include "Entry.h"
 #include "SwitchMoments.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
@@ -48,6 +49,8 @@ struct Verdict {
 // The entries of [Schedule], read in one time zone. The show plays while any
 // entry's window is open.
 class Schedule {
+    Q_DECLARE_TR_FUNCTIONS(Schedule)
+
 public:
     // No schedule: the show plays all the time.
     Schedule() = default;

@@ -2,6 +2,7 @@
 
 #include "EntryParser.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QtEndian>
 #include <QLocale>
@@ -60,19 +61,24 @@ StoredSchedule readStoredSchedule(const SettingsStore &store)
 QString editProblem(const ScheduleEdit &edit, const QTimeZone &zone)
 {
     if (edit.entries.size() > MaxEntries)
-        return QStringLiteral("There are %1 entries, and a schedule holds at most %2. Join windows that follow each "
-                              "other into one entry, or use days= and dates= to cover more days.")
-            .arg(edit.entries.size()).arg(MaxEntries);
+        return QCoreApplication::translate("ScheduleEdit",
+                                           "There are %1 entries, and a schedule holds at most %2. Join windows that follow each "
+                                           "other into one entry, or use days= and dates= to cover more days.")
+            .arg(edit.entries.size())
+            .arg(MaxEntries);
     if (edit.place && (std::abs(edit.place->latitude) > 90 || std::abs(edit.place->longitude) > 180))
-        return QStringLiteral("The place is at latitude %1, longitude %2; latitude goes from -90 to 90 and "
-                              "longitude from -180 to 180 degrees (north and east are positive).")
-            .arg(edit.place->latitude).arg(edit.place->longitude);
+        return QCoreApplication::translate("ScheduleEdit",
+                                           "The place is at latitude %1, longitude %2; latitude goes from -90 to 90 and "
+                                           "longitude from -180 to 180 degrees (north and east are positive).")
+            .arg(edit.place->latitude)
+            .arg(edit.place->longitude);
     QList<Entry> entries;
     for (qsizetype index = 0; index < edit.entries.size(); ++index) {
         const int number = static_cast<int>(index) + 1;
         std::variant<Entry, QString> parsed = parseEntry(number, edit.entries.at(index));
         if (const QString *problem = std::get_if<QString>(&parsed))
-            return QStringLiteral("Entry %1 cannot be used: %2.").arg(QString::number(number), *problem);
+            return QCoreApplication::translate("ScheduleEdit", "Entry %1 cannot be used: %2.")
+                .arg(QString::number(number), *problem);
         entries << std::get<Entry>(parsed);
     }
     // Sun times without a place, and windows that never open there.

@@ -1,5 +1,6 @@
 #include "ScheduleListing.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -23,7 +24,8 @@ QString windowLine(const Window &window, const QTimeZone &zone)
     const QString endText = end.date() == start.date()
                                 ? end.toString(QStringLiteral("HH:mm"))
                                 : QLocale::c().toString(end, QStringLiteral("ddd HH:mm"));
-    return QStringLiteral("%1  on %2  off %3  entry %4: on=%5 off=%6%7%8")
+    //: on=%5 off=%6 repeat the entry as written in the settings, so they stay as they are.
+    return QCoreApplication::translate("ScheduleListing", "%1  on %2  off %3  entry %4: on=%5 off=%6%7%8")
         .arg(dayText(start.date()), start.toString(QStringLiteral("HH:mm")), endText.leftJustified(9))
         .arg(window.entry)
         .arg(window.on.text(), window.off.text(),
@@ -67,10 +69,12 @@ std::optional<QDate> firstOpening(const Entry &entry, QDate from)
 QString listSchedule(const Schedule &schedule, const QDateTime &from, int days)
 {
     if (!schedule.inUse())
-        return QStringLiteral("No schedule: [Schedule] in the settings has no entries, or Enabled=0. The show plays all the time.\n");
+        return QCoreApplication::translate(
+            "ScheduleListing",
+            "No schedule: [Schedule] in the settings has no entries, or Enabled=0. The show plays all the time.\n");
     QStringList lines = schedule.problems();
     const QDate first = from.toTimeZone(schedule.zone()).date();
-    lines << QStringLiteral("On and off times of the %1 days from %2, in %3:")
+    lines << QCoreApplication::translate("ScheduleListing", "On and off times of the %1 days from %2, in %3:")
                  .arg(days)
                  .arg(dayText(first), QString::fromUtf8(schedule.zone().id()));
     const QDate end = first.addDays(days);
@@ -86,7 +90,9 @@ QString listSchedule(const Schedule &schedule, const QDateTime &from, int days)
     for (const Entry &entry : schedule.entries()) {
         const std::optional<QDate> opening = firstOpening(entry, first);
         if (opening && *opening >= end)
-            lines << QStringLiteral("entry %1 runs on none of these days; its next day is %2").arg(entry.number).arg(dayText(*opening));
+            lines << QCoreApplication::translate("ScheduleListing", "entry %1 runs on none of these days; its next day is %2")
+                         .arg(entry.number)
+                         .arg(dayText(*opening));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

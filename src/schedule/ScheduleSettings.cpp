@@ -4,6 +4,7 @@
 #include "ScheduleEdit.h"
 #include "PrintableText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -27,8 +28,10 @@ std::optional<double> readDegrees(const QHash<QString, QString> &values, const Q
     const double degrees = QLocale::c().toDouble(text, &ok);
     if (ok && std::abs(degrees) <= limit)
         return degrees;
-    problems << QStringLiteral("[Schedule] %1=%2 is not usable: write degrees from -%3 to %3 with a decimal point, "
-                               "such as %1=%4.").arg(key, printable(text), QString::number(limit), example);
+    problems << QCoreApplication::translate("ScheduleSettings",
+                                            "[Schedule] %1=%2 is not usable: write degrees from -%3 to %3 with a decimal point, "
+                                            "such as %1=%4.")
+                    .arg(key, printable(text), QString::number(limit), example);
     return std::nullopt;
 }
 
@@ -61,25 +64,32 @@ Schedule readSchedule(const SettingsStore &store, const QTimeZone &zone)
         else if (known.contains(value.key))
             values.insert(value.key, value.text);
         else if (++unknownKeys <= MostUnknownKeysNamed)
-            problems << QStringLiteral("[Schedule] %1 is ignored: the keys there are Enabled, Latitude, Longitude "
-                                       "and Entry1, Entry2 and so on.").arg(printable(value.key));
+            problems << QCoreApplication::translate("ScheduleSettings",
+                                                    "[Schedule] %1 is ignored: the keys there are Enabled, Latitude, Longitude "
+                                                    "and Entry1, Entry2 and so on.")
+                            .arg(printable(value.key));
     }
     if (unknownKeys > MostUnknownKeysNamed)
-        problems << QStringLiteral("[Schedule] %1 more keys are ignored.").arg(unknownKeys - MostUnknownKeysNamed);
+        problems << QCoreApplication::translate("ScheduleSettings", "[Schedule] %1 more keys are ignored.")
+                        .arg(unknownKeys - MostUnknownKeysNamed);
     if (entryTexts.empty())
         return {};
     const std::optional<Place> place = readPlace(values, problems);
     if (entryTexts.size() > MaxEntries) {
-        problems << QStringLiteral("[Schedule] has %1 entries; only the first %2, up to Entry%3, are used. Join windows "
-                                   "that follow each other into one entry, or use days= and dates= to cover more days.")
-                        .arg(entryTexts.size()).arg(MaxEntries).arg(std::next(entryTexts.begin(), MaxEntries - 1)->first);
+        problems << QCoreApplication::translate(
+                        "ScheduleSettings", "[Schedule] has %1 entries; only the first %2, up to Entry%3, are used. Join windows "
+                                            "that follow each other into one entry, or use days= and dates= to cover more days.")
+                        .arg(entryTexts.size())
+                        .arg(MaxEntries)
+                        .arg(std::next(entryTexts.begin(), MaxEntries - 1)->first);
         entryTexts.erase(std::next(entryTexts.begin(), MaxEntries), entryTexts.end());
     }
     QList<Entry> entries;
     for (const auto &[number, text] : entryTexts) {
         std::variant<Entry, QString> parsed = parseEntry(number, text);
         if (const QString *problem = std::get_if<QString>(&parsed))
-            problems << QStringLiteral("[Schedule] Entry%1 is ignored: %2.").arg(QString::number(number), *problem);
+            problems << QCoreApplication::translate("ScheduleSettings", "[Schedule] Entry%1 is ignored: %2.")
+                            .arg(QString::number(number), *problem);
         else
             entries << std::get<Entry>(parsed);
     }

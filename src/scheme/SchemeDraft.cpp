@@ -98,10 +98,9 @@ std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chose
                                           const std::function<void(int)> &afterEffect)
 {
     if (!draft_.open())
-        return QStringLiteral("Cannot create a new scheme file in %1: %2")
-            .arg(QFileInfo(target_).absolutePath(), draft_.errorString());
+        return tr("Cannot create a new scheme file in %1: %2").arg(QFileInfo(target_).absolutePath(), draft_.errorString());
     if (::flock(draft_.handle(), LOCK_EX) != 0)
-        return QStringLiteral("Cannot lock %1: %2").arg(draft_.fileName(), systemReason(errno));
+        return tr("Cannot lock %1: %2").arg(draft_.fileName(), systemReason(errno));
 
     int written = 0;
     for (const EffectChoice &choice : chosen) {
@@ -111,7 +110,7 @@ std::optional<QString> SchemeDraft::write(const std::vector<EffectChoice> &chose
     }
     for (const PatternChoice &choice : patterns) {
         if (choice.repeats < 1)
-            return QStringLiteral("A pattern must be written at least once, not %1 times.").arg(choice.repeats);
+            return tr("A pattern must be written at least once, not %1 times.").arg(choice.repeats);
         if (auto error = appendText(patternText(choice)))
             return error;
         afterEffect(++written);
@@ -129,16 +128,16 @@ std::optional<QString> SchemeDraft::append(int effect, int repeats)
 {
     const pattern::Effect *chosen = pattern::effect(effect);
     if (!chosen)
-        return QStringLiteral("There is no effect number %1.").arg(effect);
+        return tr("There is no effect number %1.").arg(effect);
     if (repeats < 1)
-        return QStringLiteral("An effect must be written at least once, not %1 times.").arg(repeats);
+        return tr("An effect must be written at least once, not %1 times.").arg(repeats);
     return appendText(effectText(*chosen, repeats));
 }
 
 std::optional<QString> SchemeDraft::appendText(const QByteArray &text)
 {
     if (const int error = writeAll(draft_.handle(), text))
-        return QStringLiteral("Cannot write to %1: %2").arg(draft_.fileName(), systemReason(error));
+        return tr("Cannot write to %1: %2").arg(draft_.fileName(), systemReason(error));
     hash_.addData(text);
     return std::nullopt;
 }
@@ -148,10 +147,9 @@ std::optional<QString> SchemeDraft::commit()
     const QByteArray draftName = QFile::encodeName(draft_.fileName());
     struct stat written {}, named {};
     if (::fstat(draft_.handle(), &written) != 0 || ::stat(draftName.constData(), &named) != 0 || !sameFile(written, named))
-        return QStringLiteral("The new scheme file %1 was removed while it was written; build the scheme again.")
-            .arg(draft_.fileName());
+        return tr("The new scheme file %1 was removed while it was written; build the scheme again.").arg(draft_.fileName());
     if (std::rename(draftName.constData(), QFile::encodeName(target_).constData()) != 0)
-        return QStringLiteral("Cannot replace %1: %2").arg(target_, systemReason(errno));
+        return tr("Cannot replace %1: %2").arg(target_, systemReason(errno));
     draft_.setAutoRemove(false);
     return std::nullopt;
 }
@@ -161,7 +159,7 @@ std::optional<QString> SchemeDraft::syncFolder()
     const QString folder = QFileInfo(target_).absolutePath();
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return QStringLiteral("Cannot save %1: %2").arg(folder, systemReason(errno));
+        return tr("Cannot save %1: %2").arg(folder, systemReason(errno));
     auto failure = sync_(fd, folder);
     ::close(fd);
     return failure;

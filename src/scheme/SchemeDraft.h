@@ -4,6 +4,7 @@
 #include "Pattern.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QString>
 #include <QTemporaryFile>
@@ -31,6 +32,8 @@ struct PatternChoice {
 // as it was; a draft that is never put in place is removed. While a draft is
 // being written, other copies of the program leave it alone.
 class SchemeDraft {
+    Q_DECLARE_TR_FUNCTIONS(SchemeDraft)
+
 public:
     explicit SchemeDraft(QString target, DiskSync sync = syncToDisk);
 

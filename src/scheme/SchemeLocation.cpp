@@ -36,12 +36,13 @@ std::optional<QString> makeFirstCopy(const SchemePlace &place)
         return std::nullopt;
     QFile source(place.firstCopyFrom);
     if (!source.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 cannot be read: %2").arg(place.firstCopyFrom, source.errorString());
+        return QCoreApplication::translate("SchemeLocation", "%1 cannot be read: %2")
+            .arg(place.firstCopyFrom, source.errorString());
     if (!QDir().mkpath(QFileInfo(place.path).path()))
-        return QStringLiteral("the folder %1 cannot be made").arg(QFileInfo(place.path).path());
+        return QCoreApplication::translate("SchemeLocation", "the folder %1 cannot be made").arg(QFileInfo(place.path).path());
     QSaveFile copy(place.path);
     if (!copy.open(QIODevice::WriteOnly) || copy.write(source.readAll()) != source.size() || !copy.commit())
-        return QStringLiteral("%1 cannot be written: %2").arg(place.path, copy.errorString());
+        return QCoreApplication::translate("SchemeLocation", "%1 cannot be written: %2").arg(place.path, copy.errorString());
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "SelectionStore.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace scheme {
@@ -12,11 +13,12 @@ QString SchemeBuildProblem::headline() const
 {
     switch (kind) {
     case Kind::NotBuilt:
-        return QStringLiteral("The scheme could not be built. The previous scheme is kept.");
+        return QCoreApplication::translate("SchemeTransaction", "The scheme could not be built. The previous scheme is kept.");
     case Kind::NotOnDisk:
-        return QStringLiteral("The scheme was built, but the disk reported an error: it may be lost if the power fails now.");
+        return QCoreApplication::translate(
+            "SchemeTransaction", "The scheme was built, but the disk reported an error: it may be lost if the power fails now.");
     case Kind::SelectionNotSaved:
-        return QStringLiteral("The scheme was built, but the selection could not be saved.");
+        return QCoreApplication::translate("SchemeTransaction", "The scheme was built, but the selection could not be saved.");
     }
     return {};
 }

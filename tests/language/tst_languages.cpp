@@ -1,4 +1,9 @@
+#include "EntryParser.h"
+#include "Fseq.h"
 #include "LanguageChoice.h"
+#include "PatternLibrary.h"
+#include "PatternLoader.h"
+#include "SchemeDraft.h"
 #include "SettingsStore.h"
 #include "Translations.h"
 #include "WindowControls.h"
@@ -11,6 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <functional>
+
+// Makes one refusal through the real code, in the language in use.
+using MakeRefusal = std::function<QString()>;
+Q_DECLARE_METATYPE(MakeRefusal)
 
 class LanguagesTest : public QObject {
     Q_OBJECT
@@ -87,6 +98,60 @@ private slots:
         else if (auto *frame = qobject_cast<QGroupBox *>(widget))
             shown = frame->title();
         QTEST(shown, "caption");
+    }
+
+    void fileAndScheduleReasonsSpeakTheLanguage_data()
+    {
+        QTest::addColumn<MakeRefusal>("refusal");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("pattern named like a built-in effect")
+            << MakeRefusal([] {
+                   QTemporaryDir folder;
+                   int version = 0;
+                   const auto refused = pattern::PatternLibrary(folder.path()).save("наполнение", {pattern::Step{1, 0}}, version);
+                   return refused ? refused->reason : QString();
+               })
+            << "\"наполнение\" is a built-in effect; choose another name."
+            << "„наполнение“ ist ein eingebauter Effekt; wählen Sie einen anderen Namen.";
+        QTest::newRow("pattern name with a leading space")
+            << MakeRefusal([] { return pattern::nameProblem(" lamps"); })
+            << "A pattern's name may not start or end with a space."
+            << "Der Name eines Musters darf nicht mit einem Leerzeichen beginnen oder enden.";
+        QTest::newRow("schedule entry with a bad time")
+            << MakeRefusal([] {
+                   const auto parsed = schedule::parseEntry(1, "on=25:00 off=23:00");
+                   return std::holds_alternative<QString>(parsed) ? std::get<QString>(parsed) : QString();
+               })
+            << "\"25:00\" is not a time; write a clock time such as 23:00, or sunrise, sunset, dawn or dusk, moved by up "
+               "to 180 minutes as in sunset-15"
+            << "„25:00“ ist keine Zeit; schreiben Sie eine Uhrzeit wie 23:00 oder sunrise, sunset, dawn oder dusk, um bis "
+               "zu 180 Minuten verschoben wie in sunset-15";
+        QTest::newRow("FSEQ file with a wrong magic")
+            << MakeRefusal([] { return fseq::importBytes(QByteArray(64, 'x'), {}).problem; })
+            << "This is not an FSEQ sequence: it does not start with \"PSEQ\". Pick a sequence exported as FSEQ."
+            << "Das ist keine FSEQ-Sequenz: sie beginnt nicht mit „PSEQ“. Wählen Sie eine als FSEQ exportierte Sequenz.";
+        QTest::newRow("scheme file missing")
+            << MakeRefusal([] {
+                   QTemporaryDir folder;
+                   return pattern::describe(pattern::loadPatternFile(folder.filePath("Data.inf")));
+               })
+            << "the pattern file is missing" << "die Musterdatei fehlt";
+        QTest::newRow("scheme built with an effect that is not there")
+            << MakeRefusal([] {
+                   QTemporaryDir folder;
+                   return scheme::SchemeDraft(folder.filePath("Data.inf")).write({{99, 1}}, {}, [](int) {}).value_or(QString());
+               })
+            << "There is no effect number 99." << "Es gibt keinen Effekt Nummer 99.";
+    }
+
+    void fileAndScheduleReasonsSpeakTheLanguage()
+    {
+        QFETCH(MakeRefusal, refusal);
+        language::use("de");
+        QTEST(refusal(), "german");
+        language::use({});
+        QTEST(refusal(), "english");
     }
 
     // Every translation is complete, keeps the placeholders, and is built in.
