@@ -26,7 +26,7 @@ class TestSettingsStore : public QObject {
     QStringList drafts() const { return QDir(schemeFolder()).entryList({".Data.inf*"}, QDir::Files | QDir::Hidden); }
 
     // Effect 0 twice and effect 4 once: 200 bytes.
-    static Selection built() { return {{1, 0, 0, 0, 1}, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {}}; }
+    static Selection built() { return {{1, 0, 0, 0, 1}, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {}, {}}; }
 
     // The new scheme or the old one, and the selection it was built from.
     void checkInStep(const SettingsStore &store, bool replaced, int promoted)
