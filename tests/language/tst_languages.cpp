@@ -1,4 +1,8 @@
+#include "CommandLine.h"
+#include "FollowTarget.h"
 #include "LanguageChoice.h"
+#include "PlayerCommands.h"
+#include "RequestBody.h"
 #include "SettingsStore.h"
 #include "Translations.h"
 #include "WindowControls.h"
@@ -87,6 +91,51 @@ private slots:
         else if (auto *frame = qobject_cast<QGroupBox *>(widget))
             shown = frame->title();
         QTEST(shown, "caption");
+    }
+
+    // The refusals made below the window, each by the real code, in the
+    // chosen language; "" shows the English source.
+    void commandMessagesSpeakTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("layer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("source speed") << "" << "speed" << "The speed is 50 to 1000 ms in steps of 50, not 75.";
+        QTest::newRow("de speed") << "de" << "speed" << "Die Geschwindigkeit ist 50 bis 1000 ms in Schritten von 50, nicht 75.";
+        QTest::newRow("source selection") << "" << "selection"
+                                          << "Tick at least one effect to build a scheme. The current scheme is kept.";
+        QTest::newRow("de selection") << "de" << "selection"
+                                      << "Wählen Sie mindestens einen Effekt, um ein Schema zu erstellen. Das aktuelle Schema bleibt.";
+        QTest::newRow("source API body") << "" << "API body" << "The body must be a JSON object, such as {}.";
+        QTest::newRow("de API body") << "de" << "API body" << "Der Inhalt muss ein JSON-Objekt sein, etwa {}.";
+        QTest::newRow("source follower") << "" << "follower" << "universe 1 from channel 9";
+        QTest::newRow("de follower") << "de" << "follower" << "Universum 1 ab Kanal 9";
+        QTest::newRow("source command line") << "" << "command line" << "--schedule takes 1 to 366 days.";
+        QTest::newRow("de command line") << "de" << "command line" << "--schedule nimmt 1 bis 366 Tage.";
+    }
+
+    void commandMessagesSpeakTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, layer);
+        language::use(language);
+        QString said;
+        if (layer == QLatin1String("speed")) {
+            said = PlayerCommands::speedProblem(75).value_or(QString());
+        } else if (layer == QLatin1String("selection")) {
+            said = PlayerCommands::selectionProblem(Selection{}).value_or(QString());
+        } else if (layer == QLatin1String("API body")) {
+            const auto read = body::speed("[150]");
+            if (const auto *problem = std::get_if<body::Problem>(&read))
+                said = problem->reason;
+        } else if (layer == QLatin1String("follower")) {
+            said = FollowTarget{1, 9}.describe();
+        } else {
+            CommandLine commandLine;
+            said = commandLine.read({QStringLiteral("lampotron"), QStringLiteral("--schedule"), QStringLiteral("0")})
+                       .value_or(QString());
+        }
+        QTEST(said, "message");
     }
 
     // Every translation is complete, keeps the placeholders, and is built in.
