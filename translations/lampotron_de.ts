@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="ru">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1
+Try: lampotron --help
+</source>
+        <translation>%1
+Hilfe: lampotron --help
+</translation>
+    </message>
+    <message>
+        <source>--schedule takes 1 to 366 days.</source>
+        <translation>--schedule nimmt 1 bis 366 Tage.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--speed, --scheme and --follow go with --play.</source>
+        <translation>--speed, --scheme und --follow gehören zu --play.</translation>
+    </message>
+    <message>
+        <source>--speed takes a number of milliseconds, not &quot;%1&quot;.</source>
+        <translation>--speed nimmt eine Zahl von Millisekunden, nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--name, --channel and --threshold go with --import-fseq.</source>
+        <translation>--name, --channel und --threshold gehören zu --import-fseq.</translation>
+    </message>
+    <message>
+        <source>--out and --frame go with --export-fseq.</source>
+        <translation>--out und --frame gehören zu --export-fseq.</translation>
+    </message>
+    <message>
+        <source>Import or export, one at a time.</source>
+        <translation>Importieren oder exportieren, eins nach dem anderen.</translation>
+    </message>
+    <message>
+        <source>--channel takes a channel number from 1 on.</source>
+        <translation>--channel nimmt eine Kanalnummer ab 1.</translation>
+    </message>
+    <message>
+        <source>--threshold takes a level from 1 to 255.</source>
+        <translation>--threshold nimmt einen Pegel von 1 bis 255.</translation>
+    </message>
+    <message>
+        <source>--import-fseq needs --name, the new pattern&apos;s name.</source>
+        <translation>--import-fseq braucht --name, den Namen des neuen Musters.</translation>
+    </message>
+    <message>
+        <source>--frame takes 25 or 50 (ms).</source>
+        <translation>--frame nimmt 25 oder 50 (ms).</translation>
+    </message>
+    <message>
+        <source>--export-fseq needs --out, the file to write.</source>
+        <translation>--export-fseq braucht --out, die zu schreibende Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionGuard</name>
+    <message>
+        <source>The request is over %1 bytes.</source>
+        <translation>Die Anfrage ist größer als %1 Bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>DiskSync</name>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>Effect</name>
     <message>
         <source>бегущий вправо</source>
@@ -53,6 +126,83 @@
     </message>
 </context>
 <context>
+    <name>FacesFromAfar</name>
+    <message>
+        <source>This machine is on no network: only a browser on it can open the remote. Connect it to the phone&apos;s network and look again.</source>
+        <translation>Dieser Rechner ist in keinem Netz: nur ein Browser auf ihm kann die Fernbedienung öffnen. Verbinden Sie ihn mit dem Netz des Telefons und sehen Sie erneut nach.</translation>
+    </message>
+    <message>
+        <source>this Lampotron was built without it</source>
+        <translation>dieses Lampotron wurde ohne sie gebaut</translation>
+    </message>
+    <message>
+        <source>The remote could not be switched on: %1</source>
+        <translation>Die Fernbedienung konnte nicht eingeschaltet werden: %1</translation>
+    </message>
+    <message>
+        <source>The remote is off. Switch it on with &quot;Remote: on&quot; in the menu.</source>
+        <translation>Die Fernbedienung ist aus. Schalten Sie sie mit „Remote: on“ im Menü ein.</translation>
+    </message>
+    <message>
+        <source>The remote is off. Switch it on with &quot;Remote: on&quot; in the window&apos;s menu, with Remote=0.0.0.0:8080 in the [Setting] section of %1, or with --remote ADDRESS:PORT.</source>
+        <translation>Die Fernbedienung ist aus. Schalten Sie sie mit „Remote: on“ im Menü des Fensters ein, mit Remote=0.0.0.0:8080 im Abschnitt [Setting] von %1 oder mit --remote ADDRESS:PORT.</translation>
+    </message>
+</context>
+<context>
+    <name>FollowTarget</name>
+    <message>
+        <source>universe %1 from channel %2</source>
+        <translation>Universum %1 ab Kanal %2</translation>
+    </message>
+    <message>
+        <source>universe %1</source>
+        <translation>Universum %1</translation>
+    </message>
+    <message>
+        <source>Cannot follow &quot;%1&quot;: %2</source>
+        <translation>Kann „%1“ nicht folgen: %2</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 characters.</source>
+        <translation>der Text ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>name an OLA universe, as ola:1, or ola:1@9 to start at channel 9.</source>
+        <translation>nennen Sie ein OLA-Universum, etwa ola:1, oder ola:1@9, um bei Kanal 9 zu beginnen.</translation>
+    </message>
+    <message>
+        <source>the universe is 1 to %1.</source>
+        <translation>das Universum ist 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>the first channel is 1 to %1, so that eight fit in a universe.</source>
+        <translation>der erste Kanal ist 1 bis %1, damit acht in ein Universum passen.</translation>
+    </message>
+    <message>
+        <source>the threshold is 1 to 255, not %1.</source>
+        <translation>die Schwelle ist 1 bis 255, nicht %1.</translation>
+    </message>
+    <message>
+        <source>the hold time is 0 (for ever) to 3600000 ms.</source>
+        <translation>die Haltezeit ist 0 (für immer) bis 3600000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>Following %1.</source>
+        <translation>Folgt %1.</translation>
+    </message>
+    <message>
+        <source>Data from %1 again; following.</source>
+        <translation>Wieder Daten von %1; folgt.</translation>
+    </message>
+    <message>
+        <source>No data from %1 since %2; every line is low.</source>
+        <translation>Keine Daten von %1 seit %2; alle Leitungen sind aus.</translation>
+    </message>
+</context>
+<context>
     <name>FseqExport</name>
     <message>
         <source>Frames of %1 ms cannot be written; pick 25 or 50 ms.</source>
@@ -65,6 +215,21 @@
     <message>
         <source>These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. Pick 50 ms frames or shorten the steps.</source>
         <translation>Diese Schritte ergeben %1 Frames, eine Datei von %2 MB; eine Sequenzdatei hat höchstens %3 MB. Wählen Sie Frames von 50 ms oder kürzen Sie die Schritte.</translation>
+    </message>
+</context>
+<context>
+    <name>FseqFiles</name>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;; the patterns are listed on the remote&apos;s page.</source>
+        <translation>Es gibt kein Muster „%1“; die Muster stehen auf der Seite der Fernbedienung.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1137,33 @@
     </message>
 </context>
 <context>
+    <name>PatternBody</name>
+    <message>
+        <source>%1 must be an object such as {&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}.</source>
+        <translation>%1 muss ein Objekt sein, etwa {&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in %2; it takes lamps and ms.</source>
+        <translation>Unbekanntes Feld &quot;%1&quot; in %2; es nimmt lamps und ms.</translation>
+    </message>
+    <message>
+        <source>%1.lamps must be eight 0s and 1s, lamp 1 first, such as &quot;10000001&quot;.</source>
+        <translation>%1.lamps müssen acht Nullen und Einsen sein, Lampe 1 zuerst, etwa &quot;10000001&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; must be a list such as [{&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}].</source>
+        <translation>&quot;steps&quot; muss eine Liste sein, etwa [{&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing.</source>
+        <translation>&quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>&quot;to&quot; must be a text: the new name.</source>
+        <translation>&quot;to&quot; muss ein Text sein: der neue Name.</translation>
+    </message>
+</context>
+<context>
     <name>PatternEditor</name>
     <message>
         <source>&amp;Add step</source>
@@ -1247,6 +1439,88 @@
     </message>
 </context>
 <context>
+    <name>Player</name>
+    <message>
+        <source>the output %1 was lost (%2), so whether its lines are low is unknown.</source>
+        <translation>der Ausgang %1 ging verloren (%2), daher ist unbekannt, ob seine Leitungen aus sind.</translation>
+    </message>
+    <message>
+        <source>Lampotron ended, but %1</source>
+        <translation>Lampotron wurde beendet, aber %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerCommands</name>
+    <message>
+        <source>There is no pattern &quot;%1&quot;.</source>
+        <translation>Es gibt kein Muster „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;; the current scheme is kept.</source>
+        <translation>Es gibt kein Muster „%1“; das aktuelle Schema bleibt.</translation>
+    </message>
+    <message>
+        <source>The scheme would have %1 rows, more than the %2 a scheme can hold; choose fewer repeats or shorter patterns.</source>
+        <translation>Das Schema hätte %1 Zeilen, mehr als die %2, die ein Schema fassen kann; wählen Sie weniger Wiederholungen oder kürzere Muster.</translation>
+    </message>
+    <message>
+        <source>Following %1 already.</source>
+        <translation>Folgt bereits %1.</translation>
+    </message>
+    <message>
+        <source>There is no scheme to play; build one first.</source>
+        <translation>Es gibt kein Schema zum Abspielen; erstellen Sie zuerst eines.</translation>
+    </message>
+    <message>
+        <source>The scheme cannot be played: %1</source>
+        <translation>Das Schema kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <source>Stop playing before building a new scheme.</source>
+        <translation>Beenden Sie die Wiedergabe, bevor Sie ein neues Schema erstellen.</translation>
+    </message>
+    <message>
+        <source>The new scheme cannot be read: %1</source>
+        <translation>Das neue Schema kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>This player follows %1 from the network; it plays no scheme or effect of its own.</source>
+        <translation>Dieser Player folgt %1 aus dem Netz; er spielt kein eigenes Schema und keinen eigenen Effekt.</translation>
+    </message>
+    <message>
+        <source>The schedule was changed meanwhile (version %1, not %2); load it again and redo the change.</source>
+        <translation>Der Zeitplan wurde inzwischen geändert (Version %1, nicht %2); laden Sie ihn neu und nehmen Sie die Änderung erneut vor.</translation>
+    </message>
+    <message>
+        <source>The speed is %1 to %2 ms in steps of %3, not %4.</source>
+        <translation>Die Geschwindigkeit ist %1 bis %2 ms in Schritten von %3, nicht %4.</translation>
+    </message>
+    <message>
+        <source>That output cannot work: %1 See the outputs found.</source>
+        <translation>Dieser Ausgang kann nicht funktionieren: %1 Siehe die gefundenen Ausgänge.</translation>
+    </message>
+    <message>
+        <source>There is no effect %1; they are numbered 0 to %2.</source>
+        <translation>Es gibt keinen Effekt %1; sie sind von 0 bis %2 nummeriert.</translation>
+    </message>
+    <message>
+        <source>Tick at least one effect to build a scheme. The current scheme is kept.</source>
+        <translation>Wählen Sie mindestens einen Effekt, um ein Schema zu erstellen. Das aktuelle Schema bleibt.</translation>
+    </message>
+    <message>
+        <source>Each effect repeats 1 to %1 times, not %2.</source>
+        <translation>Jeder Effekt wiederholt sich 1 bis %1 Mal, nicht %2.</translation>
+    </message>
+    <message>
+        <source>A scheme holds at most %1 patterns, not %2.</source>
+        <translation>Ein Schema fasst höchstens %1 Muster, nicht %2.</translation>
+    </message>
+    <message>
+        <source>Each pattern repeats 1 to %1 times, not %2.</source>
+        <translation>Jedes Muster wiederholt sich 1 bis %1 Mal, nicht %2.</translation>
+    </message>
+</context>
+<context>
     <name>PrintableText</name>
     <message>
         <source>… (%1 characters)</source>
@@ -1254,10 +1528,107 @@
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>The remote starts once the window has; try again in a moment.</source>
+        <translation>Die Fernbedienung startet, sobald das Fenster gestartet ist; versuchen Sie es gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cannot follow %1: %2</source>
         <translation>Kann %1 nicht folgen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteApi</name>
+    <message>
+        <source>?channel= takes a channel from 1 on, ?threshold= a level from 1 to 255.</source>
+        <translation>?channel= nimmt einen Kanal ab 1, ?threshold= einen Pegel von 1 bis 255.</translation>
+    </message>
+    <message>
+        <source>The sequence was not imported: %1</source>
+        <translation>Die Sequenz wurde nicht importiert: %1</translation>
+    </message>
+    <message>
+        <source>?frame= takes 25 or 50 (ms).</source>
+        <translation>?frame= nimmt 25 oder 50 (ms).</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;.</source>
+        <translation>Es gibt kein Muster „%1“.</translation>
+    </message>
+    <message>
+        <source>Open %1 as a WebSocket; its first message is {&quot;key&quot;: &quot;KEY&quot;}.</source>
+        <translation>Öffnen Sie %1 als WebSocket; seine erste Nachricht ist {&quot;key&quot;: &quot;KEY&quot;}.</translation>
+    </message>
+    <message>
+        <source>This remote answers to its own address only, not to &quot;%1&quot;; open the address lampotron --remote-url shows.</source>
+        <translation>Diese Fernbedienung antwortet nur unter ihrer eigenen Adresse, nicht unter „%1“; öffnen Sie die Adresse, die lampotron --remote-url zeigt.</translation>
+    </message>
+    <message>
+        <source>Too many wrong keys from this address; try again in a minute.</source>
+        <translation>Zu viele falsche Schlüssel von dieser Adresse; versuchen Sie es in einer Minute wieder.</translation>
+    </message>
+    <message>
+        <source>The body is over %1 bytes.</source>
+        <translation>Der Inhalt ist größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>This request came from another site (%1); the remote answers its own page only.</source>
+        <translation>Diese Anfrage kam von einer anderen Seite (%1); die Fernbedienung beantwortet nur ihre eigene Seite.</translation>
+    </message>
+    <message>
+        <source>No key: send &quot;Authorization: Bearer KEY&quot; with the key that lampotron --remote-url shows.</source>
+        <translation>Kein Schlüssel: senden Sie &quot;Authorization: Bearer KEY&quot; mit dem Schlüssel, den lampotron --remote-url zeigt.</translation>
+    </message>
+    <message>
+        <source>Wrong key; the right one is in the address lampotron --remote-url shows.</source>
+        <translation>Falscher Schlüssel; der richtige steht in der Adresse, die lampotron --remote-url zeigt.</translation>
+    </message>
+    <message>
+        <source>There is no %1 in the API.</source>
+        <translation>%1 gibt es in der API nicht.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3.</source>
+        <translation>%1 nimmt %2, nicht %3.</translation>
+    </message>
+    <message>
+        <source>There is no page at %1.</source>
+        <translation>Unter %1 gibt es keine Seite.</translation>
+    </message>
+    <message>
+        <source>The page is read with GET.</source>
+        <translation>Die Seite wird mit GET gelesen.</translation>
+    </message>
+    <message>
+        <source>?days= takes 0 to %1 days.</source>
+        <translation>?days= nimmt 0 bis %1 Tage.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteConfig</name>
+    <message>
+        <source>The remote address &quot;%1&quot; is unusable: %2. Give ADDRESS:PORT, such as 127.0.0.1:8080 for this machine only or 0.0.0.0:8080 for the network.</source>
+        <translation>Die Adresse der Fernbedienung „%1“ ist unbrauchbar: %2. Geben Sie ADDRESS:PORT an, etwa 127.0.0.1:8080 nur für diesen Rechner oder 0.0.0.0:8080 für das Netz.</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>kein Port</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IP address</source>
+        <translation>„%1“ ist keine IP-Adresse</translation>
+    </message>
+    <message>
+        <source>the port is 1 to 65535</source>
+        <translation>der Port ist 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>HTTPS needs both RemoteCertificate and RemoteKey in [Setting] (PEM files); only one is set.</source>
+        <translation>HTTPS braucht sowohl RemoteCertificate als auch RemoteKey in [Setting] (PEM-Dateien); nur eines ist gesetzt.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1644,135 @@
     <message>
         <source>If the phone cannot open it, try:</source>
         <translation>Falls das Telefon sie nicht öffnen kann, versuchen Sie:</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteKey</name>
+    <message>
+        <source>The remote&apos;s key %1 cannot be read: %2.</source>
+        <translation>Der Schlüssel der Fernbedienung %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key %1 is not a plain file; remove it and a new key is made.</source>
+        <translation>Der Schlüssel der Fernbedienung %1 ist keine gewöhnliche Datei; entfernen Sie sie, dann wird ein neuer Schlüssel erzeugt.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key %1 could be read by other users; make it private (chmod 600 %1, owned by the user Lampotron runs as).</source>
+        <translation>Der Schlüssel der Fernbedienung %1 könnte von anderen Benutzern gelesen werden; machen Sie ihn privat (chmod 600 %1, Eigentümer ist der Benutzer, unter dem Lampotron läuft).</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key %1 is damaged; remove it and a new key is made.</source>
+        <translation>Der Schlüssel der Fernbedienung %1 ist beschädigt; entfernen Sie ihn, dann wird ein neuer erzeugt.</translation>
+    </message>
+    <message>
+        <source>No random numbers for the remote&apos;s key: %1.</source>
+        <translation>Keine Zufallszahlen für den Schlüssel der Fernbedienung: %1.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key cannot be made in %1: %2.</source>
+        <translation>Der Schlüssel der Fernbedienung kann in %1 nicht erzeugt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key cannot be written to %1: %2.</source>
+        <translation>Der Schlüssel der Fernbedienung kann nicht nach %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key cannot be put in %1: %2.</source>
+        <translation>Der Schlüssel der Fernbedienung kann nicht in %1 abgelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder for the remote&apos;s key, %1, cannot be made.</source>
+        <translation>Der Ordner für den Schlüssel der Fernbedienung, %1, kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>HTTPS needs Qt&apos;s TLS support with OpenSSL 3 (package libssl3), which is missing</source>
+        <translation>HTTPS braucht Qts TLS-Unterstützung mit OpenSSL 3 (Paket libssl3), die fehlt</translation>
+    </message>
+    <message>
+        <source>no certificate could be read from %1 (RemoteCertificate); give a PEM file</source>
+        <translation>aus %1 konnte kein Zertifikat gelesen werden (RemoteCertificate); geben Sie eine PEM-Datei an</translation>
+    </message>
+    <message>
+        <source>the private key %1 (RemoteKey) cannot be read: %2</source>
+        <translation>der private Schlüssel %1 (RemoteKey) kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no private key could be read from %1 (RemoteKey); give an RSA or EC key in PEM, without a passphrase</source>
+        <translation>aus %1 konnte kein privater Schlüssel gelesen werden (RemoteKey); geben Sie einen RSA- oder EC-Schlüssel in PEM an, ohne Passphrase</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1:%2: %3</source>
+        <translation>kann nicht auf %1:%2 lauschen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RequestBody</name>
+    <message>
+        <source>&quot;%1&quot; is missing.</source>
+        <translation>&quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;ticked&quot;: true, &quot;repeats&quot;: 1}.</source>
+        <translation>%1 muss ein Objekt sein, etwa {&quot;ticked&quot;: true, &quot;repeats&quot;: 1}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in %2; it takes ticked and repeats.</source>
+        <translation>Unbekanntes Feld &quot;%1&quot; in %2; es nimmt ticked und repeats.</translation>
+    </message>
+    <message>
+        <source>%1.ticked must be true or false.</source>
+        <translation>%1.ticked muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;name&quot;: &quot;Wave&quot;, &quot;repeats&quot;: 1}.</source>
+        <translation>%1 muss ein Objekt sein, etwa {&quot;name&quot;: &quot;Wave&quot;, &quot;repeats&quot;: 1}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in %2; it takes name and repeats.</source>
+        <translation>Unbekanntes Feld &quot;%1&quot; in %2; es nimmt name und repeats.</translation>
+    </message>
+    <message>
+        <source>%1.name must be a text.</source>
+        <translation>%1.name muss ein Text sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number.</source>
+        <translation>&quot;%1&quot; muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The body is not JSON: %1 at byte %2.</source>
+        <translation>Der Inhalt ist kein JSON: %1 bei Byte %2.</translation>
+    </message>
+    <message>
+        <source>The body must be a JSON object, such as {}.</source>
+        <translation>Der Inhalt muss ein JSON-Objekt sein, etwa {}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot;; this request takes no fields.</source>
+        <translation>Unbekanntes Feld &quot;%1&quot;; diese Anfrage nimmt keine Felder.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot;; this request takes: %2.</source>
+        <translation>Unbekanntes Feld &quot;%1&quot;; diese Anfrage nimmt: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;output&quot; must be a text, such as &quot;ola:1&quot;.</source>
+        <translation>&quot;output&quot; muss ein Text sein, etwa &quot;ola:1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;effects&quot; must list all %1 effects in order.</source>
+        <translation>&quot;effects&quot; muss alle %1 Effekte der Reihe nach aufführen.</translation>
+    </message>
+    <message>
+        <source>&quot;atOnce&quot; must be true or false.</source>
+        <translation>&quot;atOnce&quot; muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>&quot;patterns&quot; must be a list of at most %1 patterns.</source>
+        <translation>&quot;patterns&quot; muss eine Liste von höchstens %1 Mustern sein.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1828,29 @@
     <message>
         <source>on at %1 (entry %2%3)</source>
         <translation>an um %1 (Eintrag %2%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleBody</name>
+    <message>
+        <source>&quot;place&quot; must be null or {&quot;latitude&quot;: 52.52, &quot;longitude&quot;: 13.40}, in degrees north and east.</source>
+        <translation>&quot;place&quot; muss null oder {&quot;latitude&quot;: 52.52, &quot;longitude&quot;: 13.40} sein, in Grad Nord und Ost.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing.</source>
+        <translation>&quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>&quot;entries&quot; must be a list of texts, such as [&quot;on=sunset off=23:00&quot;].</source>
+        <translation>&quot;entries&quot; muss eine Liste von Texten sein, etwa [&quot;on=sunset off=23:00&quot;].</translation>
+    </message>
+    <message>
+        <source>&quot;entries&quot; holds %1 entries, and a schedule holds at most %2.</source>
+        <translation>&quot;entries&quot; enthält %1 Einträge, und ein Zeitplan fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Each of &quot;entries&quot; must be a text, such as &quot;on=sunset off=23:00&quot;.</source>
+        <translation>Jeder Eintrag von &quot;entries&quot; muss ein Text sein, etwa &quot;on=sunset off=23:00&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1516,6 +2039,52 @@
     <message>
         <source>The scheme was built, but the selection could not be saved.</source>
         <translation>Das Schema wurde aufgebaut, aber die Auswahl konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1: %2</source>
+        <translation>die Einstellungsdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the disk is mounted read-only</source>
+        <translation>die Platte ist nur lesbar eingehängt</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>an ihrer Stelle steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Platte ist voll</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>das System nannte keinen Grund</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The default scheme could not be copied: %1</source>
+        <translation>Das Standardschema konnte nicht kopiert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1
+Try: lampotron --help
+</source>
+        <translation>%1
+Try: lampotron --help
+</translation>
+    </message>
+    <message>
+        <source>--schedule takes 1 to 366 days.</source>
+        <translation>--schedule takes 1 to 366 days.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--speed, --scheme and --follow go with --play.</source>
+        <translation>--speed, --scheme and --follow go with --play.</translation>
+    </message>
+    <message>
+        <source>--speed takes a number of milliseconds, not &quot;%1&quot;.</source>
+        <translation>--speed takes a number of milliseconds, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--name, --channel and --threshold go with --import-fseq.</source>
+        <translation>--name, --channel and --threshold go with --import-fseq.</translation>
+    </message>
+    <message>
+        <source>--out and --frame go with --export-fseq.</source>
+        <translation>--out and --frame go with --export-fseq.</translation>
+    </message>
+    <message>
+        <source>Import or export, one at a time.</source>
+        <translation>Import or export, one at a time.</translation>
+    </message>
+    <message>
+        <source>--channel takes a channel number from 1 on.</source>
+        <translation>--channel takes a channel number from 1 on.</translation>
+    </message>
+    <message>
+        <source>--threshold takes a level from 1 to 255.</source>
+        <translation>--threshold takes a level from 1 to 255.</translation>
+    </message>
+    <message>
+        <source>--import-fseq needs --name, the new pattern&apos;s name.</source>
+        <translation>--import-fseq needs --name, the new pattern&apos;s name.</translation>
+    </message>
+    <message>
+        <source>--frame takes 25 or 50 (ms).</source>
+        <translation>--frame takes 25 or 50 (ms).</translation>
+    </message>
+    <message>
+        <source>--export-fseq needs --out, the file to write.</source>
+        <translation>--export-fseq needs --out, the file to write.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionGuard</name>
+    <message>
+        <source>The request is over %1 bytes.</source>
+        <translation>The request is over %1 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>DiskSync</name>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Effect</name>
     <message>
         <source>бегущий вправо</source>
@@ -53,6 +126,83 @@
     </message>
 </context>
 <context>
+    <name>FacesFromAfar</name>
+    <message>
+        <source>This machine is on no network: only a browser on it can open the remote. Connect it to the phone&apos;s network and look again.</source>
+        <translation>This machine is on no network: only a browser on it can open the remote. Connect it to the phone&apos;s network and look again.</translation>
+    </message>
+    <message>
+        <source>this Lampotron was built without it</source>
+        <translation>this Lampotron was built without it</translation>
+    </message>
+    <message>
+        <source>The remote could not be switched on: %1</source>
+        <translation>The remote could not be switched on: %1</translation>
+    </message>
+    <message>
+        <source>The remote is off. Switch it on with &quot;Remote: on&quot; in the menu.</source>
+        <translation>The remote is off. Switch it on with &quot;Remote: on&quot; in the menu.</translation>
+    </message>
+    <message>
+        <source>The remote is off. Switch it on with &quot;Remote: on&quot; in the window&apos;s menu, with Remote=0.0.0.0:8080 in the [Setting] section of %1, or with --remote ADDRESS:PORT.</source>
+        <translation>The remote is off. Switch it on with &quot;Remote: on&quot; in the window&apos;s menu, with Remote=0.0.0.0:8080 in the [Setting] section of %1, or with --remote ADDRESS:PORT.</translation>
+    </message>
+</context>
+<context>
+    <name>FollowTarget</name>
+    <message>
+        <source>universe %1 from channel %2</source>
+        <translation>universe %1 from channel %2</translation>
+    </message>
+    <message>
+        <source>universe %1</source>
+        <translation>universe %1</translation>
+    </message>
+    <message>
+        <source>Cannot follow &quot;%1&quot;: %2</source>
+        <translation>Cannot follow &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 characters.</source>
+        <translation>it is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>name an OLA universe, as ola:1, or ola:1@9 to start at channel 9.</source>
+        <translation>name an OLA universe, as ola:1, or ola:1@9 to start at channel 9.</translation>
+    </message>
+    <message>
+        <source>the universe is 1 to %1.</source>
+        <translation>the universe is 1 to %1.</translation>
+    </message>
+    <message>
+        <source>the first channel is 1 to %1, so that eight fit in a universe.</source>
+        <translation>the first channel is 1 to %1, so that eight fit in a universe.</translation>
+    </message>
+    <message>
+        <source>the threshold is 1 to 255, not %1.</source>
+        <translation>the threshold is 1 to 255, not %1.</translation>
+    </message>
+    <message>
+        <source>the hold time is 0 (for ever) to 3600000 ms.</source>
+        <translation>the hold time is 0 (for ever) to 3600000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>Following %1.</source>
+        <translation>Following %1.</translation>
+    </message>
+    <message>
+        <source>Data from %1 again; following.</source>
+        <translation>Data from %1 again; following.</translation>
+    </message>
+    <message>
+        <source>No data from %1 since %2; every line is low.</source>
+        <translation>No data from %1 since %2; every line is low.</translation>
+    </message>
+</context>
+<context>
     <name>FseqExport</name>
     <message>
         <source>Frames of %1 ms cannot be written; pick 25 or 50 ms.</source>
@@ -65,6 +215,21 @@
     <message>
         <source>These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. Pick 50 ms frames or shorten the steps.</source>
         <translation>These steps make %1 frames, a file of %2 MB; a sequence file has at most %3 MB. Pick 50 ms frames or shorten the steps.</translation>
+    </message>
+</context>
+<context>
+    <name>FseqFiles</name>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 was not imported: %2</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;; the patterns are listed on the remote&apos;s page.</source>
+        <translation>There is no pattern &quot;%1&quot;; the patterns are listed on the remote&apos;s page.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1137,33 @@
     </message>
 </context>
 <context>
+    <name>PatternBody</name>
+    <message>
+        <source>%1 must be an object such as {&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}.</source>
+        <translation>%1 must be an object such as {&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in %2; it takes lamps and ms.</source>
+        <translation>Unknown field &quot;%1&quot; in %2; it takes lamps and ms.</translation>
+    </message>
+    <message>
+        <source>%1.lamps must be eight 0s and 1s, lamp 1 first, such as &quot;10000001&quot;.</source>
+        <translation>%1.lamps must be eight 0s and 1s, lamp 1 first, such as &quot;10000001&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot; must be a list such as [{&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}].</source>
+        <translation>&quot;steps&quot; must be a list such as [{&quot;lamps&quot;: &quot;10000001&quot;, &quot;ms&quot;: 250}].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing.</source>
+        <translation>&quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>&quot;to&quot; must be a text: the new name.</source>
+        <translation>&quot;to&quot; must be a text: the new name.</translation>
+    </message>
+</context>
+<context>
     <name>PatternEditor</name>
     <message>
         <source>&amp;Add step</source>
@@ -1247,6 +1439,88 @@
     </message>
 </context>
 <context>
+    <name>Player</name>
+    <message>
+        <source>the output %1 was lost (%2), so whether its lines are low is unknown.</source>
+        <translation>the output %1 was lost (%2), so whether its lines are low is unknown.</translation>
+    </message>
+    <message>
+        <source>Lampotron ended, but %1</source>
+        <translation>Lampotron ended, but %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerCommands</name>
+    <message>
+        <source>There is no pattern &quot;%1&quot;.</source>
+        <translation>There is no pattern &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;; the current scheme is kept.</source>
+        <translation>There is no pattern &quot;%1&quot;; the current scheme is kept.</translation>
+    </message>
+    <message>
+        <source>The scheme would have %1 rows, more than the %2 a scheme can hold; choose fewer repeats or shorter patterns.</source>
+        <translation>The scheme would have %1 rows, more than the %2 a scheme can hold; choose fewer repeats or shorter patterns.</translation>
+    </message>
+    <message>
+        <source>Following %1 already.</source>
+        <translation>Following %1 already.</translation>
+    </message>
+    <message>
+        <source>There is no scheme to play; build one first.</source>
+        <translation>There is no scheme to play; build one first.</translation>
+    </message>
+    <message>
+        <source>The scheme cannot be played: %1</source>
+        <translation>The scheme cannot be played: %1</translation>
+    </message>
+    <message>
+        <source>Stop playing before building a new scheme.</source>
+        <translation>Stop playing before building a new scheme.</translation>
+    </message>
+    <message>
+        <source>The new scheme cannot be read: %1</source>
+        <translation>The new scheme cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>This player follows %1 from the network; it plays no scheme or effect of its own.</source>
+        <translation>This player follows %1 from the network; it plays no scheme or effect of its own.</translation>
+    </message>
+    <message>
+        <source>The schedule was changed meanwhile (version %1, not %2); load it again and redo the change.</source>
+        <translation>The schedule was changed meanwhile (version %1, not %2); load it again and redo the change.</translation>
+    </message>
+    <message>
+        <source>The speed is %1 to %2 ms in steps of %3, not %4.</source>
+        <translation>The speed is %1 to %2 ms in steps of %3, not %4.</translation>
+    </message>
+    <message>
+        <source>That output cannot work: %1 See the outputs found.</source>
+        <translation>That output cannot work: %1 See the outputs found.</translation>
+    </message>
+    <message>
+        <source>There is no effect %1; they are numbered 0 to %2.</source>
+        <translation>There is no effect %1; they are numbered 0 to %2.</translation>
+    </message>
+    <message>
+        <source>Tick at least one effect to build a scheme. The current scheme is kept.</source>
+        <translation>Tick at least one effect to build a scheme. The current scheme is kept.</translation>
+    </message>
+    <message>
+        <source>Each effect repeats 1 to %1 times, not %2.</source>
+        <translation>Each effect repeats 1 to %1 times, not %2.</translation>
+    </message>
+    <message>
+        <source>A scheme holds at most %1 patterns, not %2.</source>
+        <translation>A scheme holds at most %1 patterns, not %2.</translation>
+    </message>
+    <message>
+        <source>Each pattern repeats 1 to %1 times, not %2.</source>
+        <translation>Each pattern repeats 1 to %1 times, not %2.</translation>
+    </message>
+</context>
+<context>
     <name>PrintableText</name>
     <message>
         <source>… (%1 characters)</source>
@@ -1254,10 +1528,107 @@
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>The remote starts once the window has; try again in a moment.</source>
+        <translation>The remote starts once the window has; try again in a moment.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Cannot follow %1: %2</source>
         <translation>Cannot follow %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteApi</name>
+    <message>
+        <source>?channel= takes a channel from 1 on, ?threshold= a level from 1 to 255.</source>
+        <translation>?channel= takes a channel from 1 on, ?threshold= a level from 1 to 255.</translation>
+    </message>
+    <message>
+        <source>The sequence was not imported: %1</source>
+        <translation>The sequence was not imported: %1</translation>
+    </message>
+    <message>
+        <source>?frame= takes 25 or 50 (ms).</source>
+        <translation>?frame= takes 25 or 50 (ms).</translation>
+    </message>
+    <message>
+        <source>There is no pattern &quot;%1&quot;.</source>
+        <translation>There is no pattern &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open %1 as a WebSocket; its first message is {&quot;key&quot;: &quot;KEY&quot;}.</source>
+        <translation>Open %1 as a WebSocket; its first message is {&quot;key&quot;: &quot;KEY&quot;}.</translation>
+    </message>
+    <message>
+        <source>This remote answers to its own address only, not to &quot;%1&quot;; open the address lampotron --remote-url shows.</source>
+        <translation>This remote answers to its own address only, not to &quot;%1&quot;; open the address lampotron --remote-url shows.</translation>
+    </message>
+    <message>
+        <source>Too many wrong keys from this address; try again in a minute.</source>
+        <translation>Too many wrong keys from this address; try again in a minute.</translation>
+    </message>
+    <message>
+        <source>The body is over %1 bytes.</source>
+        <translation>The body is over %1 bytes.</translation>
+    </message>
+    <message>
+        <source>This request came from another site (%1); the remote answers its own page only.</source>
+        <translation>This request came from another site (%1); the remote answers its own page only.</translation>
+    </message>
+    <message>
+        <source>No key: send &quot;Authorization: Bearer KEY&quot; with the key that lampotron --remote-url shows.</source>
+        <translation>No key: send &quot;Authorization: Bearer KEY&quot; with the key that lampotron --remote-url shows.</translation>
+    </message>
+    <message>
+        <source>Wrong key; the right one is in the address lampotron --remote-url shows.</source>
+        <translation>Wrong key; the right one is in the address lampotron --remote-url shows.</translation>
+    </message>
+    <message>
+        <source>There is no %1 in the API.</source>
+        <translation>There is no %1 in the API.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3.</source>
+        <translation>%1 takes %2, not %3.</translation>
+    </message>
+    <message>
+        <source>There is no page at %1.</source>
+        <translation>There is no page at %1.</translation>
+    </message>
+    <message>
+        <source>The page is read with GET.</source>
+        <translation>The page is read with GET.</translation>
+    </message>
+    <message>
+        <source>?days= takes 0 to %1 days.</source>
+        <translation>?days= takes 0 to %1 days.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteConfig</name>
+    <message>
+        <source>The remote address &quot;%1&quot; is unusable: %2. Give ADDRESS:PORT, such as 127.0.0.1:8080 for this machine only or 0.0.0.0:8080 for the network.</source>
+        <translation>The remote address &quot;%1&quot; is unusable: %2. Give ADDRESS:PORT, such as 127.0.0.1:8080 for this machine only or 0.0.0.0:8080 for the network.</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>no port</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IP address</source>
+        <translation>&quot;%1&quot; is not an IP address</translation>
+    </message>
+    <message>
+        <source>the port is 1 to 65535</source>
+        <translation>the port is 1 to 65535</translation>
+    </message>
+    <message>
+        <source>HTTPS needs both RemoteCertificate and RemoteKey in [Setting] (PEM files); only one is set.</source>
+        <translation>HTTPS needs both RemoteCertificate and RemoteKey in [Setting] (PEM files); only one is set.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1644,135 @@
     <message>
         <source>If the phone cannot open it, try:</source>
         <translation>If the phone cannot open it, try:</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteKey</name>
+    <message>
+        <source>The remote&apos;s key %1 cannot be read: %2.</source>
+        <translation>The remote&apos;s key %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key %1 is not a plain file; remove it and a new key is made.</source>
+        <translation>The remote&apos;s key %1 is not a plain file; remove it and a new key is made.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key %1 could be read by other users; make it private (chmod 600 %1, owned by the user Lampotron runs as).</source>
+        <translation>The remote&apos;s key %1 could be read by other users; make it private (chmod 600 %1, owned by the user Lampotron runs as).</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key %1 is damaged; remove it and a new key is made.</source>
+        <translation>The remote&apos;s key %1 is damaged; remove it and a new key is made.</translation>
+    </message>
+    <message>
+        <source>No random numbers for the remote&apos;s key: %1.</source>
+        <translation>No random numbers for the remote&apos;s key: %1.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key cannot be made in %1: %2.</source>
+        <translation>The remote&apos;s key cannot be made in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key cannot be written to %1: %2.</source>
+        <translation>The remote&apos;s key cannot be written to %1: %2.</translation>
+    </message>
+    <message>
+        <source>The remote&apos;s key cannot be put in %1: %2.</source>
+        <translation>The remote&apos;s key cannot be put in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder for the remote&apos;s key, %1, cannot be made.</source>
+        <translation>The folder for the remote&apos;s key, %1, cannot be made.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteServer</name>
+    <message>
+        <source>HTTPS needs Qt&apos;s TLS support with OpenSSL 3 (package libssl3), which is missing</source>
+        <translation>HTTPS needs Qt&apos;s TLS support with OpenSSL 3 (package libssl3), which is missing</translation>
+    </message>
+    <message>
+        <source>no certificate could be read from %1 (RemoteCertificate); give a PEM file</source>
+        <translation>no certificate could be read from %1 (RemoteCertificate); give a PEM file</translation>
+    </message>
+    <message>
+        <source>the private key %1 (RemoteKey) cannot be read: %2</source>
+        <translation>the private key %1 (RemoteKey) cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>no private key could be read from %1 (RemoteKey); give an RSA or EC key in PEM, without a passphrase</source>
+        <translation>no private key could be read from %1 (RemoteKey); give an RSA or EC key in PEM, without a passphrase</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1:%2: %3</source>
+        <translation>cannot listen on %1:%2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RequestBody</name>
+    <message>
+        <source>&quot;%1&quot; is missing.</source>
+        <translation>&quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;ticked&quot;: true, &quot;repeats&quot;: 1}.</source>
+        <translation>%1 must be an object such as {&quot;ticked&quot;: true, &quot;repeats&quot;: 1}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in %2; it takes ticked and repeats.</source>
+        <translation>Unknown field &quot;%1&quot; in %2; it takes ticked and repeats.</translation>
+    </message>
+    <message>
+        <source>%1.ticked must be true or false.</source>
+        <translation>%1.ticked must be true or false.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;name&quot;: &quot;Wave&quot;, &quot;repeats&quot;: 1}.</source>
+        <translation>%1 must be an object such as {&quot;name&quot;: &quot;Wave&quot;, &quot;repeats&quot;: 1}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in %2; it takes name and repeats.</source>
+        <translation>Unknown field &quot;%1&quot; in %2; it takes name and repeats.</translation>
+    </message>
+    <message>
+        <source>%1.name must be a text.</source>
+        <translation>%1.name must be a text.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number.</source>
+        <translation>&quot;%1&quot; must be a whole number.</translation>
+    </message>
+    <message>
+        <source>The body is not JSON: %1 at byte %2.</source>
+        <translation>The body is not JSON: %1 at byte %2.</translation>
+    </message>
+    <message>
+        <source>The body must be a JSON object, such as {}.</source>
+        <translation>The body must be a JSON object, such as {}.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot;; this request takes no fields.</source>
+        <translation>Unknown field &quot;%1&quot;; this request takes no fields.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot;; this request takes: %2.</source>
+        <translation>Unknown field &quot;%1&quot;; this request takes: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;output&quot; must be a text, such as &quot;ola:1&quot;.</source>
+        <translation>&quot;output&quot; must be a text, such as &quot;ola:1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;effects&quot; must list all %1 effects in order.</source>
+        <translation>&quot;effects&quot; must list all %1 effects in order.</translation>
+    </message>
+    <message>
+        <source>&quot;atOnce&quot; must be true or false.</source>
+        <translation>&quot;atOnce&quot; must be true or false.</translation>
+    </message>
+    <message>
+        <source>&quot;patterns&quot; must be a list of at most %1 patterns.</source>
+        <translation>&quot;patterns&quot; must be a list of at most %1 patterns.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1828,29 @@
     <message>
         <source>on at %1 (entry %2%3)</source>
         <translation>on at %1 (entry %2%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleBody</name>
+    <message>
+        <source>&quot;place&quot; must be null or {&quot;latitude&quot;: 52.52, &quot;longitude&quot;: 13.40}, in degrees north and east.</source>
+        <translation>&quot;place&quot; must be null or {&quot;latitude&quot;: 52.52, &quot;longitude&quot;: 13.40}, in degrees north and east.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing.</source>
+        <translation>&quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>&quot;entries&quot; must be a list of texts, such as [&quot;on=sunset off=23:00&quot;].</source>
+        <translation>&quot;entries&quot; must be a list of texts, such as [&quot;on=sunset off=23:00&quot;].</translation>
+    </message>
+    <message>
+        <source>&quot;entries&quot; holds %1 entries, and a schedule holds at most %2.</source>
+        <translation>&quot;entries&quot; holds %1 entries, and a schedule holds at most %2.</translation>
+    </message>
+    <message>
+        <source>Each of &quot;entries&quot; must be a text, such as &quot;on=sunset off=23:00&quot;.</source>
+        <translation>Each of &quot;entries&quot; must be a text, such as &quot;on=sunset off=23:00&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1516,6 +2039,52 @@
     <message>
         <source>The scheme was built, but the selection could not be saved.</source>
         <translation>The scheme was built, but the selection could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings could not be saved to %1: %2.</source>
+        <translation>The settings could not be saved to %1: %2.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file %1: %2</source>
+        <translation>cannot read the settings file %1: %2</translation>
+    </message>
+    <message>
+        <source>the disk is mounted read-only</source>
+        <translation>the disk is mounted read-only</translation>
+    </message>
+    <message>
+        <source>a folder is in its place</source>
+        <translation>a folder is in its place</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>its folder cannot be made</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation>its folder is read-only</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>the system gave no reason</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>The default scheme could not be copied: %1</source>
+        <translation>The default scheme could not be copied: %1</translation>
     </message>
 </context>
 <context>

@@ -89,7 +89,7 @@ std::optional<QString> CommandLine::read(const QStringList &arguments)
 std::optional<CommandLine::Reply> CommandLine::reply() const
 {
     if (mistake_)
-        return Reply{UsageError, QStringLiteral("%1\nTry: lampotron --help\n").arg(*mistake_)};
+        return Reply{UsageError, tr("%1\nTry: lampotron --help\n").arg(*mistake_)};
     if (wantsHelp()) {
         const QString help = parser_.helpText();
         return Reply{0, Usage + help.mid(help.indexOf('\n'))};
@@ -109,12 +109,12 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
         bool number = true;
         scheduleDays_ = positional.isEmpty() ? 7 : positional.takeFirst().toInt(&number);
         if (!number || *scheduleDays_ < 1 || *scheduleDays_ > 366)
-            return QStringLiteral("--schedule takes 1 to 366 days.");
+            return tr("--schedule takes 1 to 366 days.");
     }
     if (!positional.isEmpty())
-        return QStringLiteral("Unexpected argument: %1").arg(positional.first());
+        return tr("Unexpected argument: %1").arg(positional.first());
     if ((parser_.isSet(speedOption_) || parser_.isSet(scheme_) || parser_.isSet(follow_)) && !wantsPlayer())
-        return QStringLiteral("--speed, --scheme and --follow go with --play.");
+        return tr("--speed, --scheme and --follow go with --play.");
     if (parser_.isSet(follow_))
         if (const FollowChoice follow = parseFollow(parser_.value(follow_)); !follow.target)
             return follow.problem;
@@ -122,7 +122,7 @@ std::optional<QString> CommandLine::check(const QStringList &arguments)
         bool number = false;
         const int speed = parser_.value(speedOption_).toInt(&number);
         if (!number)
-            return QStringLiteral("--speed takes a number of milliseconds, not \"%1\".").arg(parser_.value(speedOption_));
+            return tr("--speed takes a number of milliseconds, not \"%1\".").arg(parser_.value(speedOption_));
         if (auto problem = PlayerCommands::speedProblem(speed))
             return QStringLiteral("--speed: %1").arg(*problem);
         speed_ = speed;
@@ -137,11 +137,11 @@ std::optional<QString> CommandLine::checkFseq()
 {
     const bool importing = parser_.isSet(importFseq_), exporting = parser_.isSet(exportFseq_);
     if ((parser_.isSet(name_) || parser_.isSet(channel_) || parser_.isSet(threshold_)) && !importing)
-        return QStringLiteral("--name, --channel and --threshold go with --import-fseq.");
+        return tr("--name, --channel and --threshold go with --import-fseq.");
     if ((parser_.isSet(out_) || parser_.isSet(frame_)) && !exporting)
-        return QStringLiteral("--out and --frame go with --export-fseq.");
+        return tr("--out and --frame go with --export-fseq.");
     if (importing && exporting)
-        return QStringLiteral("Import or export, one at a time.");
+        return tr("Import or export, one at a time.");
     const auto number = [this](const QCommandLineOption &option, int fallback, int lowest, int highest) -> std::optional<int> {
         if (!parser_.isSet(option))
             return fallback;
@@ -152,12 +152,12 @@ std::optional<QString> CommandLine::checkFseq()
     if (importing) {
         const auto channel = number(channel_, 1, 1, std::numeric_limits<int>::max());
         if (!channel)
-            return QStringLiteral("--channel takes a channel number from 1 on.");
+            return tr("--channel takes a channel number from 1 on.");
         const auto threshold = number(threshold_, 128, 1, 255);
         if (!threshold)
-            return QStringLiteral("--threshold takes a level from 1 to 255.");
+            return tr("--threshold takes a level from 1 to 255.");
         if (!parser_.isSet(name_))
-            return QStringLiteral("--import-fseq needs --name, the new pattern's name.");
+            return tr("--import-fseq needs --name, the new pattern's name.");
         if (const QString problem = pattern::nameProblem(parser_.value(name_)); !problem.isEmpty())
             return QStringLiteral("--name: %1").arg(problem);
         fseqImport_ = FseqImport{parser_.value(importFseq_), parser_.value(name_), *channel, *threshold};
@@ -165,9 +165,9 @@ std::optional<QString> CommandLine::checkFseq()
     if (exporting) {
         const auto frame = number(frame_, 25, 25, 50);
         if (!frame || (*frame != 25 && *frame != 50))
-            return QStringLiteral("--frame takes 25 or 50 (ms).");
+            return tr("--frame takes 25 or 50 (ms).");
         if (!parser_.isSet(out_))
-            return QStringLiteral("--export-fseq needs --out, the file to write.");
+            return tr("--export-fseq needs --out, the file to write.");
         fseqExport_ = FseqExport{parser_.value(exportFseq_), parser_.value(out_), *frame};
     }
     return std::nullopt;

@@ -11,6 +11,7 @@
 #include "RemoteServer.h"
 #endif
 
+#include <QCoreApplication>
 #include <QNetworkInterface>
 
 #include <cstdio>
@@ -34,8 +35,9 @@ RemoteAddress addressOf(const RemoteConfig &config, const SettingsStore &setting
     for (const QString &host : hosts)
         urls << remoteUrl(config, QString::fromLatin1(key.key), host);
     const QString limit = onlyThisMachine(hosts) && listensOnEveryNetwork(config.address)
-                              ? QStringLiteral("This machine is on no network: only a browser on it can open the "
-                                               "remote. Connect it to the phone's network and look again.")
+                              ? QCoreApplication::translate(
+                                  "FacesFromAfar", "This machine is on no network: only a browser on it can open the "
+                                                   "remote. Connect it to the phone's network and look again.")
                               : QString();
     return {urls.takeFirst(), limit, urls};
 }
@@ -83,7 +85,7 @@ std::optional<QString> FacesFromAfar::startRemote(const RemoteConfig &config)
     return std::nullopt;
 #else
     Q_UNUSED(config);
-    return problem_ = QStringLiteral("this Lampotron was built without it");
+    return problem_ = QCoreApplication::translate("FacesFromAfar", "this Lampotron was built without it");
 #endif
 }
 
@@ -105,7 +107,8 @@ RemoteAddress FacesFromAfar::switchRemote(bool on)
         if (!choice.config)
             return {{}, choice.problem, {}};
         if (auto problem = startRemote(*choice.config))
-            return {{}, QStringLiteral("The remote could not be switched on: %1").arg(*problem), {}};
+            return {{}, QCoreApplication::translate(
+                "FacesFromAfar", "The remote could not be switched on: %1").arg(*problem), {}};
         commands_.storeRemote(EveryAddress.arg(running_->port), running_->port);
     }
     return remoteAddress();
@@ -117,7 +120,8 @@ RemoteAddress FacesFromAfar::remoteAddress() const
         return addressOf(*running_, settings_);
     if (!problem_.isEmpty())
         return {{}, problem_, {}};
-    return {{}, QStringLiteral("The remote is off. Switch it on with \"Remote: on\" in the menu."), {}};
+    return {{}, QCoreApplication::translate(
+        "FacesFromAfar", "The remote is off. Switch it on with \"Remote: on\" in the menu."), {}};
 }
 
 RemoteAddress remoteAddress(const CommandLine &commandLine, const SettingsStore &settings)
@@ -126,9 +130,10 @@ RemoteAddress remoteAddress(const CommandLine &commandLine, const SettingsStore 
     if (!remote.config)
         return {{},
                 remote.problem.isEmpty()
-                    ? QStringLiteral("The remote is off. Switch it on with \"Remote: on\" in the window's menu, "
-                                     "with Remote=0.0.0.0:8080 in the [Setting] section of %1, or with "
-                                     "--remote ADDRESS:PORT.")
+                    ? QCoreApplication::translate(
+                        "FacesFromAfar", "The remote is off. Switch it on with \"Remote: on\" in the window's menu, "
+                                         "with Remote=0.0.0.0:8080 in the [Setting] section of %1, or with "
+                                         "--remote ADDRESS:PORT.")
                           .arg(settings.fileName())
                     : remote.problem,
                 {}};

@@ -90,10 +90,16 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext &, const QSt
 
 } // namespace
 
-int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
+int runWithoutWindow(int argc, char **argv, const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
     nameTheProgram();
+    const SettingsStore settings;
+    // Chosen before the command line is read, so that its mistakes and the
+    // one-shot commands speak the user's language too.
+    language::use(language::chosen(settings));
+    CommandLine commandLine;
+    commandLine.read(arguments);
     if (const auto reply = commandLine.reply()) {
         std::fputs(qPrintable(reply->text), reply->exitCode == 0 ? stdout : stderr);
         return reply->exitCode;
@@ -112,9 +118,6 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
         return importFseqFile(*wanted);
     if (const auto wanted = commandLine.fseqExport())
         return exportFseqFile(*wanted);
-    const SettingsStore settings;
-    // What it says from afar (effect labels in the API) is in the user's language.
-    language::use(language::chosen(settings));
     if (const auto mistake = startup::outputMistake(commandLine, settings))
         return *mistake;
     const startup::FollowDecision follow = startup::followChoice(commandLine, settings);
@@ -147,7 +150,7 @@ int runWithoutWindow(int argc, char **argv, const CommandLine &commandLine)
     return app.exec();
 }
 
-int runWindow(int argc, char **argv, const CommandLine &commandLine)
+int runWindow(int argc, char **argv, const QStringList &arguments)
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The narrow captions were sized for a font that Linux lacks.
@@ -167,7 +170,11 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     app.setQuitOnLastWindowClosed(false);
 
     const SettingsStore settings;
+    // Chosen before the command line is read, so that its mistakes and the
+    // one-shot commands speak the user's language too.
     language::use(language::chosen(settings));
+    CommandLine commandLine;
+    commandLine.read(arguments);
     const startup::PreparedScheme scheme = startup::prepareScheme(commandLine, scheme::installedSchemePlace(), settings);
     PlayerThread rows(std::make_unique<Player>(startup::playerChoices(commandLine, settings, scheme.path),
                                                std::make_unique<TimerfdDeadlineTimer>(), backendFor));
@@ -179,7 +186,8 @@ int runWindow(int argc, char **argv, const CommandLine &commandLine)
     // Attached once the window has started up; its menu switches the remote,
     // and may be opened during the start-up's messages.
     std::optional<FacesFromAfar> fromAfar;
-    const RemoteAddress notYet{{}, QStringLiteral("The remote starts once the window has; try again in a moment."), {}};
+    const RemoteAddress notYet{{}, QCoreApplication::translate(
+        "Program", "The remote starts once the window has; try again in a moment."), {}};
     MainWindow window(player, commands, settings,
                       {.findPorts = findPorts,
                        .remoteAddress = [&] { return fromAfar ? fromAfar->remoteAddress() : notYet; },

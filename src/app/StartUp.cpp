@@ -7,6 +7,7 @@
 #include "SchemeTransaction.h"
 #include "SelectionStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace startup {
@@ -53,7 +54,8 @@ PreparedScheme prepareScheme(const CommandLine &commandLine, const scheme::Schem
     PreparedScheme prepared{place.path, {}};
     if (!QFileInfo::exists(place.path) && !rebuildFromSelection(place.path, settings, prepared.problems))
         if (auto failure = scheme::makeFirstCopy(place))
-            prepared.problems << QStringLiteral("The default scheme could not be copied: %1").arg(*failure);
+            prepared.problems << QCoreApplication::translate(
+                "StartUp", "The default scheme could not be copied: %1").arg(*failure);
     if (auto failure = scheme::SchemeTransaction(place.path, settings).recover())
         prepared.problems << *failure;
     for (const QString &problem : std::as_const(prepared.problems))

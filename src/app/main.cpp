@@ -16,6 +16,6 @@ int main(int argc, char **argv)
     CommandLine commandLine;
     commandLine.read(arguments);
     if (commandLine.needsWindow())
-        return runWindow(argc, argv, commandLine);
-    return runWithoutWindow(argc, argv, commandLine);
+        return runWindow(argc, argv, arguments);
+    return runWithoutWindow(argc, argv, arguments);
 }

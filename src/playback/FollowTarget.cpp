@@ -2,6 +2,8 @@
 
 #include "PrintableSetting.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -27,7 +29,12 @@ std::optional<unsigned> wholeNumber(const QString &text)
 
 QString FollowTarget::describe() const
 {
-    return QStringLiteral("universe %1 from channel %2").arg(universe).arg(channel);
+    return QCoreApplication::translate("FollowTarget", "universe %1 from channel %2").arg(universe).arg(channel);
+}
+
+QString FollowTarget::universeName() const
+{
+    return QCoreApplication::translate("FollowTarget", "universe %1").arg(universe);
 }
 
 std::optional<std::uint8_t> FollowTarget::lampsOf(const std::uint8_t *data, std::size_t size) const
@@ -45,25 +52,31 @@ std::optional<std::uint8_t> FollowTarget::lampsOf(const std::uint8_t *data, std:
 FollowChoice parseFollow(const QString &text, int threshold, std::chrono::milliseconds hold)
 {
     const auto refuse = [&text](const QString &why) {
-        return FollowChoice{std::nullopt, QStringLiteral("Cannot follow \"%1\": %2")
+        return FollowChoice{std::nullopt, QCoreApplication::translate("FollowTarget", "Cannot follow \"%1\": %2")
                                               .arg(QString::fromStdString(printableSetting(text.left(LongestText).toStdString())), why)};
     };
     if (text.size() > LongestText)
-        return refuse(QStringLiteral("it is longer than %1 characters.").arg(LongestText));
+        return refuse(QCoreApplication::translate(
+            "FollowTarget", "it is longer than %1 characters.").arg(LongestText));
     if (!text.startsWith(QLatin1String("ola:")))
-        return refuse(QStringLiteral("name an OLA universe, as ola:1, or ola:1@9 to start at channel 9."));
+        return refuse(QCoreApplication::translate(
+            "FollowTarget", "name an OLA universe, as ola:1, or ola:1@9 to start at channel 9."));
     const QString universeText = text.mid(4).section(QLatin1Char('@'), 0, 0);
     const QString channelText = text.contains(QLatin1Char('@')) ? text.section(QLatin1Char('@'), 1) : QStringLiteral("1");
     const auto universe = wholeNumber(universeText);
     if (!universe || *universe < 1 || *universe > LastUniverse)
-        return refuse(QStringLiteral("the universe is 1 to %1.").arg(LastUniverse));
+        return refuse(QCoreApplication::translate(
+            "FollowTarget", "the universe is 1 to %1.").arg(LastUniverse));
     const auto channel = wholeNumber(channelText);
     if (!channel || *channel < 1 || *channel > unsigned(FollowTarget::LastFirstChannel))
-        return refuse(QStringLiteral("the first channel is 1 to %1, so that eight fit in a universe.")
-                          .arg(FollowTarget::LastFirstChannel));
+        return refuse(QCoreApplication::translate(
+            "FollowTarget", "the first channel is 1 to %1, so that eight fit in a universe.")
+            .arg(FollowTarget::LastFirstChannel));
     if (threshold < 1 || threshold > 255)
-        return refuse(QStringLiteral("the threshold is 1 to 255, not %1.").arg(threshold));
+        return refuse(QCoreApplication::translate(
+            "FollowTarget", "the threshold is 1 to 255, not %1.").arg(threshold));
     if (hold.count() < 0 || hold > std::chrono::hours(1))
-        return refuse(QStringLiteral("the hold time is 0 (for ever) to 3600000 ms."));
+        return refuse(QCoreApplication::translate(
+            "FollowTarget", "the hold time is 0 (for ever) to 3600000 ms."));
     return {FollowTarget{*universe, int(*channel), threshold, hold}, {}};
 }

@@ -20,6 +20,8 @@ struct FollowTarget {
 
     // "universe 1 from channel 9", as the status says it.
     QString describe() const;
+    // "universe 1", for the lines that name the universe alone.
+    QString universeName() const;
     // The lamps one frame gives, bit k for lamp k; nothing for a frame too
     // short to hold all eight channels.
     std::optional<std::uint8_t> lampsOf(const std::uint8_t *data, std::size_t size) const;

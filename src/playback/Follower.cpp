@@ -17,7 +17,7 @@ void Follower::resume()
     written_ = 0;
     if (target_.hold.count() > 0)
         timer_.arm(lastFrame_ + target_.hold);
-    emit noted(QStringLiteral("Following %1.").arg(target_.describe()));
+    emit noted(tr("Following %1.").arg(target_.describe()));
     emit dataChanged();
 }
 
@@ -51,7 +51,7 @@ void Follower::onFrame(const QByteArray &channels)
         timer_.arm(lastFrame_ + target_.hold);
     if (dark_) {
         dark_ = false;
-        emit noted(QStringLiteral("Data from %1 again; following.").arg(target_.describe().section(' ', 0, 1)));
+        emit noted(tr("Data from %1 again; following.").arg(target_.universeName()));
         emit dataChanged();
     }
     if (lamps != written_)
@@ -68,8 +68,8 @@ void Follower::onDeadline()
     }
     dark_ = true;
     write(0);
-    emit noted(QStringLiteral("No data from %1 since %2; every line is low.")
-                   .arg(target_.describe().section(' ', 0, 1), lastFrameWall_.toString(QStringLiteral("HH:mm:ss"))));
+    emit noted(tr("No data from %1 since %2; every line is low.")
+                   .arg(target_.universeName(), lastFrameWall_.toString(QStringLiteral("HH:mm:ss"))));
     emit dataChanged();
 }
 

@@ -48,7 +48,7 @@ PlayerCommands::Failure PlayerCommands::playPattern(const QString &name)
 {
     const std::optional<pattern::Pattern> found = library_.find(name);
     if (!found)
-        return QStringLiteral("There is no pattern \"%1\".").arg(name);
+        return tr("There is no pattern \"%1\".").arg(name);
     if (found->builtIn())
         return play(found->effect);
     return previewPattern(name, found->steps);
@@ -74,13 +74,13 @@ PlayerCommands::ChosenPatterns PlayerCommands::chosenPatterns(const Selection &s
     for (const PatternPick &pick : selection.patterns) {
         std::optional<pattern::Pattern> found = library.find(pick.name);
         if (!found)
-            return QStringLiteral("There is no pattern \"%1\"; the current scheme is kept.").arg(pick.name);
+            return tr("There is no pattern \"%1\"; the current scheme is kept.").arg(pick.name);
         rows += static_cast<qsizetype>(found->steps.size()) * pick.repeats;
         chosen.push_back({std::move(found->steps), pick.repeats});
     }
     if (rows > pattern::MaxSteps)
-        return QStringLiteral("The scheme would have %1 rows, more than the %2 a scheme can hold; choose fewer "
-                              "repeats or shorter patterns.")
+        return tr("The scheme would have %1 rows, more than the %2 a scheme can hold; choose fewer "
+                  "repeats or shorter patterns.")
             .arg(rows)
             .arg(pattern::MaxSteps);
     return chosen;

@@ -207,7 +207,7 @@ QString Player::release()
     engine_->stop();
     QString doubt = QString::fromStdString(port_.close());
     if (state_.outputState == PlayerState::Output::Lost)
-        doubt = QStringLiteral("the output %1 was lost (%2), so whether its lines are low is unknown.")
+        doubt = tr("the output %1 was lost (%2), so whether its lines are low is unknown.")
                     .arg(state_.output, state_.outputProblem);
     update([](PlayerState &state) {
         state.playback = PlayerState::Playback::Stopped;
@@ -228,7 +228,7 @@ void Player::finish(int exitCode)
 void Player::shutDown(int exitCode)
 {
     if (const QString doubt = release(); !doubt.isEmpty())
-        std::fprintf(stderr, "Lampotron ended, but %s\n", qPrintable(doubt));
+        std::fprintf(stderr, "%s\n", qPrintable(tr("Lampotron ended, but %1").arg(doubt)));
     finish(exitCode);
 }
 

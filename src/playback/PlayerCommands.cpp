@@ -6,6 +6,8 @@
 #include "PortSetting.h"
 #include "SettingsKeys.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -33,9 +35,9 @@ PlayerCommands::Failure PlayerCommands::start()
 {
     return ask([](Player &player) -> Failure {
         if (player.following() && player.state().playback != PlayerState::Playback::Stopped)
-            return QStringLiteral("Following %1 already.").arg(player.state().following);
+            return tr("Following %1 already.").arg(player.state().following);
         if (player.state().rows == 0 && !player.following())
-            return QStringLiteral("There is no scheme to play; build one first.");
+            return tr("There is no scheme to play; build one first.");
         player.start();
         return std::nullopt;
     });
@@ -115,7 +117,8 @@ PlayerCommands::Failure PlayerCommands::openOutput()
     const Player::OpenResult opened = openPort();
     if (opened.opened)
         return std::nullopt;
-    return QStringLiteral("%1: %2").arg(PortNotPresent, opened.problem);
+    return QStringLiteral("%1: %2").arg(QCoreApplication::translate("MainWindow", PortNotPresent.toUtf8().constData()),
+                                          opened.problem);
 }
 
 PlayerCommands::Failure PlayerCommands::allOff()
@@ -136,7 +139,7 @@ PlayerCommands::Failure PlayerCommands::play(int effect)
     if (effect == -1)
         return ask([](Player &player) -> Failure {
             if (auto failure = player.loadScheme())
-                return QStringLiteral("The scheme cannot be played: %1").arg(*failure);
+                return tr("The scheme cannot be played: %1").arg(*failure);
             player.start();
             return std::nullopt;
         });
@@ -150,7 +153,7 @@ PlayerCommands::BuildAnswer PlayerCommands::buildScheme(const Selection &selecti
     if (auto refused = followingProblem())
         return {refused, {}};
     if (state().playback != PlayerState::Playback::Stopped)
-        return {QStringLiteral("Stop playing before building a new scheme."), {}};
+        return {tr("Stop playing before building a new scheme."), {}};
     return writeScheme(selection, afterEffect);
 }
 
@@ -178,7 +181,7 @@ PlayerCommands::Failure PlayerCommands::build(const Selection &selection, Player
         logLine(QStringLiteral("%1 %2").arg(problem.headline(), problem.reason));
     }
     if (auto failure = ask([when](Player &player) { return player.loadScheme(when); }))
-        return QStringLiteral("The new scheme cannot be read: %1").arg(*failure);
+        return tr("The new scheme cannot be read: %1").arg(*failure);
     return std::nullopt;
 }
 
@@ -200,7 +203,7 @@ PlayerCommands::Failure PlayerCommands::followingProblem()
     const QString following = state().following;
     if (following.isEmpty())
         return std::nullopt;
-    return QStringLiteral("This player follows %1 from the network; it plays no scheme or effect of its own.")
+    return tr("This player follows %1 from the network; it plays no scheme or effect of its own.")
         .arg(following);
 }
 
@@ -245,7 +248,7 @@ PlayerCommands::Failure PlayerCommands::setSchedule(const schedule::ScheduleEdit
         return failure;
     const schedule::StoredSchedule stored = schedule::readStoredSchedule(settings_);
     if (stored.version != version)
-        return QStringLiteral("The schedule was changed meanwhile (version %1, not %2); load it again and redo the change.")
+        return tr("The schedule was changed meanwhile (version %1, not %2); load it again and redo the change.")
             .arg(stored.version).arg(version);
     if (auto failure = settings_.write(schedule::editValues(edit, stored.enabled), settings::ScheduleSection))
         return failure;
@@ -261,7 +264,7 @@ std::optional<QString> PlayerCommands::flushSettings()
 PlayerCommands::Failure PlayerCommands::speedProblem(int speedMs)
 {
     if (speedMs < settings::Speed.minimum || speedMs > settings::Speed.maximum || speedMs % SpeedStepMs != 0)
-        return QStringLiteral("The speed is %1 to %2 ms in steps of %3, not %4.")
+        return tr("The speed is %1 to %2 ms in steps of %3, not %4.")
             .arg(settings::Speed.minimum)
             .arg(settings::Speed.maximum)
             .arg(SpeedStepMs)
@@ -275,14 +278,14 @@ PlayerCommands::Failure PlayerCommands::outputProblem(const QString &output)
 {
     const PortSetting parsed = parsePortSetting(output.toStdString());
     if (parsed.kind != PortSetting::Kind::Valid)
-        return QStringLiteral("That output cannot work: %1 See the outputs found.").arg(QString::fromStdString(parsed.error));
+        return tr("That output cannot work: %1 See the outputs found.").arg(QString::fromStdString(parsed.error));
     return std::nullopt;
 }
 
 PlayerCommands::Failure PlayerCommands::effectProblem(int effect)
 {
     if (effect != -1 && !pattern::effect(effect))
-        return QStringLiteral("There is no effect %1; they are numbered 0 to %2.").arg(effect).arg(effects::Count - 1);
+        return tr("There is no effect %1; they are numbered 0 to %2.").arg(effect).arg(effects::Count - 1);
     return std::nullopt;
 }
 
@@ -290,19 +293,19 @@ PlayerCommands::Failure PlayerCommands::selectionProblem(const Selection &select
 {
     if (std::none_of(selection.ticked.begin(), selection.ticked.end(), [](bool ticked) { return ticked; }) &&
         selection.patterns.empty())
-        return QStringLiteral("Tick at least one effect to build a scheme. The current scheme is kept.");
+        return tr("Tick at least one effect to build a scheme. The current scheme is kept.");
     for (int repeats : selection.repeats)
         if (repeats < 1 || repeats > effects::MaxRepeats)
-            return QStringLiteral("Each effect repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(repeats);
+            return tr("Each effect repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(repeats);
     if (selection.patterns.size() > static_cast<std::size_t>(Selection::MaxPatterns))
-        return QStringLiteral("A scheme holds at most %1 patterns, not %2.")
+        return tr("A scheme holds at most %1 patterns, not %2.")
             .arg(Selection::MaxPatterns)
             .arg(selection.patterns.size());
     for (const PatternPick &pick : selection.patterns) {
         if (const QString problem = pattern::nameProblem(pick.name); !problem.isEmpty())
             return problem;
         if (pick.repeats < 1 || pick.repeats > effects::MaxRepeats)
-            return QStringLiteral("Each pattern repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(pick.repeats);
+            return tr("Each pattern repeats 1 to %1 times, not %2.").arg(effects::MaxRepeats).arg(pick.repeats);
     }
     return std::nullopt;
 }

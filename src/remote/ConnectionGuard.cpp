@@ -2,6 +2,9 @@
 
 #include "HttpExchange.h"
 
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 #include <memory>
@@ -21,7 +24,8 @@ constexpr int LingerMs = 2000;
 // is a fixed one.
 QByteArray tooLarge(qint64 limit)
 {
-    const QByteArray body = "{\"error\":\"The request is over " + QByteArray::number(limit) + " bytes.\"}";
+    const QString reason = QCoreApplication::translate("ConnectionGuard", "The request is over %1 bytes.").arg(limit);
+    const QByteArray body = QJsonDocument(QJsonObject{{QStringLiteral("error"), reason}}).toJson(QJsonDocument::Compact);
     return "HTTP/1.1 413 Payload Too Large\r\nContent-Type: application/json\r\nContent-Length: "
            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }

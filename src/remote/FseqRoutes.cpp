@@ -36,10 +36,10 @@ std::vector<RemoteApi::Entry> RemoteApi::fseqEntries()
              const auto channel = number(query, QStringLiteral("channel"), 1, 1, std::numeric_limits<int>::max());
              const auto threshold = number(query, QStringLiteral("threshold"), 128, 1, 255);
              if (!channel || !threshold)
-                 return ready(error(400, QStringLiteral("?channel= takes a channel from 1 on, ?threshold= a level from 1 to 255.")));
+                 return ready(error(400, tr("?channel= takes a channel from 1 on, ?threshold= a level from 1 to 255.")));
              const fseq::ImportResult imported = fseq::importBytes(request.body, {*channel, *threshold});
              if (!imported.problem.isEmpty())
-                 return ready(error(400, QStringLiteral("The sequence was not imported: %1").arg(imported.problem)));
+                 return ready(error(400, tr("The sequence was not imported: %1").arg(imported.problem)));
              int version = 0;
              if (const pattern::Outcome outcome = api.commands_.savePattern(name, imported.steps, version))
                  return ready(refused(*outcome));
@@ -54,10 +54,10 @@ std::vector<RemoteApi::Entry> RemoteApi::fseqEntries()
              const QUrlQuery query(QString::fromLatin1(request.query));
              const auto frame = number(query, QStringLiteral("frame"), 25, 25, 50);
              if (!frame || (*frame != 25 && *frame != 50))
-                 return ready(error(400, QStringLiteral("?frame= takes 25 or 50 (ms).")));
+                 return ready(error(400, tr("?frame= takes 25 or 50 (ms).")));
              const std::optional<pattern::Pattern> found = api.commands_.findPattern(name);
              if (!found)
-                 return ready(error(404, QStringLiteral("There is no pattern \"%1\".").arg(name)));
+                 return ready(error(404, tr("There is no pattern \"%1\".").arg(name)));
              const fseq::ExportResult made = fseq::exportSteps(found->steps, *frame, api.commands_.state().speedMs);
              if (!made.problem.isEmpty())
                  return ready(error(409, made.problem));

@@ -2,6 +2,7 @@
 
 #include "StateJson.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace body {
@@ -12,14 +13,17 @@ Read<pattern::Step> step(const QJsonValue &item, qsizetype index)
 {
     const QString where = QStringLiteral("steps[%1]").arg(index);
     if (!item.isObject())
-        return Problem{QStringLiteral("%1 must be an object such as {\"lamps\": \"10000001\", \"ms\": 250}.").arg(where)};
+        return Problem{QCoreApplication::translate(
+            "PatternBody", "%1 must be an object such as {\"lamps\": \"10000001\", \"ms\": 250}.").arg(where)};
     const QJsonObject fields = item.toObject();
     for (auto field = fields.begin(); field != fields.end(); ++field)
         if (field.key() != QLatin1String("lamps") && field.key() != QLatin1String("ms"))
-            return Problem{QStringLiteral("Unknown field \"%1\" in %2; it takes lamps and ms.").arg(field.key(), where)};
+            return Problem{QCoreApplication::translate(
+                "PatternBody", "Unknown field \"%1\" in %2; it takes lamps and ms.").arg(field.key(), where)};
     const QString lamps = fields.value(QLatin1String("lamps")).toString();
     if (lamps.size() != 8 || lamps.count(QLatin1Char('0')) + lamps.count(QLatin1Char('1')) != 8)
-        return Problem{QStringLiteral("%1.lamps must be eight 0s and 1s, lamp 1 first, such as \"10000001\".").arg(where)};
+        return Problem{QCoreApplication::translate(
+            "PatternBody", "%1.lamps must be eight 0s and 1s, lamp 1 first, such as \"10000001\".").arg(where)};
     pattern::Step read;
     for (int k = 0; k < 8; ++k)
         if (lamps[k] == QLatin1Char('1'))
@@ -38,7 +42,8 @@ Read<pattern::Step> step(const QJsonValue &item, qsizetype index)
 Read<std::vector<pattern::Step>> steps(const QJsonValue &value)
 {
     if (!value.isArray())
-        return Problem{QStringLiteral("\"steps\" must be a list such as [{\"lamps\": \"10000001\", \"ms\": 250}].")};
+        return Problem{QCoreApplication::translate(
+            "PatternBody", "\"steps\" must be a list such as [{\"lamps\": \"10000001\", \"ms\": 250}].")};
     const QJsonArray items = value.toArray();
     std::vector<pattern::Step> read;
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -57,7 +62,7 @@ Read<QJsonObject> withRequired(const QByteArray &body, const QStringList &fields
         return *problem;
     for (const QString &field : required)
         if (!std::get<QJsonObject>(read).contains(field))
-            return Problem{QStringLiteral("\"%1\" is missing.").arg(field)};
+            return Problem{QCoreApplication::translate("PatternBody", "\"%1\" is missing.").arg(field)};
     return read;
 }
 
@@ -111,7 +116,7 @@ Read<NewName> newName(const QByteArray &body, bool withVersion)
         return *problem;
     const QJsonObject given = std::get<QJsonObject>(read);
     if (!given.value(QLatin1String("to")).isString())
-        return Problem{QStringLiteral("\"to\" must be a text: the new name.")};
+        return Problem{QCoreApplication::translate("PatternBody", "\"to\" must be a text: the new name.")};
     NewName named{given.value(QLatin1String("to")).toString(), 0};
     if (withVersion) {
         const auto version = wholeNumber(given.value(QLatin1String("version")), QStringLiteral("version"));

@@ -70,7 +70,7 @@ std::vector<RemoteApi::Entry> RemoteApi::patternEntries()
                      if (const QString problem = pattern::stepsProblem(*steps); !problem.isEmpty())
                          return error(400, problem);
                  } else if (!api.commands_.findPattern(name)) {
-                     return error(404, QStringLiteral("There is no pattern \"%1\".").arg(name));
+                     return error(404, tr("There is no pattern \"%1\".").arg(name));
                  }
                  if (const PlayerCommands::Failure failed = steps ? api.commands_.previewPattern(name, *steps) : api.commands_.playPattern(name))
                      return error(409, *failed);
@@ -112,7 +112,7 @@ HttpResponse RemoteApi::patternNamed(const QString &name)
 {
     const std::optional<pattern::Pattern> found = commands_.findPattern(name);
     if (!found)
-        return error(404, QStringLiteral("There is no pattern \"%1\".").arg(name));
+        return error(404, tr("There is no pattern \"%1\".").arg(name));
     return json({{QStringLiteral("name"), found->name},
                  {QStringLiteral("builtIn"), found->builtIn()},
                  {QStringLiteral("version"), found->version},

@@ -135,8 +135,8 @@ const std::vector<RemoteApi::Entry> &RemoteApi::table()
             // Reached only when a request to open the channel is not a WebSocket.
             {"GET", "/api/v1/live",
              [](RemoteApi &, const QByteArray &, const QString &) {
-                 return ready(error(400, QStringLiteral("Open %1 as a WebSocket; its first message is {\"key\": \"KEY\"}.")
-                                             .arg(LivePath)));
+                 return ready(error(400, tr("Open %1 as a WebSocket; its first message is {\"key\": \"KEY\"}.")
+                                 .arg(LivePath)));
              }},
         };
         std::ranges::move(patternEntries(), std::back_inserter(all));
@@ -164,9 +164,9 @@ QFuture<HttpResponse> RemoteApi::answer(const HttpRequest &request)
 {
     if (!namesThisRemote(request))
         return ready(withSafetyHeaders(
-            error(421, QStringLiteral("This remote answers to its own address only, not to \"%1\"; open the address "
-                                      "lampotron --remote-url shows.")
-                           .arg(QString::fromLatin1(request.header("host").left(100)))),
+            error(421, tr("This remote answers to its own address only, not to \"%1\"; open the address "
+                          "lampotron --remote-url shows.")
+               .arg(QString::fromLatin1(request.header("host").left(100)))),
             true));
     if (!request.path.startsWith(QLatin1String("/api/")))
         return ready(withSafetyHeaders(page(request), false));
@@ -178,24 +178,24 @@ QFuture<HttpResponse> RemoteApi::answer(const HttpRequest &request)
 QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
 {
     if (limiter_.isBlocked(request.peer))
-        return ready(error(429, QStringLiteral("Too many wrong keys from this address; try again in a minute.")));
+        return ready(error(429, tr("Too many wrong keys from this address; try again in a minute.")));
     const bool upload = request.method == "POST" && request.path == QLatin1String(UploadRequestLine).sliced(5);
     const qsizetype limit = upload ? MaxUploadBytes : MaxBodyBytes;
     if (request.header("content-length").trimmed().toLongLong() > limit || request.body.size() > limit)
-        return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(limit)));
+        return ready(error(413, tr("The body is over %1 bytes.").arg(limit)));
     if (!fromOwnPage(request))
-        return ready(error(403, QStringLiteral("This request came from another site (%1); the remote answers its own page only.")
-                                    .arg(QString::fromUtf8(request.header("origin").left(100)))));
+        return ready(error(403, tr("This request came from another site (%1); the remote answers its own page only.")
+                        .arg(QString::fromUtf8(request.header("origin").left(100)))));
     const bool live = request.path == LivePath;
     if (!live) {
         const QByteArray authorization = request.header("authorization");
         if (authorization.isEmpty())
-            return ready(error(401, QStringLiteral("No key: send \"Authorization: Bearer KEY\" with the key that "
-                                                   "lampotron --remote-url shows.")));
+            return ready(error(401, tr("No key: send \"Authorization: Bearer KEY\" with the key that "
+                                       "lampotron --remote-url shows.")));
         const bool bearer = authorization.size() > 7 && authorization.first(7).compare("bearer ", Qt::CaseInsensitive) == 0;
         if (!bearer || !keysMatch(authorization.mid(7).trimmed(), key_)) {
             limiter_.recordFailure(request.peer);
-            return ready(error(401, QStringLiteral("Wrong key; the right one is in the address lampotron --remote-url shows.")));
+            return ready(error(401, tr("Wrong key; the right one is in the address lampotron --remote-url shows.")));
         }
     }
     std::vector<std::pair<const Entry *, QString>> fitting;
@@ -203,7 +203,7 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
         if (QString name; pathFits(request.path, entry.path, name))
             fitting.emplace_back(&entry, name);
     if (fitting.empty())
-        return ready(error(404, QStringLiteral("There is no %1 in the API.").arg(request.path.left(200))));
+        return ready(error(404, tr("There is no %1 in the API.").arg(request.path.left(200))));
     // Of the routes that take the method, the one that spells out most of
     // the path wins: "/api/v1/patterns/{name}.fseq" over ".../{name}".
     auto method = fitting.end();
@@ -216,9 +216,9 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
         for (const auto &[entry, name] : fitting)
             if (!methods.contains(entry->method))
                 methods.append(entry->method);
-        HttpResponse refused = error(405, QStringLiteral("%1 takes %2, not %3.")
-                                              .arg(request.path.left(200), QString::fromLatin1(methods.join(", ")),
-                                                   QString::fromLatin1(request.method.left(20))));
+        HttpResponse refused = error(405, tr("%1 takes %2, not %3.")
+                                  .arg(request.path.left(200), QString::fromLatin1(methods.join(", ")),
+                                       QString::fromLatin1(request.method.left(20))));
         refused.headers.emplaceBack("Allow", methods.join(", "));
         return ready(refused);
     }
@@ -229,7 +229,7 @@ QFuture<HttpResponse> RemoteApi::answerApi(const HttpRequest &request)
     if (entry->wholeRequest)
         return entry->wholeRequest(*this, request, name);
     if (request.body.size() > MaxBodyBytes)
-        return ready(error(413, QStringLiteral("The body is over %1 bytes.").arg(MaxBodyBytes)));
+        return ready(error(413, tr("The body is over %1 bytes.").arg(MaxBodyBytes)));
     return entry->handler(*this, request.body, name);
 }
 
@@ -299,9 +299,9 @@ HttpResponse RemoteApi::page(const HttpRequest &request) const
                                                                           : request.path.mid(1);
     QFile file(QStringLiteral(":/remote/") + name);
     if (!plainName.match(name).hasMatch() || !file.open(QIODevice::ReadOnly))
-        return error(404, QStringLiteral("There is no page at %1.").arg(request.path));
+        return error(404, tr("There is no page at %1.").arg(request.path));
     if (request.method != "GET") {
-        HttpResponse refused = error(405, QStringLiteral("The page is read with GET."));
+        HttpResponse refused = error(405, tr("The page is read with GET."));
         refused.headers.emplaceBack("Allow", "GET");
         return refused;
     }

@@ -8,6 +8,7 @@
 #include "RequestBody.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFuture>
 #include <QHostInfo>
 #include <QJsonObject>
@@ -19,6 +20,8 @@
 // to anyone, and the JSON API, only with the key. Bad input, a wrong key
 // and a request from another site are turned away before anything is done.
 class RemoteApi {
+    Q_DECLARE_TR_FUNCTIONS(RemoteApi)
+
 public:
     using OutputFinder = std::function<std::vector<FoundPort>()>;
 

@@ -1,35 +1,38 @@
 #include "RemoteConfig.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 RemoteChoice readRemote(const QString &address, const QString &certificate, const QString &privateKey)
 {
     const auto unusable = [&address](const QString &why) {
-        return RemoteChoice{std::nullopt, QStringLiteral("The remote address \"%1\" is unusable: %2. Give ADDRESS:PORT, "
-                                                         "such as 127.0.0.1:8080 for this machine only or "
-                                                         "0.0.0.0:8080 for the network.")
+        return RemoteChoice{std::nullopt, QCoreApplication::translate(
+            "RemoteConfig", "The remote address \"%1\" is unusable: %2. Give ADDRESS:PORT, "
+                            "such as 127.0.0.1:8080 for this machine only or "
+                            "0.0.0.0:8080 for the network.")
                                               .arg(address, why)};
     };
     const qsizetype colon = address.lastIndexOf(QLatin1Char(':'));
     if (colon < 0)
-        return unusable(QStringLiteral("no port"));
+        return unusable(QCoreApplication::translate("RemoteConfig", "no port"));
     RemoteConfig config;
     config.host = address.left(colon);
     if (config.host.startsWith(QLatin1Char('[')) && config.host.endsWith(QLatin1Char(']')))
         config.host = config.host.mid(1, config.host.size() - 2);
     if (!config.address.setAddress(config.host))
-        return unusable(QStringLiteral("\"%1\" is not an IP address").arg(config.host));
+        return unusable(QCoreApplication::translate("RemoteConfig", "\"%1\" is not an IP address").arg(config.host));
     // As Linux binds "::" by default: IPv6 and IPv4 alike.
     if (config.address == QHostAddress::AnyIPv6)
         config.address = QHostAddress::Any;
     bool number = false;
     const uint port = address.mid(colon + 1).toUInt(&number);
     if (!number || port < 1 || port > 65535)
-        return unusable(QStringLiteral("the port is 1 to 65535"));
+        return unusable(QCoreApplication::translate("RemoteConfig", "the port is 1 to 65535"));
     config.port = static_cast<quint16>(port);
     if (certificate.isEmpty() != privateKey.isEmpty())
-        return {std::nullopt, QStringLiteral("HTTPS needs both RemoteCertificate and RemoteKey in [Setting] "
-                                             "(PEM files); only one is set.")};
+        return {std::nullopt, QCoreApplication::translate(
+            "RemoteConfig", "HTTPS needs both RemoteCertificate and RemoteKey in [Setting] "
+                            "(PEM files); only one is set.")};
     config.certificate = certificate;
     config.privateKey = privateKey;
     return {config, {}};

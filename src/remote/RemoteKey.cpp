@@ -2,6 +2,7 @@
 
 #include "DiskSync.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,22 +41,27 @@ RemoteKey readKey(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return failed(QStringLiteral("The remote's key %1 cannot be read: %2.").arg(path, systemError()));
+    if (fd < 0) {
+        const QString why = systemError();
+        return failed(QCoreApplication::translate("RemoteKey", "The remote's key %1 cannot be read: %2.").arg(path, why));
+    }
     struct stat info {};
     char text[KeyDigits + 2] = {};
     const bool statted = ::fstat(fd, &info) == 0;
     const ssize_t length = statted && S_ISREG(info.st_mode) ? ::read(fd, text, sizeof text) : -1;
     ::close(fd);
     if (!statted || !S_ISREG(info.st_mode))
-        return failed(QStringLiteral("The remote's key %1 is not a plain file; remove it and a new key is made.").arg(path));
+        return failed(QCoreApplication::translate(
+            "RemoteKey", "The remote's key %1 is not a plain file; remove it and a new key is made.").arg(path));
     if (info.st_uid != ::geteuid() || (info.st_mode & 077) != 0)
-        return failed(QStringLiteral("The remote's key %1 could be read by other users; make it private "
-                                     "(chmod 600 %1, owned by the user Lampotron runs as).")
+        return failed(QCoreApplication::translate(
+            "RemoteKey", "The remote's key %1 could be read by other users; make it private "
+                         "(chmod 600 %1, owned by the user Lampotron runs as).")
                           .arg(path));
     const QByteArray key = QByteArray(text, length > 0 ? static_cast<qsizetype>(length) : 0).trimmed();
     if (!isKey(key))
-        return failed(QStringLiteral("The remote's key %1 is damaged; remove it and a new key is made.").arg(path));
+        return failed(QCoreApplication::translate(
+            "RemoteKey", "The remote's key %1 is damaged; remove it and a new key is made.").arg(path));
     return {key, {}};
 }
 
@@ -64,13 +70,18 @@ RemoteKey readKey(const QString &path)
 RemoteKey makeKey(const QString &path)
 {
     unsigned char bits[KeyBytes];
-    if (::getrandom(bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits))
-        return failed(QStringLiteral("No random numbers for the remote's key: %1.").arg(systemError()));
+    if (::getrandom(bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
+        const QString why = systemError();
+        return failed(QCoreApplication::translate("RemoteKey", "No random numbers for the remote's key: %1.").arg(why));
+    }
     const QByteArray key = QByteArray(reinterpret_cast<const char *>(bits), KeyBytes).toHex();
     QByteArray draft = QFile::encodeName(path) + ".XXXXXX";
     const int fd = ::mkostemp(draft.data(), O_CLOEXEC); // O_CREAT | O_EXCL, mode 0600
-    if (fd < 0)
-        return failed(QStringLiteral("The remote's key cannot be made in %1: %2.").arg(QFileInfo(path).path(), systemError()));
+    if (fd < 0) {
+        const QString why = systemError();
+        return failed(QCoreApplication::translate("RemoteKey", "The remote's key cannot be made in %1: %2.")
+                          .arg(QFileInfo(path).path(), why));
+    }
     const QByteArray line = key + '\n';
     const bool written = ::write(fd, line.constData(), static_cast<size_t>(line.size())) == line.size() && ::fsync(fd) == 0;
     const QString why = systemError();
@@ -79,9 +90,11 @@ RemoteKey makeKey(const QString &path)
     const int linkError = errno;
     ::unlink(draft.constData());
     if (!written)
-        return failed(QStringLiteral("The remote's key cannot be written to %1: %2.").arg(path, why));
+        return failed(QCoreApplication::translate(
+            "RemoteKey", "The remote's key cannot be written to %1: %2.").arg(path, why));
     if (!linked && linkError != EEXIST)
-        return failed(QStringLiteral("The remote's key cannot be put in %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(linkError))));
+        return failed(QCoreApplication::translate(
+            "RemoteKey", "The remote's key cannot be put in %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(linkError))));
     // The new name must survive a power cut too.
     const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
     if (const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
@@ -104,7 +117,8 @@ RemoteKey RemoteKey::loadOrMake(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &info) == 0)
         return readKey(path);
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return failed(QStringLiteral("The folder for the remote's key, %1, cannot be made.").arg(QFileInfo(path).path()));
+        return failed(QCoreApplication::translate(
+            "RemoteKey", "The folder for the remote's key, %1, cannot be made.").arg(QFileInfo(path).path()));
     return makeKey(path);
 }
 

@@ -3,6 +3,7 @@
 #include "HttpServer.h"
 #include "LiveChannel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSslKey>
 #include <QWebSocket>
@@ -14,21 +15,25 @@ namespace {
 std::variant<QSslConfiguration, QString> tlsFor(const RemoteConfig &config)
 {
     if (!QSslSocket::supportsSsl())
-        return QStringLiteral("HTTPS needs Qt's TLS support with OpenSSL 3 (package libssl3), which is missing");
+        return QCoreApplication::translate(
+            "RemoteServer", "HTTPS needs Qt's TLS support with OpenSSL 3 (package libssl3), which is missing");
     const QList<QSslCertificate> chain = QSslCertificate::fromPath(config.certificate, QSsl::Pem);
     if (chain.isEmpty())
-        return QStringLiteral("no certificate could be read from %1 (RemoteCertificate); give a PEM file").arg(config.certificate);
+        return QCoreApplication::translate(
+            "RemoteServer", "no certificate could be read from %1 (RemoteCertificate); give a PEM file").arg(config.certificate);
     QFile keyFile(config.privateKey);
     if (!keyFile.open(QIODevice::ReadOnly))
-        return QStringLiteral("the private key %1 (RemoteKey) cannot be read: %2").arg(config.privateKey, keyFile.errorString());
+        return QCoreApplication::translate(
+            "RemoteServer", "the private key %1 (RemoteKey) cannot be read: %2").arg(config.privateKey, keyFile.errorString());
     const QByteArray pem = keyFile.readAll();
     QSslKey key;
     for (QSsl::KeyAlgorithm algorithm : {QSsl::Rsa, QSsl::Ec})
         if (key.isNull())
             key = QSslKey(pem, algorithm, QSsl::Pem);
     if (key.isNull())
-        return QStringLiteral("no private key could be read from %1 (RemoteKey); give an RSA or EC key in PEM, "
-                              "without a passphrase")
+        return QCoreApplication::translate(
+            "RemoteServer", "no private key could be read from %1 (RemoteKey); give an RSA or EC key in PEM, "
+                            "without a passphrase")
             .arg(config.privateKey);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setLocalCertificateChain(chain);
@@ -64,7 +69,7 @@ std::optional<QString> RemoteServer::listen(const RemoteConfig &config)
         tls = std::get<QSslConfiguration>(loaded);
     }
     if (auto problem = http_->listen(config.address, config.port, tls))
-        return QStringLiteral("cannot listen on %1:%2: %3").arg(config.host).arg(config.port).arg(*problem);
+        return tr("cannot listen on %1:%2: %3").arg(config.host).arg(config.port).arg(*problem);
     return std::nullopt;
 }
 

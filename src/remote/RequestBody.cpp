@@ -1,5 +1,6 @@
 #include "RequestBody.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -13,7 +14,7 @@ namespace {
 
 Problem missing(const QString &field)
 {
-    return {QStringLiteral("\"%1\" is missing.").arg(field)};
+    return {QCoreApplication::translate("RequestBody", "\"%1\" is missing.").arg(field)};
 }
 
 // Reads one field of a body with only that field.
@@ -32,13 +33,15 @@ Read<std::pair<bool, int>> effectChoice(const QJsonValue &item, int index)
 {
     const QString where = QStringLiteral("effects[%1]").arg(index);
     if (!item.isObject())
-        return Problem{QStringLiteral("%1 must be an object such as {\"ticked\": true, \"repeats\": 1}.").arg(where)};
+        return Problem{QCoreApplication::translate(
+            "RequestBody", "%1 must be an object such as {\"ticked\": true, \"repeats\": 1}.").arg(where)};
     const QJsonObject choice = item.toObject();
     for (auto field = choice.begin(); field != choice.end(); ++field)
         if (field.key() != QLatin1String("ticked") && field.key() != QLatin1String("repeats"))
-            return Problem{QStringLiteral("Unknown field \"%1\" in %2; it takes ticked and repeats.").arg(field.key(), where)};
+            return Problem{QCoreApplication::translate(
+                "RequestBody", "Unknown field \"%1\" in %2; it takes ticked and repeats.").arg(field.key(), where)};
     if (!choice.value(QLatin1String("ticked")).isBool())
-        return Problem{QStringLiteral("%1.ticked must be true or false.").arg(where)};
+        return Problem{QCoreApplication::translate("RequestBody", "%1.ticked must be true or false.").arg(where)};
     const auto repeats = wholeNumber(choice.value(QLatin1String("repeats")), where + QStringLiteral(".repeats"));
     if (auto *problem = std::get_if<Problem>(&repeats))
         return *problem;
@@ -49,13 +52,15 @@ Read<PatternPick> patternPick(const QJsonValue &item, int index)
 {
     const QString where = QStringLiteral("patterns[%1]").arg(index);
     if (!item.isObject())
-        return Problem{QStringLiteral("%1 must be an object such as {\"name\": \"Wave\", \"repeats\": 1}.").arg(where)};
+        return Problem{QCoreApplication::translate(
+            "RequestBody", "%1 must be an object such as {\"name\": \"Wave\", \"repeats\": 1}.").arg(where)};
     const QJsonObject pick = item.toObject();
     for (auto field = pick.begin(); field != pick.end(); ++field)
         if (field.key() != QLatin1String("name") && field.key() != QLatin1String("repeats"))
-            return Problem{QStringLiteral("Unknown field \"%1\" in %2; it takes name and repeats.").arg(field.key(), where)};
+            return Problem{QCoreApplication::translate(
+                "RequestBody", "Unknown field \"%1\" in %2; it takes name and repeats.").arg(field.key(), where)};
     if (!pick.value(QLatin1String("name")).isString())
-        return Problem{QStringLiteral("%1.name must be a text.").arg(where)};
+        return Problem{QCoreApplication::translate("RequestBody", "%1.name must be a text.").arg(where)};
     const auto repeats = wholeNumber(pick.value(QLatin1String("repeats")), where + QStringLiteral(".repeats"));
     if (auto *problem = std::get_if<Problem>(&repeats))
         return *problem;
@@ -68,7 +73,7 @@ Read<int> wholeNumber(const QJsonValue &value, const QString &field)
 {
     const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
     if (!value.isDouble() || number != std::floor(number) || std::abs(number) > std::numeric_limits<int>::max())
-        return Problem{QStringLiteral("\"%1\" must be a whole number.").arg(field)};
+        return Problem{QCoreApplication::translate("RequestBody", "\"%1\" must be a whole number.").arg(field)};
     return static_cast<int>(number);
 }
 
@@ -79,15 +84,19 @@ Read<QJsonObject> object(const QByteArray &body, const QStringList &fields)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError)
-        return Problem{QStringLiteral("The body is not JSON: %1 at byte %2.").arg(error.errorString()).arg(error.offset)};
+        return Problem{QCoreApplication::translate(
+            "RequestBody", "The body is not JSON: %1 at byte %2.").arg(error.errorString()).arg(error.offset)};
     if (!document.isObject())
-        return Problem{QStringLiteral("The body must be a JSON object, such as {}.")};
+        return Problem{QCoreApplication::translate("RequestBody", "The body must be a JSON object, such as {}.")};
     const QJsonObject read = document.object();
     for (auto field = read.begin(); field != read.end(); ++field)
         if (!fields.contains(field.key()))
-            return Problem{fields.isEmpty() ? QStringLiteral("Unknown field \"%1\"; this request takes no fields.").arg(field.key())
-                                            : QStringLiteral("Unknown field \"%1\"; this request takes: %2.")
-                                                  .arg(field.key(), fields.join(QStringLiteral(", ")))};
+            return Problem{
+                fields.isEmpty()
+                    ? QCoreApplication::translate("RequestBody", "Unknown field \"%1\"; this request takes no fields.")
+                          .arg(field.key())
+                    : QCoreApplication::translate("RequestBody", "Unknown field \"%1\"; this request takes: %2.")
+                          .arg(field.key(), fields.join(QStringLiteral(", ")))};
     return read;
 }
 
@@ -123,7 +132,7 @@ Read<QString> output(const QByteArray &body)
     if (auto *problem = std::get_if<Problem>(&value))
         return *problem;
     if (!std::get<QJsonValue>(value).isString())
-        return Problem{QStringLiteral("\"output\" must be a text, such as \"ola:1\".")};
+        return Problem{QCoreApplication::translate("RequestBody", "\"output\" must be a text, such as \"ola:1\".")};
     return std::get<QJsonValue>(value).toString();
 }
 
@@ -137,7 +146,8 @@ Read<Build> selection(const QByteArray &body)
         return missing(QStringLiteral("effects"));
     const QJsonArray items = fields.value(QLatin1String("effects")).toArray();
     if (!fields.value(QLatin1String("effects")).isArray() || items.size() != effects::Count)
-        return Problem{QStringLiteral("\"effects\" must list all %1 effects in order.").arg(effects::Count)};
+        return Problem{QCoreApplication::translate(
+            "RequestBody", "\"effects\" must list all %1 effects in order.").arg(effects::Count)};
     Selection chosen;
     int ticked = 0;
     for (int i = 0; i < effects::Count; ++i) {
@@ -152,12 +162,13 @@ Read<Build> selection(const QByteArray &body)
     chosen.numEffects = ticked;
     const QJsonValue atOnce = fields.value(QLatin1String("atOnce"));
     if (!atOnce.isUndefined() && !atOnce.isBool())
-        return Problem{QStringLiteral("\"atOnce\" must be true or false.")};
+        return Problem{QCoreApplication::translate("RequestBody", "\"atOnce\" must be true or false.")};
     const QJsonValue patterns = fields.value(QLatin1String("patterns"));
     if (patterns.isUndefined())
         return Build{chosen, atOnce.toBool()};
     if (!patterns.isArray() || patterns.toArray().size() > Selection::MaxPatterns)
-        return Problem{QStringLiteral("\"patterns\" must be a list of at most %1 patterns.").arg(Selection::MaxPatterns)};
+        return Problem{QCoreApplication::translate(
+            "RequestBody", "\"patterns\" must be a list of at most %1 patterns.").arg(Selection::MaxPatterns)};
     for (qsizetype i = 0; i < patterns.toArray().size(); ++i) {
         const auto pick = patternPick(patterns.toArray().at(i), static_cast<int>(i));
         if (auto *problem = std::get_if<Problem>(&pick))

@@ -36,7 +36,7 @@ std::vector<RemoteApi::Entry> RemoteApi::scheduleEntries()
                  bool ok = false;
                  days = query.queryItemValue(QStringLiteral("days")).toInt(&ok);
                  if (!ok || days < 0 || days > scheduleJson::MostDays)
-                     return ready(error(400, QStringLiteral("?days= takes 0 to %1 days.").arg(scheduleJson::MostDays)));
+                     return ready(error(400, tr("?days= takes 0 to %1 days.").arg(scheduleJson::MostDays)));
              }
              return ready(api.scheduleResponse(days));
          }},

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -109,7 +110,8 @@ std::optional<QString> SettingsStore::write(const QList<Value> &values, const QS
     }
     if (written)
         return std::nullopt;
-    return QStringLiteral("The settings could not be saved to %1: %2.").arg(fileName_, whyNotWritten());
+    return QCoreApplication::translate(
+        "SettingsStore", "The settings could not be saved to %1: %2.").arg(fileName_, whyNotWritten());
 }
 
 // Qt parses a file once, section by section as they are asked for, and serves
@@ -148,7 +150,7 @@ std::optional<QString> SettingsStore::readProblem() const
         return std::nullopt;
     QString reason = QString::fromLocal8Bit(std::strerror(error));
     reason[0] = reason[0].toLower();
-    return QStringLiteral("cannot read the settings file %1: %2")
+    return QCoreApplication::translate("SettingsStore", "cannot read the settings file %1: %2")
         .arg(fileName_, reason);
 }
 
@@ -175,16 +177,16 @@ QString SettingsStore::whyNotWritten() const
     const QFileInfo folder(info.path());
     const QStorageInfo disk(folder.exists() ? folder.filePath() : QDir::homePath());
     if (disk.isReadOnly())
-        return QStringLiteral("the disk is mounted read-only");
+        return QCoreApplication::translate("SettingsStore", "the disk is mounted read-only");
     if (info.isDir())
-        return QStringLiteral("a folder is in its place");
+        return QCoreApplication::translate("SettingsStore", "a folder is in its place");
     if (info.exists() && !info.isWritable())
-        return QStringLiteral("the file is read-only");
+        return QCoreApplication::translate("SettingsStore", "the file is read-only");
     if (!folder.isDir())
-        return QStringLiteral("its folder cannot be made");
+        return QCoreApplication::translate("SettingsStore", "its folder cannot be made");
     if (!folder.isWritable())
-        return QStringLiteral("its folder is read-only");
+        return QCoreApplication::translate("SettingsStore", "its folder is read-only");
     if (disk.bytesAvailable() < info.size() + 4096)
-        return QStringLiteral("the disk is full");
-    return QStringLiteral("the system gave no reason");
+        return QCoreApplication::translate("SettingsStore", "the disk is full");
+    return QCoreApplication::translate("SettingsStore", "the system gave no reason");
 }

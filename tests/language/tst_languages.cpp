@@ -1,8 +1,12 @@
+#include "CommandLine.h"
 #include "EntryParser.h"
+#include "FollowTarget.h"
 #include "Fseq.h"
 #include "LanguageChoice.h"
 #include "PatternLibrary.h"
 #include "PatternLoader.h"
+#include "PlayerCommands.h"
+#include "RequestBody.h"
 #include "SchemeDraft.h"
 #include "SettingsStore.h"
 #include "Translations.h"
@@ -100,7 +104,9 @@ private slots:
         QTEST(shown, "caption");
     }
 
-    void fileAndScheduleReasonsSpeakTheLanguage_data()
+    // Messages made below the window, each by the real code, in German and
+    // in the English source.
+    void messagesSpeakTheLanguage_data()
     {
         QTest::addColumn<MakeRefusal>("refusal");
         QTest::addColumn<QString>("english");
@@ -143,9 +149,33 @@ private slots:
                    return scheme::SchemeDraft(folder.filePath("Data.inf")).write({{99, 1}}, {}, [](int) {}).value_or(QString());
                })
             << "There is no effect number 99." << "Es gibt keinen Effekt Nummer 99.";
+        QTest::newRow("speed out of range")
+            << MakeRefusal([] { return PlayerCommands::speedProblem(75).value_or(QString()); })
+            << "The speed is 50 to 1000 ms in steps of 50, not 75."
+            << "Die Geschwindigkeit ist 50 bis 1000 ms in Schritten von 50, nicht 75.";
+        QTest::newRow("nothing ticked")
+            << MakeRefusal([] { return PlayerCommands::selectionProblem(Selection{}).value_or(QString()); })
+            << "Tick at least one effect to build a scheme. The current scheme is kept."
+            << "Wählen Sie mindestens einen Effekt, um ein Schema zu erstellen. Das aktuelle Schema bleibt.";
+        QTest::newRow("API body not an object")
+            << MakeRefusal([] {
+                   const auto read = body::speed("[150]");
+                   const auto *problem = std::get_if<body::Problem>(&read);
+                   return problem ? problem->reason : QString();
+               })
+            << "The body must be a JSON object, such as {}." << "Der Inhalt muss ein JSON-Objekt sein, etwa {}.";
+        QTest::newRow("what a follower follows")
+            << MakeRefusal([] { return FollowTarget{1, 9}.describe(); }) << "universe 1 from channel 9"
+            << "Universum 1 ab Kanal 9";
+        QTest::newRow("command line mistake")
+            << MakeRefusal([] {
+                   CommandLine commandLine;
+                   return commandLine.read({"lampotron", "--schedule", "0"}).value_or(QString());
+               })
+            << "--schedule takes 1 to 366 days." << "--schedule nimmt 1 bis 366 Tage.";
     }
 
-    void fileAndScheduleReasonsSpeakTheLanguage()
+    void messagesSpeakTheLanguage()
     {
         QFETCH(MakeRefusal, refusal);
         language::use("de");
