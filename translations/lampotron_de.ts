@@ -59,6 +59,104 @@ Hilfe: lampotron --help
         <source>--export-fseq needs --out, the file to write.</source>
         <translation>--export-fseq braucht --out, die zu schreibende Datei.</translation>
     </message>
+    <message>
+        <source>Usage: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]
+       lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]
+       lampotron --play --follow ola:UNIVERSE[@CHANNEL] [--port OUTPUT] [--remote ADDRESS:PORT]
+       lampotron --list-ports
+       lampotron --remote-url [--remote ADDRESS:PORT]
+       lampotron --schedule [DAYS]
+       lampotron --import-fseq FILE --name NAME [--channel N] [--threshold LEVEL]
+       lampotron --export-fseq NAME --out FILE [--frame MS]
+       lampotron --help | --version</source>
+        <translation>Aufruf: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]
+        lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]
+        lampotron --play --follow ola:UNIVERSE[@CHANNEL] [--port OUTPUT] [--remote ADDRESS:PORT]
+        lampotron --list-ports
+        lampotron --remote-url [--remote ADDRESS:PORT]
+        lampotron --schedule [DAYS]
+        lampotron --import-fseq FILE --name NAME [--channel N] [--threshold LEVEL]
+        lampotron --export-fseq NAME --out FILE [--frame MS]
+        lampotron --help | --version</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version zeigen.</translation>
+    </message>
+    <message>
+        <source>Use this output for this run (see --list-ports):
+%1</source>
+        <translation>Diesen Ausgang für diesen Lauf nehmen (siehe --list-ports):
+%1</translation>
+    </message>
+    <message>
+        <source>List the outputs found, and whether each can be opened now.</source>
+        <translation>Die gefundenen Ausgänge auflisten, und ob sich jeder jetzt öffnen lässt.</translation>
+    </message>
+    <message>
+        <source>Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme and the settings.</source>
+        <translation>Das Schema ohne Fenster spielen, bis SIGTERM oder SIGINT; SIGHUP lädt das Schema und die Einstellungen neu.</translation>
+    </message>
+    <message>
+        <source>With --play: the delay between rows, %1 to %2 ms in steps of 50.</source>
+        <translation>Mit --play: das Intervall zwischen den Zeilen, %1 bis %2 ms in Schritten von 50.</translation>
+    </message>
+    <message>
+        <source>With --play: the scheme file to play.</source>
+        <translation>Mit --play: die Schemadatei, die gespielt wird.</translation>
+    </message>
+    <message>
+        <source>With --play: drive the output from eight channels of a DMX universe that olad receives from the network (E1.31 or Art-Net), from CHANNEL on (1 unless given), instead of the scheme.</source>
+        <translation>Mit --play: den Ausgang statt aus dem Schema aus acht Kanälen eines DMX-Universums steuern, das olad aus dem Netz empfängt (E1.31 oder Art-Net), ab CHANNEL (ohne Angabe 1).</translation>
+    </message>
+    <message>
+        <source>Print when the schedule switches the show on and off over the next DAYS days (7 unless given), and why, then end.</source>
+        <translation>Ausgeben, wann der Zeitplan die Show in den nächsten DAYS Tagen (ohne Angabe 7) ein- und ausschaltet, und warum, dann enden.</translation>
+    </message>
+    <message>
+        <source>Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 for the network (see the README).</source>
+        <translation>Die Web-Fernbedienung für diesen Lauf anbieten: 127.0.0.1:8080 nur für diesen Rechner, 0.0.0.0:8080 für das Netz (siehe README).</translation>
+    </message>
+    <message>
+        <source>Show the web remote&apos;s address with its key, and end.</source>
+        <translation>Die Adresse der Web-Fernbedienung mit ihrem Schlüssel zeigen, dann enden.</translation>
+    </message>
+    <message>
+        <source>Make a pattern from eight channels of an FSEQ sequence (version 1 or 2), and end.</source>
+        <translation>Ein Muster aus acht Kanälen einer FSEQ-Sequenz (Version 1 oder 2) machen, dann enden.</translation>
+    </message>
+    <message>
+        <source>Write a pattern as an FSEQ sequence (version 2), and end.</source>
+        <translation>Ein Muster als FSEQ-Sequenz (Version 2) schreiben, dann enden.</translation>
+    </message>
+    <message>
+        <source>With --import-fseq: the new pattern&apos;s name.</source>
+        <translation>Mit --import-fseq: der Name des neuen Musters.</translation>
+    </message>
+    <message>
+        <source>With --import-fseq: the first of the eight channels (1 unless given).</source>
+        <translation>Mit --import-fseq: der erste der acht Kanäle (ohne Angabe 1).</translation>
+    </message>
+    <message>
+        <source>With --import-fseq: a channel at or above this level (1 to 255, 128 unless given) lights its lamp.</source>
+        <translation>Mit --import-fseq: ein Kanal ab diesem Pegel (1 bis 255, ohne Angabe 128) schaltet seine Lampe ein.</translation>
+    </message>
+    <message>
+        <source>With --export-fseq: the file to write.</source>
+        <translation>Mit --export-fseq: die Datei, die geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>With --export-fseq: the frame time, 25 or 50 ms (25 unless given).</source>
+        <translation>Mit --export-fseq: die Bilddauer, 25 oder 50 ms (ohne Angabe 25).</translation>
+    </message>
+    <message>
+        <source>Plays light effects on eight lamps.</source>
+        <translation>Spielt Lichteffekte auf acht Lampen.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionGuard</name>

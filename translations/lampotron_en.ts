@@ -59,6 +59,104 @@ Try: lampotron --help
         <source>--export-fseq needs --out, the file to write.</source>
         <translation>--export-fseq needs --out, the file to write.</translation>
     </message>
+    <message>
+        <source>Usage: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]
+       lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]
+       lampotron --play --follow ola:UNIVERSE[@CHANNEL] [--port OUTPUT] [--remote ADDRESS:PORT]
+       lampotron --list-ports
+       lampotron --remote-url [--remote ADDRESS:PORT]
+       lampotron --schedule [DAYS]
+       lampotron --import-fseq FILE --name NAME [--channel N] [--threshold LEVEL]
+       lampotron --export-fseq NAME --out FILE [--frame MS]
+       lampotron --help | --version</source>
+        <translation>Usage: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]
+       lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]
+       lampotron --play --follow ola:UNIVERSE[@CHANNEL] [--port OUTPUT] [--remote ADDRESS:PORT]
+       lampotron --list-ports
+       lampotron --remote-url [--remote ADDRESS:PORT]
+       lampotron --schedule [DAYS]
+       lampotron --import-fseq FILE --name NAME [--channel N] [--threshold LEVEL]
+       lampotron --export-fseq NAME --out FILE [--frame MS]
+       lampotron --help | --version</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Show the version.</translation>
+    </message>
+    <message>
+        <source>Use this output for this run (see --list-ports):
+%1</source>
+        <translation>Use this output for this run (see --list-ports):
+%1</translation>
+    </message>
+    <message>
+        <source>List the outputs found, and whether each can be opened now.</source>
+        <translation>List the outputs found, and whether each can be opened now.</translation>
+    </message>
+    <message>
+        <source>Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme and the settings.</source>
+        <translation>Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme and the settings.</translation>
+    </message>
+    <message>
+        <source>With --play: the delay between rows, %1 to %2 ms in steps of 50.</source>
+        <translation>With --play: the delay between rows, %1 to %2 ms in steps of 50.</translation>
+    </message>
+    <message>
+        <source>With --play: the scheme file to play.</source>
+        <translation>With --play: the scheme file to play.</translation>
+    </message>
+    <message>
+        <source>With --play: drive the output from eight channels of a DMX universe that olad receives from the network (E1.31 or Art-Net), from CHANNEL on (1 unless given), instead of the scheme.</source>
+        <translation>With --play: drive the output from eight channels of a DMX universe that olad receives from the network (E1.31 or Art-Net), from CHANNEL on (1 unless given), instead of the scheme.</translation>
+    </message>
+    <message>
+        <source>Print when the schedule switches the show on and off over the next DAYS days (7 unless given), and why, then end.</source>
+        <translation>Print when the schedule switches the show on and off over the next DAYS days (7 unless given), and why, then end.</translation>
+    </message>
+    <message>
+        <source>Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 for the network (see the README).</source>
+        <translation>Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 for the network (see the README).</translation>
+    </message>
+    <message>
+        <source>Show the web remote&apos;s address with its key, and end.</source>
+        <translation>Show the web remote&apos;s address with its key, and end.</translation>
+    </message>
+    <message>
+        <source>Make a pattern from eight channels of an FSEQ sequence (version 1 or 2), and end.</source>
+        <translation>Make a pattern from eight channels of an FSEQ sequence (version 1 or 2), and end.</translation>
+    </message>
+    <message>
+        <source>Write a pattern as an FSEQ sequence (version 2), and end.</source>
+        <translation>Write a pattern as an FSEQ sequence (version 2), and end.</translation>
+    </message>
+    <message>
+        <source>With --import-fseq: the new pattern&apos;s name.</source>
+        <translation>With --import-fseq: the new pattern&apos;s name.</translation>
+    </message>
+    <message>
+        <source>With --import-fseq: the first of the eight channels (1 unless given).</source>
+        <translation>With --import-fseq: the first of the eight channels (1 unless given).</translation>
+    </message>
+    <message>
+        <source>With --import-fseq: a channel at or above this level (1 to 255, 128 unless given) lights its lamp.</source>
+        <translation>With --import-fseq: a channel at or above this level (1 to 255, 128 unless given) lights its lamp.</translation>
+    </message>
+    <message>
+        <source>With --export-fseq: the file to write.</source>
+        <translation>With --export-fseq: the file to write.</translation>
+    </message>
+    <message>
+        <source>With --export-fseq: the frame time, 25 or 50 ms (25 unless given).</source>
+        <translation>With --export-fseq: the frame time, 25 or 50 ms (25 unless given).</translation>
+    </message>
+    <message>
+        <source>Plays light effects on eight lamps.</source>
+        <translation>Plays light effects on eight lamps.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionGuard</name>

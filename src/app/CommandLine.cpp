@@ -15,7 +15,7 @@ namespace {
 
 // Qt's usage line offers every option to every form, and DAYS to all of
 // them; these are the forms the program has.
-const QString Usage = QStringLiteral(
+const char *const Usage = QT_TRANSLATE_NOOP("CommandLine",
     "Usage: lampotron [--port OUTPUT] [--remote ADDRESS:PORT]\n"
     "       lampotron --play [--port OUTPUT] [--speed MS] [--scheme FILE] [--remote ADDRESS:PORT]\n"
     "       lampotron --play --follow ola:UNIVERSE[@CHANNEL] [--port OUTPUT] [--remote ADDRESS:PORT]\n"
@@ -29,51 +29,51 @@ const QString Usage = QStringLiteral(
 } // namespace
 
 CommandLine::CommandLine()
-    : help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
-      version_({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")),
+    : help_({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help.")),
+      version_({QStringLiteral("v"), QStringLiteral("version")}, tr("Show the version.")),
       port_(QStringLiteral("port"),
-            QStringLiteral("Use this output for this run (see --list-ports):\n%1")
+            tr("Use this output for this run (see --list-ports):\n%1")
                 .arg(QString::fromStdString(outputsHelp()).trimmed()),
             QStringLiteral("OUTPUT")),
-      listPorts_(QStringLiteral("list-ports"), QStringLiteral("List the outputs found, and whether each can be opened now.")),
+      listPorts_(QStringLiteral("list-ports"), tr("List the outputs found, and whether each can be opened now.")),
       play_(QStringLiteral("play"),
-            QStringLiteral("Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme "
+            tr("Play the scheme without a window, until SIGTERM or SIGINT; SIGHUP reloads the scheme "
                            "and the settings.")),
-      speedOption_(QStringLiteral("speed"), QStringLiteral("With --play: the delay between rows, %1 to %2 ms in steps of 50.")
+      speedOption_(QStringLiteral("speed"), tr("With --play: the delay between rows, %1 to %2 ms in steps of 50.")
                                                 .arg(settings::Speed.minimum)
                                                 .arg(settings::Speed.maximum),
                    QStringLiteral("MS")),
-      scheme_(QStringLiteral("scheme"), QStringLiteral("With --play: the scheme file to play."), QStringLiteral("FILE")),
+      scheme_(QStringLiteral("scheme"), tr("With --play: the scheme file to play."), QStringLiteral("FILE")),
       follow_(QStringLiteral("follow"),
-              QStringLiteral("With --play: drive the output from eight channels of a DMX universe that olad receives "
+              tr("With --play: drive the output from eight channels of a DMX universe that olad receives "
                              "from the network (E1.31 or Art-Net), from CHANNEL on (1 unless given), instead of the "
                              "scheme."),
               QStringLiteral("ola:UNIVERSE[@CHANNEL]")),
       schedule_(QStringLiteral("schedule"),
-                QStringLiteral("Print when the schedule switches the show on and off over the next DAYS days "
+                tr("Print when the schedule switches the show on and off over the next DAYS days "
                                "(7 unless given), and why, then end.")),
       remote_(QStringLiteral("remote"),
-              QStringLiteral("Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 "
+              tr("Serve the web remote for this run: 127.0.0.1:8080 for this machine only, 0.0.0.0:8080 "
                              "for the network (see the README)."),
               QStringLiteral("ADDRESS:PORT")),
-      remoteUrl_(QStringLiteral("remote-url"), QStringLiteral("Show the web remote's address with its key, and end.")),
+      remoteUrl_(QStringLiteral("remote-url"), tr("Show the web remote's address with its key, and end.")),
       importFseq_(QStringLiteral("import-fseq"),
-                  QStringLiteral("Make a pattern from eight channels of an FSEQ sequence (version 1 or 2), and end."),
+                  tr("Make a pattern from eight channels of an FSEQ sequence (version 1 or 2), and end."),
                   QStringLiteral("FILE")),
-      exportFseq_(QStringLiteral("export-fseq"), QStringLiteral("Write a pattern as an FSEQ sequence (version 2), and end."),
+      exportFseq_(QStringLiteral("export-fseq"), tr("Write a pattern as an FSEQ sequence (version 2), and end."),
                   QStringLiteral("NAME")),
-      name_(QStringLiteral("name"), QStringLiteral("With --import-fseq: the new pattern's name."), QStringLiteral("NAME")),
-      channel_(QStringLiteral("channel"), QStringLiteral("With --import-fseq: the first of the eight channels (1 unless given)."),
+      name_(QStringLiteral("name"), tr("With --import-fseq: the new pattern's name."), QStringLiteral("NAME")),
+      channel_(QStringLiteral("channel"), tr("With --import-fseq: the first of the eight channels (1 unless given)."),
                QStringLiteral("N")),
       threshold_(QStringLiteral("threshold"),
-                 QStringLiteral("With --import-fseq: a channel at or above this level (1 to 255, 128 unless given) "
+                 tr("With --import-fseq: a channel at or above this level (1 to 255, 128 unless given) "
                                 "lights its lamp."),
                  QStringLiteral("LEVEL")),
-      out_(QStringLiteral("out"), QStringLiteral("With --export-fseq: the file to write."), QStringLiteral("FILE")),
-      frame_(QStringLiteral("frame"), QStringLiteral("With --export-fseq: the frame time, 25 or 50 ms (25 unless given)."),
+      out_(QStringLiteral("out"), tr("With --export-fseq: the file to write."), QStringLiteral("FILE")),
+      frame_(QStringLiteral("frame"), tr("With --export-fseq: the frame time, 25 or 50 ms (25 unless given)."),
              QStringLiteral("MS"))
 {
-    parser_.setApplicationDescription(QStringLiteral("Plays light effects on eight lamps."));
+    parser_.setApplicationDescription(tr("Plays light effects on eight lamps."));
     for (const QCommandLineOption *option :
          {&help_, &version_, &port_, &listPorts_, &play_, &speedOption_, &scheme_, &follow_, &schedule_, &remote_, &remoteUrl_,
           &importFseq_, &exportFseq_, &name_, &channel_, &threshold_, &out_, &frame_})
@@ -92,7 +92,7 @@ std::optional<CommandLine::Reply> CommandLine::reply() const
         return Reply{UsageError, tr("%1\nTry: lampotron --help\n").arg(*mistake_)};
     if (wantsHelp()) {
         const QString help = parser_.helpText();
-        return Reply{0, Usage + help.mid(help.indexOf('\n'))};
+        return Reply{0, tr(Usage) + help.mid(help.indexOf('\n'))};
     }
     if (wantsVersion())
         return Reply{0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
