@@ -166,6 +166,13 @@ Hilfe: lampotron --help
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>no permission: join group %1 (sudo adduser $USER %1, then log in again)</source>
+        <translation>keine Berechtigung: treten Sie der Gruppe %1 bei (sudo adduser $USER %1, dann neu anmelden)</translation>
+    </message>
+</context>
+<context>
     <name>DiskSync</name>
     <message>
         <source>Cannot save %1: %2</source>
@@ -466,6 +473,28 @@ Hilfe: lampotron --help
     </message>
 </context>
 <context>
+    <name>GpioOutput</name>
+    <message>
+        <source>GPIO chip %1 (%2) with %3 lines; put your eight line offsets in place of 0..7</source>
+        <translation>GPIO-Chip %1 (%2) mit %3 Leitungen; setzen Sie Ihre acht Leitungs-Offsets an die Stelle von 0..7</translation>
+    </message>
+</context>
+<context>
+    <name>LibgpiodLines</name>
+    <message>
+        <source>There is no GPIO chip %1 (%2).</source>
+        <translation>Es gibt keinen GPIO-Chip %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot take the GPIO lines of %1 as outputs (%2). Check the line offsets and that no other program holds them.</source>
+        <translation>Die GPIO-Leitungen von %1 lassen sich nicht als Ausgänge belegen (%2). Prüfen Sie die Leitungs-Offsets und ob ein anderes Programm sie belegt.</translation>
+    </message>
+    <message>
+        <source>A GPIO line stopped answering (%1).</source>
+        <translation>Eine GPIO-Leitung antwortet nicht mehr (%1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Port not presents</source>
@@ -518,6 +547,173 @@ Hilfe: lampotron --help
     <message>
         <source>; no data since %1</source>
         <translation>; keine Daten seit %1</translation>
+    </message>
+</context>
+<context>
+    <name>OlaBackend</name>
+    <message>
+        <source>The OLA daemon (olad) does not answer on port %1. Start it, for example with: sudo systemctl start olad</source>
+        <translation>Der OLA-Dienst (olad) antwortet nicht auf Port %1. Starten Sie ihn, zum Beispiel mit: sudo systemctl start olad</translation>
+    </message>
+    <message>
+        <source>The OLA daemon (olad) stopped answering. Start it again, then open the port again.</source>
+        <translation>Der OLA-Dienst (olad) antwortet nicht mehr. Starten Sie ihn neu und öffnen Sie dann den Port erneut.</translation>
+    </message>
+    <message>
+        <source>the OLA daemon (olad) did not confirm the last frame, so lamps may still be lit.</source>
+        <translation>der OLA-Dienst (olad) hat den letzten Frame nicht bestätigt, daher leuchten womöglich noch Lampen.</translation>
+    </message>
+</context>
+<context>
+    <name>OlaOutput</name>
+    <message>
+        <source>sent to the network over %1</source>
+        <translation>über %1 ins Netzwerk gesendet</translation>
+    </message>
+    <message>
+        <source>received from the network over %1</source>
+        <translation>über %1 aus dem Netzwerk empfangen</translation>
+    </message>
+    <message>
+        <source>DMX universe 1 through olad</source>
+        <translation>DMX-Universum 1 über olad</translation>
+    </message>
+    <message>
+        <source>olad has no universe patched yet: patch one to an output with ola_patch</source>
+        <translation>olad hat noch kein Universum gepatcht: verbinden Sie mit ola_patch eines mit einem Ausgang</translation>
+    </message>
+    <message>
+        <source>DMX universe %1 (%2) through olad, not on the network</source>
+        <translation>DMX-Universum %1 (%2) über olad, nicht im Netzwerk</translation>
+    </message>
+    <message>
+        <source>DMX universe %1 (%2) through olad, %3</source>
+        <translation>DMX-Universum %1 (%2) über olad, %3</translation>
+    </message>
+</context>
+<context>
+    <name>OlaUniverseReceiver</name>
+    <message>
+        <source>olad does not answer at localhost:%1; start it (Lampotron never starts it).</source>
+        <translation>olad antwortet nicht unter localhost:%1; starten Sie ihn (Lampotron startet ihn nie).</translation>
+    </message>
+    <message>
+        <source>olad did not answer the registration for universe %1.</source>
+        <translation>olad hat auf die Anmeldung für Universum %1 nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>olad refused universe %1: %2</source>
+        <translation>olad hat Universum %1 abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLock</name>
+    <message>
+        <source>The lock file %1 is not a plain file; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 ist keine gewöhnliche Datei; entfernen Sie sie (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is a hard link, one of %2 names of a file; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 ist ein harter Link, einer von %2 Namen einer Datei; entfernen Sie sie (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 belongs to user %2 and not every user may write it; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 gehört dem Benutzer %2, und nicht jeder Benutzer darf sie schreiben; entfernen Sie sie (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is a symbolic link; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 ist ein symbolischer Link; entfernen Sie ihn (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is a folder; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 ist ein Ordner; entfernen Sie ihn (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened (%2), so not every user may write it; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht öffnen (%2), also darf nicht jeder Benutzer sie schreiben; entfernen Sie sie (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened (%2); open the output again once that is put right.</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht öffnen (%2); öffnen Sie den Ausgang erneut, sobald das behoben ist.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be made (%2); the folder must be there and let every user make files in it (mode 1777).</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht anlegen (%2); der Ordner muss vorhanden sein und jedem Benutzer erlauben, darin Dateien anzulegen (Modus 1777).</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be examined (%2); remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht prüfen (%2); entfernen Sie sie (sudo rm -r %1) und öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 was removed and made again while it was opened; open the output again.</source>
+        <translation>Die Sperrdatei %1 wurde beim Öffnen entfernt und neu angelegt; öffnen Sie den Ausgang erneut.</translation>
+    </message>
+    <message>
+        <source>process unknown, user unknown</source>
+        <translation>Prozess unbekannt, Benutzer unbekannt</translation>
+    </message>
+    <message>
+        <source>process %1, user %2</source>
+        <translation>Prozess %1, Benutzer %2</translation>
+    </message>
+    <message>
+        <source>%1 is in use by Lampotron (%2)</source>
+        <translation>%1 wird von Lampotron benutzt (%2)</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be locked (%2); open the output again.</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht sperren (%2); öffnen Sie den Ausgang erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Outputs</name>
+    <message>
+        <source>the data lines of parallel port N; /dev/parport0 is the first</source>
+        <translation>die Datenleitungen des Parallelports N; /dev/parport0 ist der erste</translation>
+    </message>
+    <message>
+        <source>parallel ports as /dev/parport*: load the ppdev module (sudo modprobe ppdev), and see that the port is enabled in the firmware setup</source>
+        <translation>Parallelports als /dev/parport*: laden Sie das Modul ppdev (sudo modprobe ppdev) und sehen Sie nach, ob der Port im Firmware-Setup eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>eight GPIO lines of a chip, by offset, for lines 0..7</source>
+        <translation>acht GPIO-Leitungen eines Chips, nach Offset, für die Leitungen 0..7</translation>
+    </message>
+    <message>
+        <source>GPIO chips as /dev/gpiochip*: a chip you may not open is not listed, so join the group that owns them (gpio on Raspberry Pi OS)</source>
+        <translation>GPIO-Chips als /dev/gpiochip*: ein Chip, den Sie nicht öffnen dürfen, wird nicht aufgeführt; treten Sie also der Gruppe bei, der sie gehören (gpio unter Raspberry Pi OS)</translation>
+    </message>
+    <message>
+        <source>GPIO output</source>
+        <translation>GPIO-Ausgabe</translation>
+    </message>
+    <message>
+        <source>a DMX universe through the OLA daemon, channels 1..8 for lines 0..7</source>
+        <translation>ein DMX-Universum über den OLA-Dienst, Kanäle 1..8 für die Leitungen 0..7</translation>
+    </message>
+    <message>
+        <source>DMX universes from olad at localhost:9010: start olad (Lampotron never starts it)</source>
+        <translation>DMX-Universen von olad unter localhost:9010: starten Sie olad (Lampotron startet ihn nie)</translation>
+    </message>
+    <message>
+        <source>DMX output through OLA</source>
+        <translation>DMX-Ausgabe über OLA</translation>
+    </message>
+    <message>
+        <source>a USB relay board by its serial; relay: alone takes the first one found</source>
+        <translation>eine USB-Relaiskarte nach ihrer Seriennummer; relay: allein nimmt die erste gefundene</translation>
+    </message>
+    <message>
+        <source>USB relay boards as hidraw devices with the USB id 16c0:05df: plug one in (lsusb lists it)</source>
+        <translation>USB-Relaiskarten als hidraw-Geräte mit der USB-ID 16c0:05df: stecken Sie eine ein (lsusb listet sie auf)</translation>
+    </message>
+    <message>
+        <source>USB relay boards</source>
+        <translation>USB-Relaiskarten</translation>
+    </message>
+    <message>
+        <source>%1 (left out of this build)</source>
+        <translation>%1 (in diesem Build nicht enthalten)</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1400,40 @@ Hilfe: lampotron --help
     </message>
 </context>
 <context>
+    <name>ParportBackend</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot claim %1: %2.</source>
+        <translation>%1 lässt sich nicht belegen: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2.</source>
+        <translation>Auf %1 lässt sich nicht schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>There is no parallel port device %1. The computer may have no parallel port, or the ppdev module is not loaded.</source>
+        <translation>Es gibt kein Parallelport-Gerät %1. Der Computer hat vielleicht keinen Parallelport, oder das Modul ppdev ist nicht geladen.</translation>
+    </message>
+    <message>
+        <source>No permission to use %1. Add your user to the lp group (sudo adduser $USER lp) and log in again.</source>
+        <translation>Keine Berechtigung für %1. Fügen Sie Ihren Benutzer der Gruppe lp hinzu (sudo adduser $USER lp) und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>The parallel port %1 is absent or in use by another program.</source>
+        <translation>Der Parallelport %1 fehlt oder wird von einem anderen Programm benutzt.</translation>
+    </message>
+</context>
+<context>
+    <name>ParportOutput</name>
+    <message>
+        <source>parallel port</source>
+        <translation>Parallelport</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>A pattern needs a name.</source>
@@ -1619,6 +1849,45 @@ Hilfe: lampotron --help
     </message>
 </context>
 <context>
+    <name>PortSetting</name>
+    <message>
+        <source>does not name a GPIO chip and its line offsets.</source>
+        <translation>nennt keinen GPIO-Chip mit seinen Leitungs-Offsets.</translation>
+    </message>
+    <message>
+        <source>needs exactly eight line offsets, separated by commas.</source>
+        <translation>braucht genau acht Leitungs-Offsets, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>does not name a DMX universe number.</source>
+        <translation>nennt keine DMX-Universumsnummer.</translation>
+    </message>
+    <message>
+        <source>is not understood.</source>
+        <translation>wird nicht verstanden.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>The port setting &quot;%1&quot; %2 Use %3.</source>
+        <translation>Die Port-Einstellung „%1“ %2 Verwenden Sie %3.</translation>
+    </message>
+    <message>
+        <source>This Lampotron was built without %1 (the build option %2 was off).</source>
+        <translation>Dieses Lampotron wurde ohne %1 gebaut (die Build-Option %2 war aus).</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters.</source>
+        <translation>ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>does not name a relay board&apos;s serial (letters and digits, or nothing for the first board).</source>
+        <translation>nennt keine Seriennummer einer Relaiskarte (Buchstaben und Ziffern, oder nichts für die erste Karte).</translation>
+    </message>
+</context>
+<context>
     <name>PrintableText</name>
     <message>
         <source>… (%1 characters)</source>
@@ -1637,6 +1906,71 @@ Hilfe: lampotron --help
     <message>
         <source>Cannot follow %1: %2</source>
         <translation>Kann %1 nicht folgen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RelayBackend</name>
+    <message>
+        <source>No USB relay board was found. Plug one in: it shows up as USB device 16c0:05df named USBRelay1, USBRelay2, USBRelay4 or USBRelay8.</source>
+        <translation>Es wurde keine USB-Relaiskarte gefunden. Stecken Sie eine ein: sie erscheint als USB-Gerät 16c0:05df mit dem Namen USBRelay1, USBRelay2, USBRelay4 oder USBRelay8.</translation>
+    </message>
+    <message>
+        <source>There is no USB relay board with serial %1; the boards found are %2.</source>
+        <translation>Es gibt keine USB-Relaiskarte mit der Seriennummer %1; gefunden wurden die Karten %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open the USB relay board %1 (%2).</source>
+        <translation>Die USB-Relaiskarte %1 lässt sich nicht öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>The USB relay board %1 does not take commands (%2).</source>
+        <translation>Die USB-Relaiskarte %1 nimmt keine Befehle an (%2).</translation>
+    </message>
+    <message>
+        <source>The USB relay board %1 stopped answering (%2). Check that it is still plugged in.</source>
+        <translation>Die USB-Relaiskarte %1 antwortet nicht mehr (%2). Prüfen Sie, ob sie noch eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>This board has %1 relay: lines %1 to 7 are not connected.</source>
+        <translation>Diese Karte hat %1 Relais: die Leitungen %1 bis 7 sind nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <source>This board has %1 relays: line 7 is not connected.</source>
+        <translation>Diese Karte hat %1 Relais: Leitung 7 ist nicht angeschlossen.</translation>
+    </message>
+    <message>
+        <source>This board has %1 relays: lines %1 to 7 are not connected.</source>
+        <translation>Diese Karte hat %1 Relais: die Leitungen %1 bis 7 sind nicht angeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>RelayBoards</name>
+    <message>
+        <source>No permission to use the USB relay board %1. Add a udev rule that gives the plugdev group access to USB device 16c0:05df, add your user to plugdev and plug the board in again (see &quot;Connecting lamps&quot; in the README).</source>
+        <translation>Keine Berechtigung für die USB-Relaiskarte %1. Legen Sie eine udev-Regel an, die der Gruppe plugdev Zugriff auf das USB-Gerät 16c0:05df gibt, fügen Sie Ihren Benutzer der Gruppe plugdev hinzu und stecken Sie die Karte neu ein (siehe „Connecting lamps“ im README).</translation>
+    </message>
+    <message>
+        <source>Cannot open the USB relay board %1 (%2).</source>
+        <translation>Die USB-Relaiskarte %1 lässt sich nicht öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>The USB relay board %1 does not answer (%2).</source>
+        <translation>Die USB-Relaiskarte %1 antwortet nicht (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>RelayOutput</name>
+    <message>
+        <source>USB relay board %1 with %2 relay; lines %2 to 7 go nowhere</source>
+        <translation>USB-Relaiskarte %1 mit %2 Relais; die Leitungen %2 bis 7 führen nirgendwohin</translation>
+    </message>
+    <message>
+        <source>USB relay board %1 with %2 relays; lines %2 to 7 go nowhere</source>
+        <translation>USB-Relaiskarte %1 mit %2 Relais; die Leitungen %2 bis 7 führen nirgendwohin</translation>
+    </message>
+    <message>
+        <source>USB relay board %1 with %2 relays</source>
+        <translation>USB-Relaiskarte %1 mit %2 Relais</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,13 @@ Try: lampotron --help
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>no permission: join group %1 (sudo adduser $USER %1, then log in again)</source>
+        <translation>no permission: join group %1 (sudo adduser $USER %1, then log in again)</translation>
+    </message>
+</context>
+<context>
     <name>DiskSync</name>
     <message>
         <source>Cannot save %1: %2</source>
@@ -466,6 +473,28 @@ Try: lampotron --help
     </message>
 </context>
 <context>
+    <name>GpioOutput</name>
+    <message>
+        <source>GPIO chip %1 (%2) with %3 lines; put your eight line offsets in place of 0..7</source>
+        <translation>GPIO chip %1 (%2) with %3 lines; put your eight line offsets in place of 0..7</translation>
+    </message>
+</context>
+<context>
+    <name>LibgpiodLines</name>
+    <message>
+        <source>There is no GPIO chip %1 (%2).</source>
+        <translation>There is no GPIO chip %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot take the GPIO lines of %1 as outputs (%2). Check the line offsets and that no other program holds them.</source>
+        <translation>Cannot take the GPIO lines of %1 as outputs (%2). Check the line offsets and that no other program holds them.</translation>
+    </message>
+    <message>
+        <source>A GPIO line stopped answering (%1).</source>
+        <translation>A GPIO line stopped answering (%1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Port not presents</source>
@@ -518,6 +547,173 @@ Try: lampotron --help
     <message>
         <source>; no data since %1</source>
         <translation>; no data since %1</translation>
+    </message>
+</context>
+<context>
+    <name>OlaBackend</name>
+    <message>
+        <source>The OLA daemon (olad) does not answer on port %1. Start it, for example with: sudo systemctl start olad</source>
+        <translation>The OLA daemon (olad) does not answer on port %1. Start it, for example with: sudo systemctl start olad</translation>
+    </message>
+    <message>
+        <source>The OLA daemon (olad) stopped answering. Start it again, then open the port again.</source>
+        <translation>The OLA daemon (olad) stopped answering. Start it again, then open the port again.</translation>
+    </message>
+    <message>
+        <source>the OLA daemon (olad) did not confirm the last frame, so lamps may still be lit.</source>
+        <translation>the OLA daemon (olad) did not confirm the last frame, so lamps may still be lit.</translation>
+    </message>
+</context>
+<context>
+    <name>OlaOutput</name>
+    <message>
+        <source>sent to the network over %1</source>
+        <translation>sent to the network over %1</translation>
+    </message>
+    <message>
+        <source>received from the network over %1</source>
+        <translation>received from the network over %1</translation>
+    </message>
+    <message>
+        <source>DMX universe 1 through olad</source>
+        <translation>DMX universe 1 through olad</translation>
+    </message>
+    <message>
+        <source>olad has no universe patched yet: patch one to an output with ola_patch</source>
+        <translation>olad has no universe patched yet: patch one to an output with ola_patch</translation>
+    </message>
+    <message>
+        <source>DMX universe %1 (%2) through olad, not on the network</source>
+        <translation>DMX universe %1 (%2) through olad, not on the network</translation>
+    </message>
+    <message>
+        <source>DMX universe %1 (%2) through olad, %3</source>
+        <translation>DMX universe %1 (%2) through olad, %3</translation>
+    </message>
+</context>
+<context>
+    <name>OlaUniverseReceiver</name>
+    <message>
+        <source>olad does not answer at localhost:%1; start it (Lampotron never starts it).</source>
+        <translation>olad does not answer at localhost:%1; start it (Lampotron never starts it).</translation>
+    </message>
+    <message>
+        <source>olad did not answer the registration for universe %1.</source>
+        <translation>olad did not answer the registration for universe %1.</translation>
+    </message>
+    <message>
+        <source>olad refused universe %1: %2</source>
+        <translation>olad refused universe %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLock</name>
+    <message>
+        <source>The lock file %1 is not a plain file; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 is not a plain file; remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is a hard link, one of %2 names of a file; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 is a hard link, one of %2 names of a file; remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 belongs to user %2 and not every user may write it; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 belongs to user %2 and not every user may write it; remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is a symbolic link; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 is a symbolic link; remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is a folder; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 is a folder; remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened (%2), so not every user may write it; remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 cannot be opened (%2), so not every user may write it; remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be opened (%2); open the output again once that is put right.</source>
+        <translation>The lock file %1 cannot be opened (%2); open the output again once that is put right.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be made (%2); the folder must be there and let every user make files in it (mode 1777).</source>
+        <translation>The lock file %1 cannot be made (%2); the folder must be there and let every user make files in it (mode 1777).</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be examined (%2); remove it (sudo rm -r %1) and open the output again.</source>
+        <translation>The lock file %1 cannot be examined (%2); remove it (sudo rm -r %1) and open the output again.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 was removed and made again while it was opened; open the output again.</source>
+        <translation>The lock file %1 was removed and made again while it was opened; open the output again.</translation>
+    </message>
+    <message>
+        <source>process unknown, user unknown</source>
+        <translation>process unknown, user unknown</translation>
+    </message>
+    <message>
+        <source>process %1, user %2</source>
+        <translation>process %1, user %2</translation>
+    </message>
+    <message>
+        <source>%1 is in use by Lampotron (%2)</source>
+        <translation>%1 is in use by Lampotron (%2)</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be locked (%2); open the output again.</source>
+        <translation>The lock file %1 cannot be locked (%2); open the output again.</translation>
+    </message>
+</context>
+<context>
+    <name>Outputs</name>
+    <message>
+        <source>the data lines of parallel port N; /dev/parport0 is the first</source>
+        <translation>the data lines of parallel port N; /dev/parport0 is the first</translation>
+    </message>
+    <message>
+        <source>parallel ports as /dev/parport*: load the ppdev module (sudo modprobe ppdev), and see that the port is enabled in the firmware setup</source>
+        <translation>parallel ports as /dev/parport*: load the ppdev module (sudo modprobe ppdev), and see that the port is enabled in the firmware setup</translation>
+    </message>
+    <message>
+        <source>eight GPIO lines of a chip, by offset, for lines 0..7</source>
+        <translation>eight GPIO lines of a chip, by offset, for lines 0..7</translation>
+    </message>
+    <message>
+        <source>GPIO chips as /dev/gpiochip*: a chip you may not open is not listed, so join the group that owns them (gpio on Raspberry Pi OS)</source>
+        <translation>GPIO chips as /dev/gpiochip*: a chip you may not open is not listed, so join the group that owns them (gpio on Raspberry Pi OS)</translation>
+    </message>
+    <message>
+        <source>GPIO output</source>
+        <translation>GPIO output</translation>
+    </message>
+    <message>
+        <source>a DMX universe through the OLA daemon, channels 1..8 for lines 0..7</source>
+        <translation>a DMX universe through the OLA daemon, channels 1..8 for lines 0..7</translation>
+    </message>
+    <message>
+        <source>DMX universes from olad at localhost:9010: start olad (Lampotron never starts it)</source>
+        <translation>DMX universes from olad at localhost:9010: start olad (Lampotron never starts it)</translation>
+    </message>
+    <message>
+        <source>DMX output through OLA</source>
+        <translation>DMX output through OLA</translation>
+    </message>
+    <message>
+        <source>a USB relay board by its serial; relay: alone takes the first one found</source>
+        <translation>a USB relay board by its serial; relay: alone takes the first one found</translation>
+    </message>
+    <message>
+        <source>USB relay boards as hidraw devices with the USB id 16c0:05df: plug one in (lsusb lists it)</source>
+        <translation>USB relay boards as hidraw devices with the USB id 16c0:05df: plug one in (lsusb lists it)</translation>
+    </message>
+    <message>
+        <source>USB relay boards</source>
+        <translation>USB relay boards</translation>
+    </message>
+    <message>
+        <source>%1 (left out of this build)</source>
+        <translation>%1 (left out of this build)</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1400,40 @@ Try: lampotron --help
     </message>
 </context>
 <context>
+    <name>ParportBackend</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot claim %1: %2.</source>
+        <translation>Cannot claim %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2.</source>
+        <translation>Cannot write to %1: %2.</translation>
+    </message>
+    <message>
+        <source>There is no parallel port device %1. The computer may have no parallel port, or the ppdev module is not loaded.</source>
+        <translation>There is no parallel port device %1. The computer may have no parallel port, or the ppdev module is not loaded.</translation>
+    </message>
+    <message>
+        <source>No permission to use %1. Add your user to the lp group (sudo adduser $USER lp) and log in again.</source>
+        <translation>No permission to use %1. Add your user to the lp group (sudo adduser $USER lp) and log in again.</translation>
+    </message>
+    <message>
+        <source>The parallel port %1 is absent or in use by another program.</source>
+        <translation>The parallel port %1 is absent or in use by another program.</translation>
+    </message>
+</context>
+<context>
+    <name>ParportOutput</name>
+    <message>
+        <source>parallel port</source>
+        <translation>parallel port</translation>
+    </message>
+</context>
+<context>
     <name>Pattern</name>
     <message>
         <source>A pattern needs a name.</source>
@@ -1619,6 +1849,45 @@ Try: lampotron --help
     </message>
 </context>
 <context>
+    <name>PortSetting</name>
+    <message>
+        <source>does not name a GPIO chip and its line offsets.</source>
+        <translation>does not name a GPIO chip and its line offsets.</translation>
+    </message>
+    <message>
+        <source>needs exactly eight line offsets, separated by commas.</source>
+        <translation>needs exactly eight line offsets, separated by commas.</translation>
+    </message>
+    <message>
+        <source>does not name a DMX universe number.</source>
+        <translation>does not name a DMX universe number.</translation>
+    </message>
+    <message>
+        <source>is not understood.</source>
+        <translation>is not understood.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>The port setting &quot;%1&quot; %2 Use %3.</source>
+        <translation>The port setting &quot;%1&quot; %2 Use %3.</translation>
+    </message>
+    <message>
+        <source>This Lampotron was built without %1 (the build option %2 was off).</source>
+        <translation>This Lampotron was built without %1 (the build option %2 was off).</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters.</source>
+        <translation>is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>does not name a relay board&apos;s serial (letters and digits, or nothing for the first board).</source>
+        <translation>does not name a relay board&apos;s serial (letters and digits, or nothing for the first board).</translation>
+    </message>
+</context>
+<context>
     <name>PrintableText</name>
     <message>
         <source>… (%1 characters)</source>
@@ -1637,6 +1906,71 @@ Try: lampotron --help
     <message>
         <source>Cannot follow %1: %2</source>
         <translation>Cannot follow %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RelayBackend</name>
+    <message>
+        <source>No USB relay board was found. Plug one in: it shows up as USB device 16c0:05df named USBRelay1, USBRelay2, USBRelay4 or USBRelay8.</source>
+        <translation>No USB relay board was found. Plug one in: it shows up as USB device 16c0:05df named USBRelay1, USBRelay2, USBRelay4 or USBRelay8.</translation>
+    </message>
+    <message>
+        <source>There is no USB relay board with serial %1; the boards found are %2.</source>
+        <translation>There is no USB relay board with serial %1; the boards found are %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open the USB relay board %1 (%2).</source>
+        <translation>Cannot open the USB relay board %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The USB relay board %1 does not take commands (%2).</source>
+        <translation>The USB relay board %1 does not take commands (%2).</translation>
+    </message>
+    <message>
+        <source>The USB relay board %1 stopped answering (%2). Check that it is still plugged in.</source>
+        <translation>The USB relay board %1 stopped answering (%2). Check that it is still plugged in.</translation>
+    </message>
+    <message>
+        <source>This board has %1 relay: lines %1 to 7 are not connected.</source>
+        <translation>This board has %1 relay: lines %1 to 7 are not connected.</translation>
+    </message>
+    <message>
+        <source>This board has %1 relays: line 7 is not connected.</source>
+        <translation>This board has %1 relays: line 7 is not connected.</translation>
+    </message>
+    <message>
+        <source>This board has %1 relays: lines %1 to 7 are not connected.</source>
+        <translation>This board has %1 relays: lines %1 to 7 are not connected.</translation>
+    </message>
+</context>
+<context>
+    <name>RelayBoards</name>
+    <message>
+        <source>No permission to use the USB relay board %1. Add a udev rule that gives the plugdev group access to USB device 16c0:05df, add your user to plugdev and plug the board in again (see &quot;Connecting lamps&quot; in the README).</source>
+        <translation>No permission to use the USB relay board %1. Add a udev rule that gives the plugdev group access to USB device 16c0:05df, add your user to plugdev and plug the board in again (see &quot;Connecting lamps&quot; in the README).</translation>
+    </message>
+    <message>
+        <source>Cannot open the USB relay board %1 (%2).</source>
+        <translation>Cannot open the USB relay board %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The USB relay board %1 does not answer (%2).</source>
+        <translation>The USB relay board %1 does not answer (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>RelayOutput</name>
+    <message>
+        <source>USB relay board %1 with %2 relay; lines %2 to 7 go nowhere</source>
+        <translation>USB relay board %1 with %2 relay; lines %2 to 7 go nowhere</translation>
+    </message>
+    <message>
+        <source>USB relay board %1 with %2 relays; lines %2 to 7 go nowhere</source>
+        <translation>USB relay board %1 with %2 relays; lines %2 to 7 go nowhere</translation>
+    </message>
+    <message>
+        <source>USB relay board %1 with %2 relays</source>
+        <translation>USB relay board %1 with %2 relays</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include "LanguageChoice.h"
+#include "PortText.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 
@@ -22,6 +23,12 @@ std::vector<std::unique_ptr<QTranslator>> &installed()
 {
     static std::vector<std::unique_ptr<QTranslator>> translators;
     return translators;
+}
+
+// The outputs' texts are plain UTF-8 strings: they know no Qt.
+std::string translatePortText(const char *context, const char *source)
+{
+    return QCoreApplication::translate(context, source).toStdString();
 }
 
 } // namespace
@@ -53,6 +60,7 @@ void use(const QString &language)
     for (const auto &translator : installed())
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
+    installPortTranslator(&translatePortText);
     auto ours = load(language);
     if (!ours)
         return;

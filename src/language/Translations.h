@@ -21,7 +21,8 @@ std::unique_ptr<QTranslator> load(const QString &language);
 // LC_MESSAGES, LANG); "" for the source texts.
 QString chosen(const SettingsStore &settings);
 
-// Every tr() from now on speaks the language; "" brings back the source texts.
+// Every tr() and the outputs' texts from now on speak the language; "" brings
+// back the source texts.
 void use(const QString &language);
 
 } // namespace language

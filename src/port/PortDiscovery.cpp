@@ -1,6 +1,7 @@
 #include "PortDiscovery.h"
 
 #include "Outputs.h"
+#include "PortText.h"
 
 std::vector<FoundPort> findPorts()
 {
@@ -17,6 +18,6 @@ std::string searchedPlaces()
     std::string places;
     for (const Output &output : outputs())
         if (output.parts.find != nullptr)
-            places += "  " + std::string(output.searched) + '\n';
+            places += "  " + portText("Outputs", std::string(output.searched).c_str()) + '\n';
     return places;
 }

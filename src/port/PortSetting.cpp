@@ -1,6 +1,7 @@
 #include "PortSetting.h"
 
 #include "Outputs.h"
+#include "PortText.h"
 #include "PrintableSetting.h"
 
 namespace {
@@ -13,23 +14,26 @@ std::string everyForm()
 {
     std::string forms;
     const auto all = outputs();
-    for (std::size_t k = 0; k < all.size(); ++k)
-        forms += (k == 0 ? "" : k + 1 == all.size() ? " or " : ", ") + std::string(all[k].form);
-    return forms;
+    for (std::size_t k = 0; k + 1 < all.size(); ++k)
+        forms += (k == 0 ? "" : ", ") + std::string(all[k].form);
+    return fillIn(portText("PortSetting", "%1 or %2"), {forms, all.back().form});
 }
 
+// `why` says what is wrong with the setting, as the rest of a sentence that
+// the setting starts.
 PortSetting refuse(std::string_view text, const std::string &why)
 {
     PortSetting setting;
-    setting.error = "The port setting \"" + printableSetting(text) + "\" " + why + " Use " + everyForm() + ".";
+    setting.error = fillIn(portText("PortSetting", "The port setting \"%1\" %2 Use %3."),
+                           {printableSetting(text), why, everyForm()});
     return setting;
 }
 
 PortSetting leftOut(const Output &output)
 {
     PortSetting setting;
-    setting.error = "This Lampotron was built without " + std::string(output.leftOutAs) + " (the build option "
-                    + std::string(output.buildOption) + " was off).";
+    setting.error = fillIn(portText("PortSetting", "This Lampotron was built without %1 (the build option %2 was off)."),
+                           {portText("Outputs", std::string(output.leftOutAs).c_str()), output.buildOption});
     return setting;
 }
 
@@ -38,10 +42,11 @@ PortSetting leftOut(const Output &output)
 PortSetting parsePortSetting(std::string_view text)
 {
     if (text.size() > LongestSetting)
-        return refuse(text, "is longer than " + std::to_string(LongestSetting) + " characters.");
+        return refuse(text, fillIn(portText("PortSetting", "is longer than %1 characters."),
+                                   {std::to_string(LongestSetting)}));
     const Output *output = outputFor(text);
     if (output == nullptr)
-        return refuse(text, "is not understood.");
+        return refuse(text, portText("PortSetting", "is not understood."));
     if (!output->built())
         return leftOut(*output);
     SettingCheck check = output->parts.check(text.substr(output->prefix.size()));

@@ -1,3 +1,4 @@
+#include "BackendFactory.h"
 #include "CommandLine.h"
 #include "EntryParser.h"
 #include "FollowTarget.h"
@@ -6,6 +7,7 @@
 #include "PatternLibrary.h"
 #include "PatternLoader.h"
 #include "PlayerCommands.h"
+#include "PortSetting.h"
 #include "RequestBody.h"
 #include "SchemeDraft.h"
 #include "SettingsStore.h"
@@ -173,6 +175,28 @@ private slots:
                    return commandLine.read({"lampotron", "--schedule", "0"}).value_or(QString());
                })
             << "--schedule takes 1 to 366 days." << "--schedule nimmt 1 bis 366 Tage.";
+        // The "%2" a user typed stays as typed, though the sentence fills a %2 of its own.
+        QTest::newRow("port setting not understood")
+            << MakeRefusal([] { return QString::fromStdString(parsePortSetting("lamps%2").error); })
+            << "The port setting \"lamps%2\" is not understood. Use /dev/parportN, gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7, "
+               "ola:UNIVERSE or relay:SERIAL."
+            << "Die Port-Einstellung „lamps%2“ wird nicht verstanden. Verwenden Sie /dev/parportN, "
+               "gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7, ola:UNIVERSE oder relay:SERIAL.";
+        QTest::newRow("GPIO setting with seven offsets")
+            << MakeRefusal([] { return QString::fromStdString(parsePortSetting("gpio:gpiochip0:0,1,2,3,4,5,6").error); })
+            << "The port setting \"gpio:gpiochip0:0,1,2,3,4,5,6\" needs exactly eight line offsets, separated by "
+               "commas. Use /dev/parportN, gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7, ola:UNIVERSE or relay:SERIAL."
+            << "Die Port-Einstellung „gpio:gpiochip0:0,1,2,3,4,5,6“ braucht genau acht Leitungs-Offsets, durch Kommas "
+               "getrennt. Verwenden Sie /dev/parportN, gpio:CHIP:O0,O1,O2,O3,O4,O5,O6,O7, ola:UNIVERSE oder relay:SERIAL.";
+        QTest::newRow("parallel port that is not there")
+            << MakeRefusal([] {
+                   QTemporaryDir locks;
+                   return QString::fromStdString(makeBackend("/dev/parport99", locks.path().toStdString())->open());
+               })
+            << "There is no parallel port device /dev/parport99. The computer may have no parallel port, "
+               "or the ppdev module is not loaded."
+            << "Es gibt kein Parallelport-Gerät /dev/parport99. Der Computer hat vielleicht keinen "
+               "Parallelport, oder das Modul ppdev ist nicht geladen.";
     }
 
     void messagesSpeakTheLanguage()

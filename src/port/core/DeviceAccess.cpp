@@ -1,5 +1,7 @@
 #include "DeviceAccess.h"
 
+#include "PortText.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,6 +15,7 @@ std::string whyDeviceCannotOpen(const std::string &path, const std::string &grou
         return {};
     }
     if (errno == EACCES || errno == EPERM)
-        return "no permission: join group " + group + " (sudo adduser $USER " + group + ", then log in again)";
+        return fillIn(portText("DeviceAccess", "no permission: join group %1 (sudo adduser $USER %1, then log in again)"),
+                      {group});
     return std::strerror(errno);
 }

@@ -1,5 +1,6 @@
 #include "OutputLock.h"
 
+#include "PortText.h"
 #include "PrintableSetting.h"
 
 #include <cctype>
@@ -43,37 +44,50 @@ std::string userName(uid_t user)
     return std::to_string(user);
 }
 
-// What keeps the file that was opened from being a lock every Lampotron
-// shares, or "". A plain file with no other name: a hard link planted there
-// could otherwise have another file emptied.
-std::string distrust(const struct stat &status)
+// Why the file that was opened cannot be a lock every Lampotron shares, and
+// what to do; "" when it can. A plain file with no other name: a hard link
+// planted there could otherwise have another file emptied.
+std::string distrust(const struct stat &status, const std::string &path)
 {
     if (!S_ISREG(status.st_mode))
-        return "is not a plain file";
+        return fillIn(portText("OutputLock", "The lock file %1 is not a plain file; remove it (sudo rm -r %1) and open "
+                                             "the output again."),
+                      {path});
     if (status.st_nlink != 1)
-        return "is a hard link, one of " + std::to_string(status.st_nlink) + " names of a file";
+        return fillIn(portText("OutputLock", "The lock file %1 is a hard link, one of %2 names of a file; remove it "
+                                             "(sudo rm -r %1) and open the output again."),
+                      {path, std::to_string(status.st_nlink)});
     const bool everyoneWrites = (status.st_mode & 0666) == 0666;
     if (status.st_uid != ::geteuid() && status.st_uid != 0 && !everyoneWrites)
-        return "belongs to user " + userName(status.st_uid) + " and not every user may write it";
+        return fillIn(portText("OutputLock", "The lock file %1 belongs to user %2 and not every user may write it; "
+                                             "remove it (sudo rm -r %1) and open the output again."),
+                      {path, userName(status.st_uid)});
     return {};
 }
 
 // What is wrong with the lock file that open() refused, and what to do.
 std::string openFailure(int error, const std::string &path)
 {
-    const std::string removeIt = "; remove it (sudo rm -r " + path + ") and open the output again.";
     if (error == ELOOP)
-        return "is a symbolic link" + removeIt;
+        return fillIn(portText("OutputLock", "The lock file %1 is a symbolic link; remove it (sudo rm -r %1) and open "
+                                             "the output again."),
+                      {path});
     if (error == EISDIR)
-        return "is a folder" + removeIt;
+        return fillIn(portText("OutputLock",
+                               "The lock file %1 is a folder; remove it (sudo rm -r %1) and open the output again."),
+                      {path});
     if (error == EACCES || error == EPERM)
-        return "cannot be opened (" + reason(error) + "), so not every user may write it" + removeIt;
-    return "cannot be opened (" + reason(error) + "); open the output again once that is put right.";
+        return fillIn(portText("OutputLock", "The lock file %1 cannot be opened (%2), so not every user may write it; "
+                                             "remove it (sudo rm -r %1) and open the output again."),
+                      {path, reason(error)});
+    return fillIn(portText("OutputLock", "The lock file %1 cannot be opened (%2); open the output again once that is "
+                                         "put right."),
+                  {path, reason(error)});
 }
 
 struct LockFile {
     int fd = -1;
-    std::string problem; // what is wrong with the file and what to do
+    std::string problem; // what is wrong with the file and what to do, as a sentence
 };
 
 // Opens the lock file, making it when there is none; never follows it as a
@@ -90,8 +104,9 @@ LockFile openLockFile(SystemCalls &calls, const std::string &path)
             if (fd == -EEXIST)
                 continue;
             if (fd < 0)
-                return {-1, "cannot be made (" + reason(-fd)
-                                + "); the folder must be there and let every user make files in it (mode 1777)."};
+                return {-1, fillIn(portText("OutputLock", "The lock file %1 cannot be made (%2); the folder must be "
+                                                          "there and let every user make files in it (mode 1777)."),
+                                   {path, reason(-fd)})};
             // Every user's Lampotron must be able to open it, whatever the umask.
             ::fchmod(fd, 0666);
         }
@@ -99,13 +114,19 @@ LockFile openLockFile(SystemCalls &calls, const std::string &path)
             return {-1, openFailure(-fd, path)};
         struct stat status {};
         const int examined = calls.fstat(fd, status);
-        const std::string problem = examined < 0 ? "cannot be examined (" + reason(-examined) + ")" : distrust(status);
+        const std::string problem =
+            examined < 0 ? fillIn(portText("OutputLock", "The lock file %1 cannot be examined (%2); remove it (sudo "
+                                                         "rm -r %1) and open the output again."),
+                                  {path, reason(-examined)})
+                         : distrust(status, path);
         if (problem.empty())
             return {fd, {}};
         calls.close(fd);
-        return {-1, problem + "; remove it (sudo rm -r " + path + ") and open the output again."};
+        return {-1, problem};
     }
-    return {-1, "was removed and made again while it was opened; open the output again."};
+    return {-1, fillIn(portText("OutputLock", "The lock file %1 was removed and made again while it was opened; open "
+                                              "the output again."),
+                       {path})};
 }
 
 // "process 1234, user lampotron", from what the holder wrote. Anyone can
@@ -117,9 +138,10 @@ std::string holderOf(int fd)
     const std::string_view note(text, size > 0 ? static_cast<std::size_t>(size) : 0);
     const auto space = note.find(' ');
     if (space == std::string_view::npos)
-        return "process unknown, user unknown";
+        return portText("OutputLock", "process unknown, user unknown");
     const std::string_view user = note.substr(space + 1, note.find('\n', space) - space - 1);
-    return "process " + printableSetting(note.substr(0, space)) + ", user " + printableSetting(user);
+    return fillIn(portText("OutputLock", "process %1, user %2"),
+                  {printableSetting(note.substr(0, space)), printableSetting(user)});
 }
 
 bool emptyFile(int fd)
@@ -161,13 +183,14 @@ std::string OutputLock::take()
         return {};
     const LockFile file = openLockFile(*calls_, path_);
     if (file.fd < 0)
-        return "The lock file " + path_ + ' ' + file.problem;
+        return file.problem;
     if (::flock(file.fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        const std::string refusal = error == EWOULDBLOCK
-                                        ? setting_ + " is in use by Lampotron (" + holderOf(file.fd) + ")"
-                                        : "The lock file " + path_ + " cannot be locked (" + reason(error)
-                                              + "); open the output again.";
+        const std::string refusal =
+            error == EWOULDBLOCK
+                ? fillIn(portText("OutputLock", "%1 is in use by Lampotron (%2)"), {setting_, holderOf(file.fd)})
+                : fillIn(portText("OutputLock", "The lock file %1 cannot be locked (%2); open the output again."),
+                         {path_, reason(error)});
         calls_->close(file.fd);
         return refusal;
     }

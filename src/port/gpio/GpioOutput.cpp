@@ -3,6 +3,7 @@
 #include "DeviceAccess.h"
 #include "GpioBackend.h"
 #include "LibgpiodLines.h"
+#include "PortText.h"
 
 #include <gpiod.hpp>
 
@@ -23,14 +24,14 @@ GpioChoice read(std::string_view text)
     GpioChoice choice;
     const auto colon = text.rfind(':');
     if (colon == std::string_view::npos || colon == 0)
-        return {{}, {}, "does not name a GPIO chip and its line offsets."};
+        return {{}, {}, portText("PortSetting", "does not name a GPIO chip and its line offsets.")};
     choice.chip = std::string(text.substr(0, colon));
     std::string_view offsets = text.substr(colon + 1);
     for (std::size_t k = 0; k < choice.offsets.size(); ++k) {
         const auto comma = offsets.find(',');
         const bool last = k + 1 == choice.offsets.size();
         if ((comma == std::string_view::npos) != last || !readWholeNumber(offsets.substr(0, comma), choice.offsets[k]))
-            return {{}, {}, "needs exactly eight line offsets, separated by commas."};
+            return {{}, {}, portText("PortSetting", "needs exactly eight line offsets, separated by commas.")};
         offsets.remove_prefix(last ? offsets.size() : comma + 1);
     }
     return choice;
@@ -66,8 +67,9 @@ std::vector<FoundPort> GpioOutput::find()
         for (const gpiod::chip &chip : gpiod::make_chip_iter()) {
             const std::string lines = std::to_string(chip.num_lines());
             chips.push_back({"gpio:" + chip.name() + ":0,1,2,3,4,5,6,7",
-                             "GPIO chip " + chip.name() + " (" + chip.label() + ") with " + lines
-                                 + " lines; put your eight line offsets in place of 0..7",
+                             fillIn(portText("GpioOutput", "GPIO chip %1 (%2) with %3 lines; put your eight line "
+                                                           "offsets in place of 0..7"),
+                                    {chip.name(), chip.label(), lines}),
                              whyDeviceCannotOpen("/dev/" + chip.name(), "gpio")});
         }
     } catch (const std::exception &) {

@@ -1,5 +1,7 @@
 #include "LibgpiodLines.h"
 
+#include "PortText.h"
+
 #include <exception>
 
 std::string LibgpiodLines::request(const std::string &chip, const std::vector<unsigned> &offsets,
@@ -8,7 +10,7 @@ std::string LibgpiodLines::request(const std::string &chip, const std::vector<un
     try {
         chip_.open(chip);
     } catch (const std::exception &error) {
-        return "There is no GPIO chip " + chip + " (" + error.what() + ").";
+        return fillIn(portText("LibgpiodLines", "There is no GPIO chip %1 (%2)."), {chip, error.what()});
     }
     try {
         lines_ = chip_.get_lines(offsets);
@@ -17,8 +19,9 @@ std::string LibgpiodLines::request(const std::string &chip, const std::vector<un
     } catch (const std::exception &error) {
         lines_ = gpiod::line_bulk();
         chip_.reset();
-        return "Cannot take the GPIO lines of " + chip + " as outputs (" + error.what()
-               + "). Check the line offsets and that no other program holds them.";
+        return fillIn(portText("LibgpiodLines", "Cannot take the GPIO lines of %1 as outputs (%2). Check the line "
+                                                "offsets and that no other program holds them."),
+                      {chip, error.what()});
     }
     return {};
 }
@@ -28,7 +31,7 @@ std::string LibgpiodLines::setValues(const std::vector<int> &values)
     try {
         lines_.set_values(values);
     } catch (const std::exception &error) {
-        return std::string("A GPIO line stopped answering (") + error.what() + ").";
+        return fillIn(portText("LibgpiodLines", "A GPIO line stopped answering (%1)."), {error.what()});
     }
     return {};
 }

@@ -1,10 +1,6 @@
 #include "OlaBackend.h"
 
-namespace {
-
-const char *const DaemonGone = "The OLA daemon (olad) stopped answering. Start it again, then open the port again.";
-
-} // namespace
+#include "PortText.h"
 
 OlaBackend::OlaBackend(unsigned universe, std::uint16_t rpcPort) : universe_(universe), rpcPort_(rpcPort) {}
 
@@ -12,8 +8,9 @@ std::string OlaBackend::open()
 {
     auto connection = std::make_unique<OlaConnection>(rpcPort_);
     if (!connection->connected())
-        return "The OLA daemon (olad) does not answer on port " + std::to_string(rpcPort_)
-               + ". Start it, for example with: sudo systemctl start olad";
+        return fillIn(portText("OlaBackend", "The OLA daemon (olad) does not answer on port %1. Start it, for example "
+                                             "with: sudo systemctl start olad"),
+                      {std::to_string(rpcPort_)});
     connection_ = std::move(connection);
     frame_.Blackout();
     return {};
@@ -23,7 +20,8 @@ std::string OlaBackend::write(std::uint8_t lines)
 {
     connection_->poll();
     if (!connection_->connected())
-        return DaemonGone;
+        return portText("OlaBackend", "The OLA daemon (olad) stopped answering. Start it again, then open the port "
+                                      "again.");
     for (unsigned k = 0; k < 8; ++k)
         frame_.SetChannel(k, (lines >> k) & 1 ? 255 : 0);
     connection_->client().SendDMX(universe_, frame_, ola::client::SendDMXArgs());
@@ -37,5 +35,5 @@ std::string OlaBackend::close()
     connection_.reset();
     if (confirmed)
         return {};
-    return "the OLA daemon (olad) did not confirm the last frame, so lamps may still be lit.";
+    return portText("OlaBackend", "the OLA daemon (olad) did not confirm the last frame, so lamps may still be lit.");
 }

@@ -2,6 +2,7 @@
 
 #include "OlaBackend.h"
 #include "OlaConnection.h"
+#include "PortText.h"
 
 #include <ola/Callback.h>
 #include <ola/plugin_id.h>
@@ -54,10 +55,10 @@ std::map<unsigned, std::string> networkPatches(OlaConnection &olad)
         };
         for (const auto &port : device.OutputPorts())
             if (port.IsActive())
-                note(port.Universe(), "sent to the network over " + protocol);
+                note(port.Universe(), fillIn(portText("OlaOutput", "sent to the network over %1"), {protocol}));
         for (const auto &port : device.InputPorts())
             if (port.IsActive())
-                note(port.Universe(), "received from the network over " + protocol);
+                note(port.Universe(), fillIn(portText("OlaOutput", "received from the network over %1"), {protocol}));
     }
     return patches;
 }
@@ -68,7 +69,7 @@ SettingCheck OlaOutput::check(std::string_view universe)
 {
     unsigned number = 0;
     if (!readWholeNumber(universe, number))
-        return {{}, "does not name a DMX universe number."};
+        return {{}, portText("PortSetting", "does not name a DMX universe number.")};
     return {std::to_string(number), {}};
 }
 
@@ -89,16 +90,19 @@ std::vector<FoundPort> OlaOutput::find()
     if (!olad.waitUntil([&answer] { return answer.arrived; }, std::chrono::seconds(2)))
         return {};
     if (answer.universes.empty())
-        return {{"ola:1", "DMX universe 1 through olad",
-                 "olad has no universe patched yet: patch one to an output with ola_patch"}};
+        return {{"ola:1", portText("OlaOutput", "DMX universe 1 through olad"),
+                 portText("OlaOutput", "olad has no universe patched yet: patch one to an output with ola_patch")}};
     const std::map<unsigned, std::string> patches = networkPatches(olad);
     std::vector<FoundPort> ports;
     for (const ola::client::OlaUniverse &universe : answer.universes) {
         const std::string id = std::to_string(universe.Id());
         const auto patched = patches.find(universe.Id());
         ports.push_back({"ola:" + id,
-                         "DMX universe " + id + " (" + universe.Name() + ") through olad"
-                             + (patched == patches.end() ? ", not on the network" : ", " + patched->second),
+                         patched == patches.end()
+                             ? fillIn(portText("OlaOutput", "DMX universe %1 (%2) through olad, not on the network"),
+                                      {id, universe.Name()})
+                             : fillIn(portText("OlaOutput", "DMX universe %1 (%2) through olad, %3"),
+                                      {id, universe.Name(), patched->second}),
                          ""});
     }
     return ports;

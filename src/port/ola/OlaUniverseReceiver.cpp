@@ -1,5 +1,7 @@
 #include "OlaUniverseReceiver.h"
 
+#include "PortText.h"
+
 #include <ola/Callback.h>
 #include <ola/DmxBuffer.h>
 
@@ -22,17 +24,20 @@ OlaUniverseReceiver::OlaUniverseReceiver(unsigned universe, FrameHandler onFrame
 std::string OlaUniverseReceiver::open()
 {
     if (!connection_.connected())
-        return "olad does not answer at localhost:" + std::to_string(OlaConnection::DefaultRpcPort)
-               + "; start it (Lampotron never starts it).";
+        return fillIn(portText("OlaUniverseReceiver", "olad does not answer at localhost:%1; start it (Lampotron never "
+                                                      "starts it)."),
+                      {std::to_string(OlaConnection::DefaultRpcPort)});
     connection_.client().SetDMXCallback(ola::NewCallback(this, &OlaUniverseReceiver::onDmx));
     std::string error;
     bool answered = false;
     connection_.client().RegisterUniverse(universe_, ola::client::REGISTER,
                                           ola::NewSingleCallback(&keepResult, &error, &answered));
     if (!connection_.waitUntil([&answered] { return answered; }, std::chrono::seconds(2)))
-        return "olad did not answer the registration for universe " + std::to_string(universe_) + ".";
+        return fillIn(portText("OlaUniverseReceiver", "olad did not answer the registration for universe %1."),
+                      {std::to_string(universe_)});
     if (!error.empty())
-        return "olad refused universe " + std::to_string(universe_) + ": " + error;
+        return fillIn(portText("OlaUniverseReceiver", "olad refused universe %1: %2"),
+                      {std::to_string(universe_), error});
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "ParportBackend.h"
 
+#include "PortText.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,7 +17,7 @@ std::string ParportBackend::open()
 {
     const int fd = calls_->open(devicePath_.c_str(), O_RDWR | O_CLOEXEC, 0);
     if (fd < 0)
-        return explain("open", -fd);
+        return explain(-fd, portText("ParportBackend", "Cannot open %1: %2."));
     // Without exclusive access a claim can hang in the kernel while another
     // process holds the port.
     int result = calls_->ioctl(fd, PPEXCL, nullptr);
@@ -23,7 +25,7 @@ std::string ParportBackend::open()
         result = calls_->ioctl(fd, PPCLAIM, nullptr);
     if (result < 0) {
         calls_->close(fd);
-        return explain("claim", -result);
+        return explain(-result, portText("ParportBackend", "Cannot claim %1: %2."));
     }
     fd_ = fd;
     return {};
@@ -33,7 +35,7 @@ std::string ParportBackend::write(std::uint8_t lines)
 {
     unsigned char data = lines;
     const int result = calls_->ioctl(fd_, PPWDATA, &data);
-    return result < 0 ? explain("write to", -result) : std::string();
+    return result < 0 ? explain(-result, portText("ParportBackend", "Cannot write to %1: %2.")) : std::string();
 }
 
 std::string ParportBackend::close()
@@ -44,20 +46,24 @@ std::string ParportBackend::close()
     return {};
 }
 
-std::string ParportBackend::explain(const std::string &what, int error) const
+std::string ParportBackend::explain(int error, const std::string &otherwise) const
 {
     switch (error) {
     case ENOENT:
-        return "There is no parallel port device " + devicePath_
-               + ". The computer may have no parallel port, or the ppdev module is not loaded.";
+        return fillIn(portText("ParportBackend", "There is no parallel port device %1. The computer may have no "
+                                                 "parallel port, or the ppdev module is not loaded."),
+                      {devicePath_});
     case EACCES:
     case EPERM:
-        return "No permission to use " + devicePath_
-               + ". Add your user to the lp group (sudo adduser $USER lp) and log in again.";
+        return fillIn(portText("ParportBackend",
+                               "No permission to use %1. Add your user to the lp group (sudo adduser $USER lp) and log "
+                               "in again."),
+                      {devicePath_});
     case ENXIO:
     case EBUSY:
-        return "The parallel port " + devicePath_ + " is absent or in use by another program.";
+        return fillIn(portText("ParportBackend", "The parallel port %1 is absent or in use by another program."),
+                      {devicePath_});
     default:
-        return "Cannot " + what + " " + devicePath_ + ": " + std::strerror(error) + ".";
+        return fillIn(otherwise, {devicePath_, std::strerror(error)});
     }
 }

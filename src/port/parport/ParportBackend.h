@@ -17,7 +17,7 @@ public:
     std::string close() override;
 
 private:
-    std::string explain(const std::string &what, int error) const;
+    std::string explain(int error, const std::string &otherwise) const;
 
     std::string devicePath_;
     std::unique_ptr<SystemCalls> calls_;

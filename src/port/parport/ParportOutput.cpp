@@ -2,6 +2,7 @@
 
 #include "DeviceAccess.h"
 #include "ParportBackend.h"
+#include "PortText.h"
 #include "PosixSystemCalls.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ SettingCheck ParportOutput::check(std::string_view number)
     const bool digits = !number.empty()
                         && std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c); });
     if (!digits)
-        return {{}, "is not understood."};
+        return {{}, portText("PortSetting", "is not understood.")};
     return {"parport" + std::string(number), {}};
 }
 
@@ -28,7 +29,8 @@ std::vector<FoundPort> ParportOutput::find()
     glob_t found{};
     if (::glob("/dev/parport[0-9]*", 0, nullptr, &found) == 0)
         for (std::size_t k = 0; k < found.gl_pathc; ++k)
-            ports.push_back({found.gl_pathv[k], "parallel port", whyDeviceCannotOpen(found.gl_pathv[k], "lp")});
+            ports.push_back({found.gl_pathv[k], portText("ParportOutput", "parallel port"),
+                             whyDeviceCannotOpen(found.gl_pathv[k], "lp")});
     ::globfree(&found);
     return ports;
 }

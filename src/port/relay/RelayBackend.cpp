@@ -1,5 +1,7 @@
 #include "RelayBackend.h"
 
+#include "PortText.h"
+
 #include <cstring>
 #include <vector>
 
@@ -30,8 +32,8 @@ std::string RelayBackend::open()
 {
     const std::vector<RelayBoardInfo> boards = findRelayBoards(*hid_);
     if (boards.empty())
-        return "No USB relay board was found. Plug one in: it shows up as USB device 16c0:05df named "
-               "USBRelay1, USBRelay2, USBRelay4 or USBRelay8.";
+        return portText("RelayBackend", "No USB relay board was found. Plug one in: it shows up as USB device "
+                                        "16c0:05df named USBRelay1, USBRelay2, USBRelay4 or USBRelay8.");
     std::vector<std::string> otherSerials;
     std::vector<std::string> refusals;
     for (const RelayBoardInfo &board : boards) {
@@ -43,18 +45,22 @@ std::string RelayBackend::open()
             return claim(board);
     }
     if (!otherSerials.empty())
-        refusals.insert(refusals.begin(), "There is no USB relay board with serial " + wanted_
-                                              + "; the boards found are " + join(otherSerials, ", ") + ".");
+        refusals.insert(refusals.begin(),
+                        fillIn(portText("RelayBackend", "There is no USB relay board with serial %1; the boards found "
+                                                        "are %2."),
+                               {wanted_, join(otherSerials, ", ")}));
     return join(refusals, " ");
 }
 
 std::string RelayBackend::claim(const RelayBoardInfo &board)
 {
     if (const int result = hid_->open(board.path); result < 0)
-        return "Cannot open the USB relay board " + board.path + " (" + std::strerror(-result) + ").";
+        return fillIn(portText("RelayBackend", "Cannot open the USB relay board %1 (%2)."),
+                      {board.path, std::strerror(-result)});
     if (const int result = hid_->sendFeatureReport({SwitchAllOff}); result < 0) {
         hid_->close();
-        return "The USB relay board " + board.serial + " does not take commands (" + std::strerror(-result) + ").";
+        return fillIn(portText("RelayBackend", "The USB relay board %1 does not take commands (%2)."),
+                      {board.serial, std::strerror(-result)});
     }
     serial_ = board.serial;
     relays_ = board.relays;
@@ -70,8 +76,9 @@ std::string RelayBackend::write(std::uint8_t lines)
             continue;
         const std::uint8_t command = (lines & bit) != 0 ? SwitchOn : SwitchOff;
         if (const int result = hid_->sendFeatureReport({command, static_cast<std::uint8_t>(relay + 1)}); result < 0)
-            return "The USB relay board " + serial_ + " stopped answering (" + std::strerror(-result)
-                   + "). Check that it is still plugged in.";
+            return fillIn(portText("RelayBackend", "The USB relay board %1 stopped answering (%2). Check that it is "
+                                                   "still plugged in."),
+                          {serial_, std::strerror(-result)});
         states_ ^= bit;
     }
     return {};
@@ -87,7 +94,9 @@ std::string RelayBackend::notice() const
 {
     if (relays_ >= 8)
         return {};
-    const std::string count = std::to_string(relays_);
-    const std::string lines = relays_ == 7 ? "line 7 is" : "lines " + count + " to 7 are";
-    return "This board has " + count + (relays_ == 1 ? " relay: " : " relays: ") + lines + " not connected.";
+    const std::string notice =
+        relays_ == 1   ? portText("RelayBackend", "This board has %1 relay: lines %1 to 7 are not connected.")
+        : relays_ == 7 ? portText("RelayBackend", "This board has %1 relays: line 7 is not connected.")
+                       : portText("RelayBackend", "This board has %1 relays: lines %1 to 7 are not connected.");
+    return fillIn(notice, {std::to_string(relays_)});
 }

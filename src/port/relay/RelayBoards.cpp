@@ -1,5 +1,7 @@
 #include "RelayBoards.h"
 
+#include "PortText.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -26,10 +28,12 @@ int relayCount(std::string_view product)
 std::string explainOpenFailure(const std::string &path, int error)
 {
     if (error == EACCES || error == EPERM)
-        return "No permission to use the USB relay board " + path
-               + ". Add a udev rule that gives the plugdev group access to USB device 16c0:05df, add your user to"
-                 " plugdev and plug the board in again (see \"Connecting lamps\" in the README).";
-    return "Cannot open the USB relay board " + path + " (" + std::strerror(error) + ").";
+        return fillIn(portText("RelayBoards", "No permission to use the USB relay board %1. Add a udev rule that "
+                                              "gives the plugdev group access to USB device 16c0:05df, add your user "
+                                              "to plugdev and plug the board in again (see \"Connecting lamps\" in "
+                                              "the README)."),
+                      {path});
+    return fillIn(portText("RelayBoards", "Cannot open the USB relay board %1 (%2)."), {path, std::strerror(error)});
 }
 
 // Reads the board's serial into it. Returns why it could not, or "".
@@ -41,7 +45,8 @@ std::string readSerial(RelayHid &hid, RelayBoardInfo &board)
     const int result = hid.getFeatureReport(report);
     hid.close();
     if (result < 0)
-        return "The USB relay board " + board.path + " does not answer (" + std::strerror(-result) + ").";
+        return fillIn(portText("RelayBoards", "The USB relay board %1 does not answer (%2)."),
+                      {board.path, std::strerror(-result)});
     const auto *text = reinterpret_cast<const char *>(report.data());
     board.serial.assign(text, strnlen(text, SerialLength));
     return {};
