@@ -1900,6 +1900,14 @@ Hilfe: lampotron --help
         <source>The remote starts once the window has; try again in a moment.</source>
         <translation>Die Fernbedienung startet, sobald das Fenster gestartet ist; versuchen Sie es gleich noch einmal.</translation>
     </message>
+    <message>
+        <source>No output found. Looked for:</source>
+        <translation>Kein Ausgang gefunden. Gesucht wurde:</translation>
+    </message>
+    <message>
+        <source>can be opened</source>
+        <translation>lässt sich öffnen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1900,6 +1900,14 @@ Try: lampotron --help
         <source>The remote starts once the window has; try again in a moment.</source>
         <translation>The remote starts once the window has; try again in a moment.</translation>
     </message>
+    <message>
+        <source>No output found. Looked for:</source>
+        <translation>No output found. Looked for:</translation>
+    </message>
+    <message>
+        <source>can be opened</source>
+        <translation>can be opened</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -45,10 +45,12 @@ int listPorts()
 {
     const std::vector<FoundPort> ports = findPorts();
     if (ports.empty())
-        std::printf("No output found. Looked for:\n%s", searchedPlaces().c_str());
+        std::printf("%s\n%s", qPrintable(QCoreApplication::translate("Program", "No output found. Looked for:")),
+                    searchedPlaces().c_str());
+    const QByteArray canOpen = QCoreApplication::translate("Program", "can be opened").toUtf8();
     for (const FoundPort &port : ports)
         std::printf("%-40s %s: %s\n", port.setting.c_str(), port.description.c_str(),
-                    port.problem.empty() ? "can be opened" : port.problem.c_str());
+                    port.problem.empty() ? canOpen.constData() : port.problem.c_str());
     return EXIT_SUCCESS;
 }
 
