@@ -38,4 +38,12 @@ QString choose(const QString &setting, const QStringList &userLanguages, const Q
     return {};
 }
 
+QStringList browserLanguages(const QByteArray &acceptLanguage)
+{
+    QStringList wanted;
+    for (const QByteArray &part : acceptLanguage.left(MaxLanguagesBytes).split(','))
+        wanted << QString::fromLatin1(part.split(';').first().trimmed().left(35));
+    return wanted;
+}
+
 } // namespace language

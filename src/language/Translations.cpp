@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include "LanguageChoice.h"
+#include "LanguageRouter.h"
 #include "PortText.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
@@ -18,11 +19,17 @@ namespace {
 const QString Folder = QStringLiteral(":/i18n");
 const QString Prefix = QStringLiteral("lampotron_");
 
-// Ours, and Qt's own for its buttons (OK, Cancel...) where Debian has it.
-std::vector<std::unique_ptr<QTranslator>> &installed()
+LanguageRouter &router()
 {
-    static std::vector<std::unique_ptr<QTranslator>> translators;
-    return translators;
+    static LanguageRouter ours;
+    return ours;
+}
+
+// Qt's own for its buttons (OK, Cancel...) where Debian has it.
+std::unique_ptr<QTranslator> &qtsInstalled()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
 }
 
 // The outputs' texts are plain UTF-8 strings: they know no Qt.
@@ -57,19 +64,26 @@ QString chosen(const SettingsStore &settings)
 
 void use(const QString &language)
 {
-    for (const auto &translator : installed())
-        QCoreApplication::removeTranslator(translator.get());
-    installed().clear();
     installPortTranslator(&translatePortText);
-    auto ours = load(language);
-    if (!ours)
-        return;
+    if (qtsInstalled()) {
+        QCoreApplication::removeTranslator(qtsInstalled().get());
+        qtsInstalled().reset();
+    }
+    const bool built = available().contains(language);
+    router().setProgramLanguage(built ? language : QString());
+    // Installed anew, so that the windows hear of the change.
+    QCoreApplication::removeTranslator(&router());
+    QCoreApplication::installTranslator(&router());
     auto qts = std::make_unique<QTranslator>();
-    if (qts->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installed().push_back(std::move(qts));
-    installed().push_back(std::move(ours));
-    for (const auto &translator : installed())
-        QCoreApplication::installTranslator(translator.get());
+    if (built && qts->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qts.get());
+        qtsInstalled() = std::move(qts);
+    }
+}
+
+QString forRequest(const SettingsStore &settings, const QByteArray &acceptLanguage)
+{
+    return choose(settings.read(settings::Language), browserLanguages(acceptLanguage), available());
 }
 
 } // namespace language

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -24,5 +26,10 @@ QString chosen(const SettingsStore &settings);
 // Every tr() and the outputs' texts from now on speak the language; "" brings
 // back the source texts.
 void use(const QString &language);
+
+// What one request from afar is answered in: Setting/Language if set, else
+// the browser's (acceptLanguage as it sends it). Spoken on the request's
+// thread with LanguageRouter::Speaking.
+QString forRequest(const SettingsStore &settings, const QByteArray &acceptLanguage);
 
 } // namespace language

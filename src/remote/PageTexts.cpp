@@ -189,13 +189,9 @@ constexpr const char *Sources[] = {
 
 } // namespace
 
-// browserLanguages as Accept-Language has them: "de-DE,de;q=0.9,en;q=0.8".
-QJsonObject forBrowser(const QString &setting, const QByteArray &browserLanguages)
+QJsonObject forBrowser(const QString &setting, const QByteArray &acceptLanguage)
 {
-    QStringList wanted;
-    for (const QByteArray &part : browserLanguages.left(MaxLanguagesBytes).split(','))
-        wanted << QString::fromLatin1(part.split(';').first().trimmed().left(35));
-    const QString chosen = language::choose(setting, wanted, language::available());
+    const QString chosen = language::choose(setting, language::browserLanguages(acceptLanguage), language::available());
     const auto translator = language::load(chosen);
     QJsonObject texts;
     if (translator) {

@@ -8,11 +8,9 @@
 // name, to what the page shows for it.
 namespace pageTexts {
 
-// At most this many bytes of the browser's languages are looked at.
-inline constexpr qsizetype MaxLanguagesBytes = 256;
-
 // {"language": "de", "texts": {source: shown, ...}}; the language the
 // settings name wins over the browser's; "" for the source texts.
-QJsonObject forBrowser(const QString &setting, const QByteArray &browserLanguages);
+// acceptLanguage as the browser sends it.
+QJsonObject forBrowser(const QString &setting, const QByteArray &acceptLanguage);
 
 } // namespace pageTexts

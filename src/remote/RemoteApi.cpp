@@ -1,6 +1,7 @@
 #include "RemoteApi.h"
 
 #include "EffectCatalogue.h"
+#include "LanguageRouter.h"
 #include "PageTexts.h"
 #include "SettingsKeys.h"
 
@@ -8,6 +9,7 @@
 #include "RemoteKey.h"
 #include "SelectionStore.h"
 #include "StateJson.h"
+#include "Translations.h"
 
 #include "Pattern.h"
 
@@ -162,6 +164,8 @@ QList<RemoteApi::Route> RemoteApi::routes()
 
 QFuture<HttpResponse> RemoteApi::answer(const HttpRequest &request)
 {
+    // What this request makes is in its browser's language, as the page is.
+    const LanguageRouter::Speaking speaking(language::forRequest(settings_, request.header("accept-language")));
     if (!namesThisRemote(request))
         return ready(withSafetyHeaders(
             error(421, tr("This remote answers to its own address only, not to \"%1\"; open the address "
@@ -349,7 +353,13 @@ HttpResponse RemoteApi::effects()
 QFuture<HttpResponse> RemoteApi::outputs()
 {
     const QString current = commands_.state().output;
-    return QtConcurrent::run(findOutputs_).then([current](const std::vector<FoundPort> &ports) {
+    const auto language = LanguageRouter::Speaking::current();
+    return QtConcurrent::run([find = findOutputs_, language] {
+               std::optional<LanguageRouter::Speaking> speaking;
+               if (language)
+                   speaking.emplace(*language);
+               return find();
+           }).then([current](const std::vector<FoundPort> &ports) {
         QJsonArray outputs;
         for (const FoundPort &port : ports) {
             const QString setting = QString::fromStdString(port.setting);

@@ -16,14 +16,17 @@ from chromium import came_true, open_browser, step
 url, shots = sys.argv[1:3]
 base, key = url.split("#key=")
 # Per language: the headings of the effects, the patterns and the schedule; then
-# what the ticked count, the playback line, the schedule and the editor's note say.
+# what the ticked count, the playback line, the schedule, the editor's note and
+# the output's description say.
 WANTED = {
     "en": {"headings": ["Effects", "Patterns", "Schedule"], "rows": "(1 ticked)",
            "playback": "playing: the scheme, 2 rows", "next": ["Next on: ", "(entry 1)"],
-           "entry": "on at 18:00, off at 23:00, on Mon-Fri, plays the scheme", "note": "Tap a lamp"},
+           "entry": "on at 18:00, off at 23:00, on Mon-Fri, plays the scheme", "note": "Tap a lamp",
+           "output": "through olad"},
     "de": {"headings": ["Effekte", "Muster", "Zeitplan"], "rows": "(1 angekreuzt)",
            "playback": "spielt: das Schema, 2 Zeilen", "next": ["Nächstes An: ", "(Eintrag 1)"],
-           "entry": "an: 18:00, aus: 23:00, Tage: Mo-Fr, spielt das Schema", "note": "Tippen Sie"},
+           "entry": "an: 18:00, aus: 23:00, Tage: Mo-Fr, spielt das Schema", "note": "Tippen Sie",
+           "output": "über olad"},
 }
 
 
@@ -78,6 +81,9 @@ for language, wanted in WANTED.items():
     wait_for(f"the count is not {wanted['rows']!r}", lambda: text("rows") == wanted["rows"])
     browser.find_element(By.ID, "start").click()
     wait_for(f"the playback line is not {wanted['playback']!r}", lambda: text("playback") == wanted["playback"])
+    # Made by the program for this request, in the browser's language.
+    wait_for(f"the output is not described {wanted['output']!r}: {text('outputDescription')!r}",
+             lambda: wanted["output"] in text("outputDescription"))
     screenshot(f"remote-phone-{language}.png", "link")
     step(f"in {language}: the FSEQ import opened, and the schedule")
     browser.execute_script("document.querySelector('details.import').open = true")

@@ -1,5 +1,6 @@
 #include "EffectCatalogue.h"
 #include "FakeDeadlineTimer.h"
+#include "Translations.h"
 #include "Fseq.h"
 #include "RecordingBackend.h"
 #include "RemoteApi.h"
@@ -65,6 +66,10 @@ class TestRemote : public QObject {
     Q_OBJECT
 
 private slots:
+    // The translations installed as the program installs them, speaking the
+    // source texts.
+    void initTestCase() { language::use({}); }
+
     void requestsAreRefusedWithoutChange_data()
     {
         QTest::addColumn<QByteArray>("method");
@@ -331,6 +336,38 @@ private slots:
         const RemoteChoice choice = readRemote(address, certificate, certificate.isEmpty() ? QString() : "key.pem");
         QCOMPARE(choice.config ? remoteUrl(*choice.config, "K", "box") : QString(), url);
         QCOMPARE(choice.problem.isEmpty(), !url.isEmpty());
+    }
+
+    // A refusal speaks the browser's language, unless the settings name
+    // one; the program itself goes on in its own.
+    void refusalsSpeakTheBrowsersLanguage_data()
+    {
+        QTest::addColumn<QString>("acceptLanguage");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("refusal");
+        const QString english = "The speed is 50 to 1000 ms in steps of 50, not 75.";
+        const QString german = "Die Geschwindigkeit ist 50 bis 1000 ms in Schritten von 50, nicht 75.";
+        QTest::newRow("German browser") << "de-CH,de;q=0.9,en;q=0.8" << "" << german;
+        QTest::newRow("English browser") << "en-GB" << "" << english;
+        QTest::newRow("no language sent") << "" << "" << english;
+        QTest::newRow("the settings' Russian wins") << "de" << "ru" << english;
+        QTest::newRow("the settings' German wins") << "en" << "de" << german;
+    }
+
+    void refusalsSpeakTheBrowsersLanguage()
+    {
+        QFETCH(QString, acceptLanguage);
+        QFETCH(QString, setting);
+        QTemporaryDir folder;
+        Remote remote(folder);
+        QVERIFY(!remote.settings.write({{"Setting", "Language", setting}}));
+        QStringList headers{"Authorization: Bearer " + Key};
+        if (!acceptLanguage.isEmpty())
+            headers << "Accept-Language: " + acceptLanguage;
+        const HttpResponse answer = remote.ask("PUT", "/api/v1/speed", headers, R"({"speed": 75})");
+        QCOMPARE(answer.status, 400);
+        QTEST(QJsonDocument::fromJson(answer.body)["error"].toString(), "refusal");
+        QCOMPARE(*PlayerCommands::speedProblem(75), "The speed is 50 to 1000 ms in steps of 50, not 75.");
     }
 };
 
